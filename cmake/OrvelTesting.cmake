@@ -1,0 +1,17 @@
+# orvel_add_test(NAME SOURCES file... LIBS target...): one GoogleTest executable registered with CTest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(ORVEL_TEST_DATA_DIR ${CMAKE_SOURCE_DIR}/tests/data)
+
+function(orvel_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} orvel_testsupport GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    ORVEL_TEST_DATA_DIR="${ORVEL_TEST_DATA_DIR}"
+    ORVEL_EPHE_DIR="${ORVEL_PROGRAM_DIR}/Ephem"
+    ORVEL_PROGRAM_DIR="${ORVEL_PROGRAM_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/DateTime.h"
+
+#include <QString>
+
+namespace orvel {
+
+// One stored horoscope: who, when (local civil time) and where.
+struct HoroscopeRecord {
+    // A new record as the program creates it: "(New Horoscope)", dated `now`, no place.
+    static HoroscopeRecord createDefault(const DateTime &now);
+
+    QString name;
+    DateTime birth;      // local civil date and time at the place
+    QString city;
+    QString country;     // the country name as the place database writes it
+    QString latitude;    // coordinate text, north positive
+    QString longitude;   // coordinate text, east positive
+    double deltaGmt = 0; // hours; local = UT + deltaGmt, daylight saving included
+
+    friend bool operator==(const HoroscopeRecord &, const HoroscopeRecord &) = default;
+};
+
+inline constexpr const char *DefaultHoroscopeName = "(New Horoscope)";
+
+} // namespace orvel

@@ -1,0 +1,28 @@
+#include "platform/FileError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace orvel {
+
+QString FileError::message(const QString &path, QFileDevice::FileError error, const QString &reason)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    if (isMissing(path))
+        return QStringLiteral("%1 was not found.").arg(name);
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("Access to %1 was denied.").arg(name);
+    case QFileDevice::ResourceError:
+        return QStringLiteral("There was not enough space or resources to write %1.").arg(name);
+    default:
+        return QStringLiteral("An error occurred while accessing %1: %2.").arg(name, reason);
+    }
+}
+
+bool FileError::isMissing(const QString &path)
+{
+    return !QFileInfo::exists(path);
+}
+
+} // namespace orvel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFileDevice>
+#include <QString>
+
+namespace orvel {
+
+// The standard texts for file errors shown to the user; each names the file.
+class FileError {
+public:
+    // For a file that could not be opened, read or written, with the device's reason.
+    static QString message(const QString &path, QFileDevice::FileError error, const QString &reason);
+    // True when the reason is that the file or its folder does not exist.
+    static bool isMissing(const QString &path);
+};
+
+} // namespace orvel

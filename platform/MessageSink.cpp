@@ -1,0 +1,7 @@
+#include "platform/MessageSink.h"
+
+namespace orvel {
+
+MessageSink::~MessageSink() = default;
+
+} // namespace orvel

@@ -1,0 +1,57 @@
+#include "platform/DateTime.h"
+#include "platform/ProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+using orvel::DateTime;
+
+TEST(DateTime, ValidityFollowsTheCalendarAndTheYearRange)
+{
+    EXPECT_TRUE(DateTime(2000, 2, 29).isValid());
+    EXPECT_FALSE(DateTime(1900, 2, 29).isValid());
+    EXPECT_FALSE(DateTime(2000, 2, 31).isValid());
+    EXPECT_FALSE(DateTime(99, 1, 1).isValid());
+    EXPECT_TRUE(DateTime(100, 1, 1).isValid());
+    EXPECT_TRUE(DateTime(9999, 12, 31, 23, 59, 59).isValid());
+    EXPECT_FALSE(DateTime(10000, 1, 1).isValid());
+    EXPECT_FALSE(DateTime(2000, 1, 1, 24, 0, 0).isValid());
+    EXPECT_FALSE(DateTime(2000, 1, 1, 0, 60, 0).isValid());
+    EXPECT_FALSE(DateTime().isValid());
+}
+
+TEST(DateTime, OrdersChronologicallyToTheSecond)
+{
+    EXPECT_LT(DateTime(1999, 12, 31, 23, 59, 59), DateTime(2000, 1, 1, 0, 0, 0));
+    EXPECT_EQ(DateTime(2000, 1, 1, 0, 0, 1).serialSeconds() - DateTime(2000, 1, 1).serialSeconds(), 1);
+    EXPECT_EQ(DateTime(2001, 1, 1).serialSeconds() - DateTime(2000, 1, 1).serialSeconds(), 366 * 86400);
+    EXPECT_EQ(DateTime(1970, 1, 1).serialSeconds() - DateTime(1969, 12, 31).serialSeconds(), 86400);
+}
+
+TEST(DateTime, TextRoundTripUsesFixedPositions)
+{
+    EXPECT_EQ(DateTime(1970, 12, 7, 14, 5, 0).toText(), QStringLiteral("07.12.1970 14:05:00"));
+    EXPECT_EQ(DateTime::fromText(QStringLiteral("07.12.1970 14:05:00")), DateTime(1970, 12, 7, 14, 5, 0));
+    EXPECT_EQ(DateTime::fromText(QStringLiteral("07/12/1970-14h05m00")), DateTime(1970, 12, 7, 14, 5, 0));
+    EXPECT_FALSE(DateTime::fromText(QStringLiteral("07.12.1970 14:05")).isValid());
+    EXPECT_FALSE(DateTime::fromText(QStringLiteral("31.02.2000 10:00:00")).isValid());
+}
+
+TEST(DecimalValue, ReadsLikeAtoi)
+{
+    EXPECT_EQ(orvel::decimalValue(QStringLiteral("  42abc")), 42);
+    EXPECT_EQ(orvel::decimalValue(QStringLiteral("-7")), -7);
+    EXPECT_EQ(orvel::decimalValue(QStringLiteral("x1")), 0);
+    EXPECT_EQ(orvel::decimalValue(QString()), 0);
+    EXPECT_EQ(orvel::decimalValue(QStringLiteral("99999999999999999999")), 2147483647);
+}
+
+TEST(ProgramFolder, CutsBeforeTheLastSeparator)
+{
+    EXPECT_EQ(orvel::ProgramFolder::folderOfModule(QStringLiteral("\\Program Files\\OrvelWin\\OrvelWin.exe")),
+              QStringLiteral("\\Program Files\\OrvelWin"));
+    EXPECT_EQ(orvel::ProgramFolder::folderOfModule(QStringLiteral("/opt/orvel/OrvelWin")), QStringLiteral("/opt/orvel"));
+    orvel::ProgramFolder::setOverride(QStringLiteral("/tmp/demo/"));
+    EXPECT_EQ(orvel::ProgramFolder::file(QStringLiteral("orvel.xml")), QStringLiteral("/tmp/demo/orvel.xml"));
+    orvel::ProgramFolder::setOverride(QString());
+    EXPECT_FALSE(orvel::ProgramFolder::path().isEmpty());
+}

@@ -1,0 +1,237 @@
+#include "placedb/PlaceDatabase.h"
+
+#include "placedb/ArchivedString.h"
+#include "placedb/CountryOrder.h"
+#include "placedb/DatabaseFile.h"
+#include "placedb/PlaceFile.h"
+#include "placedb/SortKey.h"
+#include "placedb/Windows1252.h"
+#include "placedb/ZoneFile.h"
+#include "platform/AtomicFileWriter.h"
+#include "platform/FileError.h"
+#include "platform/MessageSink.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace orvel {
+
+namespace {
+
+// Where a designation hands a lookup over to: its last three characters are a zone
+// number (leading blanks or zeros allowed), the text before them, without trailing
+// blanks, a table code ("US1  1" is table US1, zone 1).
+struct Handover {
+    static Handover of(const QString &designation)
+    {
+        QString tableCode = designation.left(std::max<qsizetype>(designation.size() - 3, 0));
+        while (!tableCode.isEmpty() && tableCode.back().isSpace())
+            tableCode.chop(1);
+        return {tableCode, decimalValue(designation.right(3))};
+    }
+
+    QString tableCode;
+    int zone = 0;
+    friend bool operator==(const Handover &, const Handover &) = default;
+};
+
+} // namespace
+
+PlaceDatabase::PlaceDatabase(QString databaseFolder, QString lastCountryFile, MessageSink &sink, Variant variant)
+    : m_folder(std::move(databaseFolder)), m_lastCountryFile(std::move(lastCountryFile)), m_sink(sink),
+      m_variant(variant)
+{
+}
+
+std::optional<QByteArray> PlaceDatabase::readOrReport(const QString &path)
+{
+    DatabaseFile::Result file = DatabaseFile::read(path);
+    if (file.status != DatabaseFile::Status::Read) {
+        m_sink.showMessage(file.message);
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
+
+bool PlaceDatabase::LoadCountryList(std::vector<CountryRecord> &countries)
+{
+    countries.clear();
+    const std::optional<QByteArray> file = readOrReport(m_folder + QStringLiteral("/Country.txt"));
+    if (!file)
+        return false;
+
+    CountryOrder order;
+    qsizetype position = 0;
+    while (position < file->size())
+        order.add(CountryRecord::read(file->constData(), file->size(), position));
+    countries = order.take();
+    return true;
+}
+
+bool PlaceDatabase::LoadPlaces(std::vector<PlaceRecord> &places, const QString &countryCode,
+                               const QString &searchText)
+{
+    places.clear();
+    const QString key = MakeSortKey(searchText);
+    if (countryCode.isEmpty() || key.isEmpty())
+        return true;
+
+    // A code that could reach outside the folder names no place file of ours.
+    const QString path = DatabaseFile::pathFor(m_folder, QStringLiteral("Orte_"), countryCode);
+    if (path.isEmpty())
+        return true;
+
+    DatabaseFile::Result file = DatabaseFile::read(path);
+    if (file.status == DatabaseFile::Status::Missing)
+        return true;
+    if (file.status == DatabaseFile::Status::Failed) {
+        m_sink.showMessage(file.message);
+        return false;
+    }
+    const QString text = Windows1252::toText(file.bytes.constData(), file.bytes.size());
+    file.bytes = QByteArray();
+    places = PlaceFile::readStretch(text, key.front());
+    return true;
+}
+
+void PlaceDatabase::LoadLastCountry(QString &country)
+{
+    QFile file(m_lastCountryFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!FileError::isMissing(m_lastCountryFile))
+            m_sink.showMessage(FileError::message(m_lastCountryFile, file.error(), file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_sink.showMessage(FileError::message(m_lastCountryFile, file.error(), file.errorString()));
+        return;
+    }
+    const std::optional<QString> name = ArchivedString::decode(bytes);
+    if (!name) {
+        m_sink.showMessage(FileError::message(m_lastCountryFile, QFileDevice::ReadError,
+                                              QStringLiteral("the file is damaged")));
+        return;
+    }
+    country = *name;
+}
+
+void PlaceDatabase::SaveLastCountry(const QString &country)
+{
+    const AtomicFileWriter::Result result = AtomicFileWriter::write(m_lastCountryFile, ArchivedString::encode(country));
+    if (!result.ok)
+        m_sink.showMessage(result.errorMessage);
+}
+
+const ZoneSection *PlaceDatabase::cachedSection(const QString &tableCode, int zone) const
+{
+    for (const ZoneSection &section : m_cache) {
+        if (section.tableCode == tableCode && section.zone == zone)
+            return &section;
+    }
+    return nullptr;
+}
+
+bool PlaceDatabase::LoadZoneSection(const QString &tableCode, int zone, std::vector<const TimeTableRow *> &rows)
+{
+    const ZoneSection *section = cachedSection(tableCode, zone);
+    if (!section) {
+        const QString path = DatabaseFile::pathFor(m_folder, QStringLiteral("Ttable_"), tableCode);
+        if (path.isEmpty()) {
+            // A code that could reach outside the folder is a table we cannot open.
+            m_sink.showMessage(FileError::message(m_folder + QStringLiteral("/Ttable_") + tableCode + QStringLiteral(".txt"),
+                                                  QFileDevice::OpenError, QStringLiteral("invalid file name")));
+            return false;
+        }
+        const std::optional<QByteArray> table = readOrReport(path);
+        if (!table)
+            return false;
+
+        const auto startTexts =
+            m_variant == Variant::Handheld ? ZoneSection::StartTexts::Handheld : ZoneSection::StartTexts::Desktop;
+        ZoneSection read;
+        switch (ZoneSection::read(*table, tableCode, zone, startTexts, read)) {
+        case ZoneSection::Outcome::Malformed:
+            return false;
+        case ZoneSection::Outcome::NotIndexed:
+            return true; // not cached: the next lookup reads the table again
+        case ZoneSection::Outcome::Read:
+            section = &m_cache.emplace_back(std::move(read));
+            break;
+        }
+    }
+    for (const TimeTableRow &row : section->rows)
+        rows.push_back(&row);
+    return true;
+}
+
+bool PlaceDatabase::GetDeltaGMT(const DateTime &moment, const QString &tableCode, int zone, double &offset)
+{
+    if (tableCode.isEmpty())
+        return true;
+    if (!moment.isValid())
+        return false;
+
+    Handover current{tableCode, zone};
+    QString designation;
+    QString prefix; // US tables supply only the last letters of a designation
+    for (int pass = 0;; ++pass) {
+        if (pass == MaxPasses)
+            return false; // the redirections go round in a circle
+        const Handover asked = current;
+        std::vector<const TimeTableRow *> rows;
+        if (!LoadZoneSection(asked.tableCode, asked.zone, rows))
+            return false;
+
+        // The designation of the row in force, and the first row that starts later.
+        qsizetype later = -1;
+        for (qsizetype i = 0; i < qsizetype(rows.size()); ++i) {
+            if (rows[i]->tableCode != asked.tableCode || rows[i]->zone != asked.zone)
+                continue;
+            designation = rows[i]->designation;
+            if (rows[i]->startsAfter(moment)) {
+                later = i;
+                break;
+            }
+        }
+        if (later < 0)
+            break;
+
+        const TimeTableRow *previous = later > 0 ? rows[later - 1] : nullptr;
+        if (rows[later]->startsAtOpenEnd()) {
+            // From the previous row's start on, the open-end row says where to go on.
+            current = Handover::of(designation);
+            if (m_variant == Variant::Handheld && previous && current.tableCode.size() >= 2
+                && current.tableCode.startsWith(u"US")) {
+                prefix = previous->designation;
+                if (prefix.size() > 2)
+                    prefix.chop(2);
+            }
+        } else {
+            if (!previous || previous->tableCode != asked.tableCode || previous->zone != asked.zone)
+                break;
+            designation = previous->designation;
+            // A row from the earliest moment on hands the time before the next row
+            // over. (The desktop variant reads no earliest moments at all.)
+            if (!previous->startsAtEarliest())
+                break;
+            current = Handover::of(designation);
+        }
+        if (current == asked)
+            break;
+    }
+    return applyZoneOffset(prefix + designation, offset);
+}
+
+bool PlaceDatabase::applyZoneOffset(const QString &key, double &offset)
+{
+    const std::optional<QByteArray> zones = readOrReport(m_folder + QStringLiteral("/Zones.txt"));
+    if (!zones)
+        return false;
+    if (const std::optional<double> found = ZoneFile::offsetFor(*zones, key))
+        offset = *found;
+    return true;
+}
+
+} // namespace orvel

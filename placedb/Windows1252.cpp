@@ -1,0 +1,39 @@
+#include "placedb/Windows1252.h"
+
+#include <array>
+
+namespace orvel {
+
+namespace {
+
+// 0x80..0x9F; the five unassigned bytes keep their own code, as the device's
+// conversion does. Every other byte equals its ISO 8859-1 code.
+constexpr std::array<char16_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr std::array<char16_t, 256> makeTable()
+{
+    std::array<char16_t, 256> table{};
+    for (int byte = 0; byte < 256; ++byte)
+        table[byte] = byte >= 0x80 && byte <= 0x9F ? HighControls[byte - 0x80] : char16_t(byte);
+    return table;
+}
+
+constexpr std::array<char16_t, 256> Table = makeTable();
+
+} // namespace
+
+QString Windows1252::toText(const char *data, qsizetype length)
+{
+    QString text(length, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = Table[static_cast<unsigned char>(data[i])];
+    return text;
+}
+
+} // namespace orvel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace orvel {
+
+// The zone file "Zones.txt" (masked, ISO 8859-1): records of three fields,
+// designation, a description, and the offset from universal time in hours written
+// with a full stop ("1.0", "-5.5").
+class ZoneFile {
+public:
+    // The offset of the first record whose designation equals `key` exactly, case
+    // included; nullopt without one. `zones` is the unmasked file.
+    static std::optional<double> offsetFor(const QByteArray &zones, const QString &key);
+
+    // As the C library's strtod reads it in the "C" locale: leading blanks, the
+    // longest number prefix, 0 without one. Overflow saturates to the largest finite
+    // value and a text that is not a number (NaN) reads as 0.
+    static double decimalFraction(const QByteArray &text);
+};
+
+} // namespace orvel

@@ -15,6 +15,12 @@ char16_t code(Char c)
         return c.unicode();
 }
 
+// Tab, LF and CR end an unquoted field.
+inline bool endsField(char16_t c)
+{
+    return c <= u'\r' && (c == u'\t' || c == u'\n' || c == u'\r');
+}
+
 template<typename Char>
 FieldReader::Span scanField(const Char *data, qsizetype length, qsizetype &position)
 {
@@ -37,7 +43,7 @@ FieldReader::Span scanField(const Char *data, qsizetype length, qsizetype &posit
     } else {
         span.begin = position;
         qsizetype i = position;
-        while (i < length && code(data[i]) != u'\t' && code(data[i]) != u'\n' && code(data[i]) != u'\r')
+        while (i < length && !endsField(code(data[i])))
             ++i;
         span.end = i;
         next = i;

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "engine/ChartEngine.h"
+#include "engine/ChartPlace.h"
+#include "engine/ChartSettings.h"
+#include "engine/HoroscopeRecord.h"
+
+#include <optional>
+#include <vector>
+
+namespace orvel {
+
+class Clock;
+class MessageSink;
+class OffsetLookup;
+
+enum class ChartMode { RadixI = 1, RadixII = 2, Solar = 3, Composite = 4, Synastry = 5, Transit = 6 };
+
+// The six chart commands: which horoscopes go into which chart slots, how they are
+// combined, and which chart mode is shown afterwards.
+class ChartCommands {
+public:
+    // All references must outlive the commands; the horoscope list holds at least two
+    // records whenever a command runs.
+    ChartCommands(ChartEngine &engine, const std::vector<HoroscopeRecord> &horoscopes,
+                  const ChartSettings &settings, const Clock &clock, OffsetLookup &places, MessageSink &ui);
+
+    ChartMode mode() const { return m_mode; }
+    const std::optional<ChartPlace> &solarPlace() const { return m_solarPlace; }
+    const DateTime &solarMoment() const { return m_solarMoment; }
+
+    void showRadixI();
+    void showRadixII();
+    void showComposite();
+    void showSynastry();
+    // The current sky (at the clock's now) over the horoscope of the current slot.
+    void showTransit();
+    // The solar return of the current slot's horoscope in `year` at `place`. Returns
+    // false, with nothing changed but the current slot's positions, when the place's
+    // offset cannot be looked up.
+    bool showSolar(int year, const ChartPlace &place);
+    // Runs the command of the current mode again (a Solar with its last year and place).
+    void recompute();
+
+private:
+    void computeInto(int slot, const HoroscopeRecord &record);
+
+    ChartEngine &m_engine;
+    const std::vector<HoroscopeRecord> &m_horoscopes;
+    const ChartSettings &m_settings;
+    const Clock &m_clock;
+    OffsetLookup &m_places;
+    MessageSink &m_ui;
+    ChartMode m_mode = ChartMode::RadixI;
+    std::optional<ChartPlace> m_solarPlace;
+    DateTime m_solarMoment;
+    int m_solarYear = 0;
+};
+
+} // namespace orvel

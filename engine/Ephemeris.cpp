@@ -1,0 +1,51 @@
+#include "engine/Ephemeris.h"
+
+#include <swephexp.h>
+
+namespace orvel {
+
+void Ephemeris::setDataFolder(const QString &folder)
+{
+    swe_set_ephe_path(folder.toLocal8Bit().constData());
+}
+
+double Ephemeris::julianDay(int year, int month, int day, double hours)
+{
+    return swe_julday(year, month, day, hours, SE_GREG_CAL);
+}
+
+bool Ephemeris::body(double julianDayUt, int body, BodyPosition &position, QString &error)
+{
+    double result[6] = {};
+    char errorText[AS_MAXCH] = {};
+    if (swe_calc_ut(julianDayUt, body, SEFLG_SPEED, result, errorText) < 0) {
+        error = QString::fromLocal8Bit(errorText);
+        return false;
+    }
+    position.longitude = result[0];
+    position.speed = result[3];
+    return true;
+}
+
+char Ephemeris::houseSystemLetter(int houseSystem)
+{
+    static constexpr char letters[] = {'K', 'P', 'X', 'R', 'O', 'A', 'M', 'C'};
+    return houseSystem >= 0 && houseSystem < 8 ? letters[houseSystem] : 'P';
+}
+
+Ephemeris::Houses Ephemeris::houses(double julianDayUt, double latitude, double longitude, int houseSystem)
+{
+    double cusps[13] = {};
+    double angles[10] = {};
+    // The cusps are stored whatever the library returns: on failure it has already
+    // fallen back to Porphyry cusps itself.
+    swe_houses(julianDayUt, latitude, longitude, houseSystemLetter(houseSystem), cusps, angles);
+    Houses houses;
+    for (int h = 1; h <= 12; ++h)
+        houses.cusps[h - 1] = cusps[h];
+    houses.ascendant = angles[0];
+    houses.midheaven = angles[1];
+    return houses;
+}
+
+} // namespace orvel

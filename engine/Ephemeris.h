@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace orvel {
+
+// The one adapter to the Swiss Ephemeris: body numbers, house-system letters and
+// calendar flags are mapped here and nowhere else.
+class Ephemeris {
+public:
+    struct BodyPosition {
+        double longitude = 0; // ecliptic longitude, degrees
+        double speed = 0;     // daily motion in longitude, degrees per day
+    };
+    struct Houses {
+        std::array<double, 12> cusps{}; // house 1 .. 12, degrees
+        double ascendant = 0;
+        double midheaven = 0;
+    };
+
+    // Folder of the ephemeris data files; the library opens them on demand.
+    static void setDataFolder(const QString &folder);
+    // Julian day (UT) of a Gregorian date; hours outside 0..24 run into the neighbouring days.
+    static double julianDay(int year, int month, int day, double hours);
+    // Position and daily motion of body 0 (Sun) .. 10 (mean node) at a Julian day in UT.
+    // On failure returns false and fills `error` with the library's text.
+    static bool body(double julianDayUt, int body, BodyPosition &position, QString &error);
+    // Cusps, Ascendant and Midheaven in house system 0 (Koch) .. 7 (Campanus); any other
+    // number computes Placidus.
+    static Houses houses(double julianDayUt, double latitude, double longitude, int houseSystem);
+    // The library's letter for a house system number.
+    static char houseSystemLetter(int houseSystem);
+};
+
+} // namespace orvel

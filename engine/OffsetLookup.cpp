@@ -1,0 +1,7 @@
+#include "engine/OffsetLookup.h"
+
+namespace orvel {
+
+OffsetLookup::~OffsetLookup() = default;
+
+} // namespace orvel

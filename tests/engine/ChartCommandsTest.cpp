@@ -1,0 +1,221 @@
+#include "engine/AspectSearch.h"
+#include "engine/ChartCommands.h"
+#include "engine/ChartMath.h"
+#include "engine/Ephemeris.h"
+#include "engine/OffsetLookup.h"
+#include "platform/Clock.h"
+#include "platform/RecordingMessageSink.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace orvel;
+
+namespace {
+
+// A stand-in for the place database: one known place with a fixed offset.
+class FixedOffsets : public OffsetLookup {
+public:
+    std::optional<ChartPlace> findPlace(const QString &country, const QString &city) override
+    {
+        if (country == QStringLiteral("Germany") && city == QStringLiteral("Berlin"))
+            return berlin();
+        return std::nullopt;
+    }
+    bool offsetAt(const ChartPlace &, const DateTime &local, double &offset) override
+    {
+        moments.push_back(local);
+        if (fail)
+            return false;
+        offset = 1.0;
+        return true;
+    }
+    static ChartPlace berlin() { return {"Berlin", "Germany", "52°31' N", "13°24' E", "D", 1}; }
+
+    std::vector<DateTime> moments;
+    bool fail = false;
+};
+
+HoroscopeRecord horoscope(const char *name, const DateTime &birth, double deltaGmt, const char *latitude,
+                          const char *longitude, const char *country = "", const char *city = "")
+{
+    HoroscopeRecord r = HoroscopeRecord::createDefault(birth);
+    r.name = QString::fromUtf8(name);
+    r.deltaGmt = deltaGmt;
+    r.latitude = QString::fromUtf8(latitude);
+    r.longitude = QString::fromUtf8(longitude);
+    r.country = QString::fromUtf8(country);
+    r.city = QString::fromUtf8(city);
+    return r;
+}
+
+class ChartCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
+        clock.fix(DateTime(2026, 12, 8, 12, 0, 0));
+    }
+
+    ChartSlot computedAlone(const HoroscopeRecord &record)
+    {
+        RecordingMessageSink quiet;
+        ChartEngine alone(quiet);
+        alone.computeChart(record, settings);
+        return alone.slot(0);
+    }
+
+    RecordingMessageSink ui;
+    ChartEngine engine{ui};
+    ChartSettings settings = ChartSettings::defaults();
+    Clock clock;
+    FixedOffsets places;
+    std::vector<HoroscopeRecord> horoscopes{
+        horoscope("First", DateTime(1980, 4, 12, 9, 15, 0), 2.0, "52°31' N", "13°24' E", "Germany", "Berlin"),
+        horoscope("Second", DateTime(1991, 11, 3, 22, 40, 0), -3.0, "34°36' S", "58°22' W", "Argentina", "Buenos Aires")};
+    ChartCommands commands{engine, horoscopes, settings, clock, places, ui};
+};
+
+} // namespace
+
+TEST(ChartMath, ModifiedJulianDayReferencePoints)
+{
+    EXPECT_DOUBLE_EQ(modifiedJulianDay(17, 11, 1858, 0), 0);
+    EXPECT_DOUBLE_EQ(modifiedJulianDay(1, 1, 2000, 12), 51544.5);
+    EXPECT_DOUBLE_EQ(modifiedJulianDay(4, 10, 1582, 0) + 1, modifiedJulianDay(15, 10, 1582, 0));
+}
+
+TEST(ChartMath, InverseRestoresTheDate)
+{
+    for (const CalendarMoment c : {CalendarMoment{29, 2, 2024, 18.5}, CalendarMoment{1, 1, 1800, 0.25},
+                                   CalendarMoment{31, 12, 2399, 23.75}, CalendarMoment{1, 3, 1500, 6}}) {
+        const CalendarMoment back = fromModifiedJulianDay(modifiedJulianDay(c.day, c.month, c.year, c.hours));
+        EXPECT_EQ(back.day, c.day);
+        EXPECT_EQ(back.month, c.month);
+        EXPECT_EQ(back.year, c.year);
+        EXPECT_NEAR(back.hours, c.hours, 1e-6);
+    }
+    const CalendarMoment runOn = fromModifiedJulianDay(modifiedJulianDay(29, 2, 2023, 0));
+    EXPECT_EQ(runOn.day, 1);
+    EXPECT_EQ(runOn.month, 3);
+}
+
+TEST(ChartMath, MidpointTakesTheNearerSide)
+{
+    EXPECT_DOUBLE_EQ(midpoint(350, 10), 0);
+    EXPECT_DOUBLE_EQ(midpoint(10, 190), 100);
+    EXPECT_DOUBLE_EQ(midpoint(100, 300), 20);
+    EXPECT_DOUBLE_EQ(midpoint(20, 40), 30);
+}
+
+TEST_F(ChartCommandsTest, RadixChartsUseTheirOwnSlots)
+{
+    commands.showRadixII();
+    EXPECT_EQ(engine.currentSlot(), 1);
+    EXPECT_EQ(commands.mode(), ChartMode::RadixII);
+    EXPECT_EQ(engine.slot(1).longitude, computedAlone(horoscopes[1]).longitude);
+    EXPECT_EQ(engine.slot(0).longitude, ChartSlot().longitude);
+
+    commands.showRadixI();
+    EXPECT_EQ(engine.currentSlot(), 0);
+    EXPECT_EQ(engine.slot(0).longitude, computedAlone(horoscopes[0]).longitude);
+}
+
+TEST_F(ChartCommandsTest, CompositeHoldsTheMidpointsInSlotTwo)
+{
+    commands.showComposite();
+    EXPECT_EQ(engine.currentSlot(), 2);
+    EXPECT_EQ(commands.mode(), ChartMode::Composite);
+    for (int p = 0; p < PointCount; ++p)
+        EXPECT_DOUBLE_EQ(engine.slot(2).longitude[p], midpoint(engine.slot(0).longitude[p], engine.slot(1).longitude[p]));
+    for (int h = 0; h < HouseCount; ++h)
+        EXPECT_DOUBLE_EQ(engine.slot(2).cusp[h], midpoint(engine.slot(0).cusp[h], engine.slot(1).cusp[h]));
+    std::vector<AspectCode> expected;
+    AspectSearch::search(engine.slot(2), engine.slot(2), settings, expected);
+    EXPECT_EQ(engine.aspects(), expected);
+}
+
+TEST_F(ChartCommandsTest, SynastryComparesTheTwoCharts)
+{
+    commands.showSynastry();
+    EXPECT_EQ(engine.currentSlot(), 0);
+    std::vector<AspectCode> expected;
+    AspectSearch::search(engine.slot(0), engine.slot(1), settings, expected);
+    EXPECT_EQ(engine.aspects(), expected);
+    EXPECT_FALSE(expected.empty());
+}
+
+TEST_F(ChartCommandsTest, TransitOfTheSecondHoroscopeKeepsSlotOne)
+{
+    commands.showRadixII();
+    commands.showTransit();
+    EXPECT_EQ(engine.currentSlot(), 1);
+    EXPECT_EQ(commands.mode(), ChartMode::Transit);
+    EXPECT_EQ(engine.slot(0).longitude, computedAlone(horoscopes[1]).longitude);
+    // Unknown place: the transit chart is computed with offset 0 at "now".
+    HoroscopeRecord now = horoscopes[1];
+    now.birth = clock.now();
+    now.deltaGmt = 0;
+    EXPECT_EQ(engine.slot(1).longitude, computedAlone(now).longitude);
+}
+
+TEST_F(ChartCommandsTest, TransitLooksUpTheOffsetAtTheNatalPlace)
+{
+    commands.showRadixI();
+    commands.showTransit();
+    EXPECT_EQ(engine.currentSlot(), 0);
+    ASSERT_EQ(places.moments.size(), 1u);
+    EXPECT_EQ(places.moments[0], clock.now());
+    HoroscopeRecord now = horoscopes[0];
+    now.birth = clock.now();
+    now.deltaGmt = 1.0;
+    EXPECT_EQ(engine.slot(1).longitude, computedAlone(now).longitude);
+}
+
+TEST_F(ChartCommandsTest, SolarReturnFindsTheNatalSunWithinASecond)
+{
+    commands.showRadixI();
+    const double natalSun = engine.slot(0).longitude[Sun];
+    ASSERT_TRUE(commands.showSolar(2030, FixedOffsets::berlin()));
+    EXPECT_EQ(commands.mode(), ChartMode::Solar);
+    EXPECT_EQ(places.moments.size(), 19u);
+    EXPECT_EQ(engine.slot(2).longitude[Sun], natalSun);
+    // The Sun moves about 2.5 arc seconds per minute and the positions ignore seconds.
+    EXPECT_NEAR(AspectSearch::distance(engine.slot(0).longitude[Sun], natalSun), 0, 3.0 / 3600);
+    EXPECT_EQ(commands.solarMoment().year(), 2030);
+    EXPECT_EQ(commands.solarMoment().month(), 4);
+    EXPECT_EQ(ui.busyOn, 1);
+    EXPECT_EQ(ui.busyOff, 1);
+}
+
+TEST_F(ChartCommandsTest, SolarOfALeapDayBirthStartsOnTheFirstOfMarch)
+{
+    horoscopes[0] = horoscope("Leap", DateTime(1996, 2, 29, 12, 0, 0), 1.0, "52 N", "13 E");
+    commands.showRadixI();
+    const double natalSun = engine.slot(0).longitude[Sun];
+    ASSERT_TRUE(commands.showSolar(2023, FixedOffsets::berlin()));
+    EXPECT_EQ(places.moments.front(), DateTime(2023, 3, 1, 12, 0, 0));
+    EXPECT_NEAR(AspectSearch::distance(engine.slot(0).longitude[Sun], natalSun), 0, 3.0 / 3600);
+}
+
+TEST_F(ChartCommandsTest, SolarNearZeroDegreesDoesNotRunAway)
+{
+    // A natal Sun just before 0 Aries: the difference must be folded into -180..180.
+    horoscopes[0] = horoscope("Equinox", DateTime(2000, 3, 20, 6, 0, 0), 0.0, "0 N", "0 E");
+    commands.showRadixI();
+    const double natalSun = engine.slot(0).longitude[Sun];
+    ASSERT_GT(natalSun, 359.0);
+    ASSERT_TRUE(commands.showSolar(2001, FixedOffsets::berlin()));
+    EXPECT_NEAR(AspectSearch::distance(engine.slot(0).longitude[Sun], natalSun), 0, 3.0 / 3600);
+}
+
+TEST_F(ChartCommandsTest, FailedSolarLookupChangesNeitherModeNorSolarPlace)
+{
+    commands.showRadixI();
+    places.fail = true;
+    EXPECT_FALSE(commands.showSolar(2030, FixedOffsets::berlin()));
+    EXPECT_EQ(commands.mode(), ChartMode::RadixI);
+    EXPECT_FALSE(commands.solarPlace().has_value());
+    EXPECT_EQ(ui.busyOff, 1);
+}

@@ -1,0 +1,118 @@
+#include "engine/ChartEngine.h"
+#include "engine/Ephemeris.h"
+#include "engine/GlyphLevels.h"
+#include "platform/RecordingMessageSink.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvel;
+
+namespace {
+
+class ChartEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override { Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR)); }
+
+    RecordingMessageSink sink;
+    ChartEngine engine{sink};
+    ChartSettings settings = ChartSettings::defaults();
+};
+
+HoroscopeRecord record(const DateTime &birth, double deltaGmt, const char *latitude = "", const char *longitude = "")
+{
+    HoroscopeRecord r = HoroscopeRecord::createDefault(birth);
+    r.deltaGmt = deltaGmt;
+    r.latitude = QString::fromUtf8(latitude);
+    r.longitude = QString::fromUtf8(longitude);
+    return r;
+}
+
+} // namespace
+
+TEST_F(ChartEngineTest, UniversalTimeBeforeMidnightRunsIntoThePreviousDay)
+{
+    engine.computeChart(record(DateTime(2001, 5, 2, 0, 30, 0), 1.0), settings);
+    const ChartSlot shifted = engine.slot(0);
+    engine.computeChart(record(DateTime(2001, 5, 1, 23, 30, 0), 0.0), settings);
+    EXPECT_EQ(shifted.longitude, engine.slot(0).longitude);
+    EXPECT_EQ(shifted.cusp, engine.slot(0).cusp);
+}
+
+TEST_F(ChartEngineTest, SecondsOfTheBirthTimeAreIgnored)
+{
+    engine.computeChart(record(DateTime(1990, 3, 3, 12, 0, 59), 0.0, "48 N", "2 E"), settings);
+    const ChartSlot withSeconds = engine.slot(0);
+    engine.computeChart(record(DateTime(1990, 3, 3, 12, 0, 0), 0.0, "48 N", "2 E"), settings);
+    EXPECT_EQ(withSeconds.longitude, engine.slot(0).longitude);
+}
+
+TEST_F(ChartEngineTest, UnknownHouseSystemComputesPlacidus)
+{
+    const HoroscopeRecord r = record(DateTime(1975, 6, 1, 8, 0, 0), 2.0, "50 N", "8 E");
+    settings.houseSystem = 9;
+    engine.computeChart(r, settings);
+    const ChartSlot fallback = engine.slot(0);
+    settings.houseSystem = 1;
+    engine.computeChart(r, settings);
+    EXPECT_EQ(fallback.cusp, engine.slot(0).cusp);
+    EXPECT_EQ(engine.slot(0).longitude[Ascendant], engine.slot(0).cusp[0]);
+}
+
+TEST_F(ChartEngineTest, WritesOnlyTheCurrentSlot)
+{
+    engine.setCurrentSlot(2);
+    engine.computeChart(record(DateTime(1975, 6, 1, 8, 0, 0), 0.0), settings);
+    EXPECT_NE(engine.slot(2).longitude[Sun], 0.0);
+    EXPECT_EQ(engine.slot(0).longitude, ChartSlot().longitude);
+    EXPECT_EQ(engine.slot(1).cusp, ChartSlot().cusp);
+}
+
+TEST_F(ChartEngineTest, EphemerisErrorIsShownOnceAndLeavesTheRestUnchanged)
+{
+    engine.computeChart(record(DateTime(2000, 1, 1, 12, 0, 0), 0.0), settings);
+    const ChartSlot before = engine.slot(0);
+    // Far outside every ephemeris the library has: the first body already fails.
+    engine.computePositions(DateTime(2000, 1, 1, 12, 0, 0), 24.0 * 365.25 * 20000, 0, 0);
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_FALSE(sink.messages[0].isEmpty());
+    EXPECT_EQ(engine.slot(0).longitude, before.longitude);
+}
+
+TEST_F(ChartEngineTest, MissingEphemerisFilesStillGiveAChart)
+{
+    Ephemeris::setDataFolder(QStringLiteral("/nonexistent-ephemeris-folder"));
+    engine.computeChart(record(DateTime(2000, 1, 1, 12, 0, 0), 0.0), settings);
+    // The library falls back to its analytical ephemeris: within an arc second or so.
+    EXPECT_NEAR(engine.slot(0).longitude[Sun], 280.3689187, 1e-3);
+}
+
+struct LevelCase {
+    const char *name;
+    std::vector<std::pair<int, double>> longitudes; // points not named stand at 100 + 15 * index
+    std::vector<std::pair<int, int>> levels;
+};
+
+class GlyphLevelTest : public ::testing::TestWithParam<LevelCase> {};
+
+TEST_P(GlyphLevelTest, SpreadsCloseGlyphs)
+{
+    ChartSlot slot;
+    for (int p = 0; p < PointCount; ++p)
+        slot.longitude[p] = 100 + 15 * p; // far apart, all level 0
+    for (const auto &[point, longitude] : GetParam().longitudes)
+        slot.longitude[point] = longitude;
+    GlyphLevels::compute(slot);
+    for (const auto &[point, level] : GetParam().levels)
+        EXPECT_EQ(slot.level[point], level) << PointNames[point];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GlyphLevelTest,
+    ::testing::Values(
+        LevelCase{"TenDegreesApartAreClose", {{Sun, 10}, {Moon, 20}}, {{Sun, 0}, {Moon, 1}}},
+        LevelCase{"JustOverTenAreNot", {{Sun, 10}, {Moon, 20.01}}, {{Sun, 0}, {Moon, 0}}},
+        LevelCase{"FourInARowCycleLevels", {{Mars, 1}, {Venus, 5}, {Sun, 9}, {Moon, 13}},
+                  {{Mars, 0}, {Venus, 1}, {Sun, 2}, {Moon, 0}}},
+        LevelCase{"NoWrapAroundAtZero", {{Sun, 359}, {Moon, 1}}, {{Sun, 0}, {Moon, 0}}},
+        LevelCase{"EqualLongitudesInIndexOrder", {{Moon, 50}, {Sun, 50}}, {{Sun, 0}, {Moon, 1}}}),
+    [](const auto &info) { return std::string(info.param.name); });

@@ -1,0 +1,131 @@
+// The chart engine's own cost on top of the ephemeris library: a Radix chart and the
+// solar return search, each against the bare library calls it makes, measured in
+// alternating rounds of the same run so that both see the same machine state.
+#include "engine/ChartCommands.h"
+#include "engine/Ephemeris.h"
+#include "engine/OffsetLookup.h"
+#include "platform/Clock.h"
+#include "platform/StderrMessageSink.h"
+#include "support/Timing.h"
+
+#include <swephexp.h>
+
+using namespace orvel;
+using orvel::bench::Samples;
+
+namespace {
+
+constexpr int Rounds = 41;
+constexpr int ChartsPerRound = 200;
+
+// The solar search's place offsets without the database: a fixed zone.
+class FixedOffset : public OffsetLookup {
+public:
+    std::optional<ChartPlace> findPlace(const QString &, const QString &) override { return std::nullopt; }
+    bool offsetAt(const ChartPlace &, const DateTime &, double &offset) override
+    {
+        offset = 1.0;
+        return true;
+    }
+};
+
+// Birth moments one day and seven minutes apart, so that the library's cache of the
+// last position never answers a call.
+DateTime birth(int i)
+{
+    return DateTime(1950 + i / 300, 1 + (i / 25) % 12, 1 + i % 25, (i * 7 / 60) % 24, (i * 7) % 60, 0);
+}
+
+void bareChart(const DateTime &local, double deltaGmt, double longitude, double latitude)
+{
+    double result[6];
+    char error[AS_MAXCH];
+    const double jd = swe_julday(local.year(), local.month(), local.day(),
+                                 local.hour() + local.minute() / 60.0 - deltaGmt, SE_GREG_CAL);
+    for (int body = 0; body <= SE_MEAN_NODE; ++body)
+        swe_calc_ut(jd, body, SEFLG_SPEED, result, error);
+    double cusps[13], angles[10];
+    swe_houses(jd, latitude, longitude, 'P', cusps, angles);
+}
+
+// The library calls of one solar return: the natal chart, 19 position rounds at
+// bisection moments, and the houses of the last one.
+void bareSolar(const DateTime &natal, int year, double longitude, double latitude)
+{
+    bareChart(natal, 1.0, longitude, latitude);
+    double result[6];
+    char error[AS_MAXCH];
+    double hours = natal.hour() + natal.minute() / 60.0 - 1.0;
+    double jd = 0;
+    double step = 2.0;
+    for (int round = 0; round < 19; ++round, step /= 2) {
+        jd = swe_julday(year, natal.month(), natal.day(), hours, SE_GREG_CAL);
+        for (int body = 0; body <= SE_MEAN_NODE; ++body)
+            swe_calc_ut(jd, body, SEFLG_SPEED, result, error);
+        hours += (round % 2 ? step : -step) * 24;
+    }
+    double cusps[13], angles[10];
+    swe_houses(jd, latitude, longitude, 'P', cusps, angles);
+}
+
+} // namespace
+
+int main()
+{
+    Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
+    StderrMessageSink sink;
+    ChartEngine engine(sink);
+    const ChartSettings settings = ChartSettings::defaults();
+    HoroscopeRecord record = HoroscopeRecord::createDefault(birth(0));
+    record.latitude = QStringLiteral("52°31'12\" N");
+    record.longitude = QStringLiteral("13°24'36\" E");
+    record.deltaGmt = 1.0;
+    const double latitude = 52 + 31 / 60.0 + 12 / 3600.0;
+    const double longitude = 13 + 24 / 60.0 + 36 / 3600.0;
+
+    Samples radix, radixBare;
+    for (int round = 0; round < Rounds; ++round) {
+        const int first = round * ChartsPerRound;
+        radixBare.time([&] {
+            for (int i = first; i < first + ChartsPerRound; ++i)
+                bareChart(birth(i), 1.0, longitude, latitude);
+        });
+        radix.time([&] {
+            for (int i = first; i < first + ChartsPerRound; ++i) {
+                record.birth = birth(i);
+                engine.computeChart(record, settings);
+            }
+        });
+    }
+
+    // The solar return: 19 rounds of positions and one house computation. The bare
+    // version replays the same 19 moments the engine visited.
+    FixedOffset offsets;
+    Clock clock;
+    std::vector<HoroscopeRecord> horoscopes(2, record);
+    ChartCommands commands(engine, horoscopes, settings, clock, offsets, sink);
+    const ChartPlace place{"Berlin", "Germany", record.latitude, record.longitude, "D", 1};
+    Samples solar, solarBare;
+    constexpr int SolarsPerRound = 20;
+    for (int round = 0; round < Rounds; ++round) {
+        solarBare.time([&] {
+            for (int i = 0; i < SolarsPerRound; ++i)
+                bareSolar(record.birth, 2000 + round % 50 + i, longitude, latitude);
+        });
+        solar.time([&] {
+            for (int i = 0; i < SolarsPerRound; ++i) {
+                engine.setCurrentSlot(0);
+                commands.showSolar(2000 + round % 50 + i, place);
+            }
+        });
+    }
+
+    std::printf("Chart engine against the bare ephemeris calls\n");
+    bench::printFigure("Radix chart x200, bare library calls", radixBare, "baseline");
+    bench::printFigure("Radix chart x200, engine", radix, "-");
+    bench::printRatio("Radix chart engine overhead", radix, radixBare, "<= 1.05");
+    bench::printFigure("Solar search x20, bare library calls", solarBare, "baseline");
+    bench::printFigure("Solar search x20, engine", solar, "-");
+    bench::printRatio("Solar search engine overhead", solar, solarBare, "<= 1.05");
+    return 0;
+}

@@ -1,19 +1,16 @@
 #include "engine/CoordinateText.h"
 
 #include <array>
+#include <cmath>
 
 namespace orvel {
 
-double parseCoordinateText(const QString &text)
-{
-    // Characters are upper-cased one by one (no "ß" -> "SS"); commas end runs as full stops do.
-    double sign = 1.0;
-    for (const QChar c : text) {
-        const QChar upper = c.toUpper();
-        if (upper == u'S' || upper == u'W')
-            sign = -1.0;
-    }
+namespace {
 
+// The first three runs of decimal digits as numbers; missing runs are 0. Doubles hold
+// even absurdly long runs without overflow.
+std::array<double, 3> digitRuns(const QString &text)
+{
     std::array<double, 3> runs = {0, 0, 0};
     int run = 0;
     bool inRun = false;
@@ -27,7 +24,33 @@ double parseCoordinateText(const QString &text)
             ++run;
         }
     }
-    return (runs[0] + runs[1] / 60.0 + runs[2] / 3600.0) * sign;
+    return runs;
+}
+
+} // namespace
+
+double parseCoordinateText(const QString &text)
+{
+    // Characters are upper-cased one by one (no "ß" -> "SS"); commas end runs as full stops do.
+    double sign = 1.0;
+    for (const QChar c : text) {
+        const QChar upper = c.toUpper();
+        if (upper == u'S' || upper == u'W')
+            sign = -1.0;
+    }
+    const std::array<double, 3> runs = digitRuns(text);
+    const double degrees = (runs[0] + runs[1] / 60.0 + runs[2] / 3600.0) * sign;
+    // Hundreds of digits overflow to infinity, which would make every cusp NaN:
+    // such a text counts as unparsable.
+    return std::isfinite(degrees) ? degrees : 0.0;
+}
+
+bool checkCoordinateText(const QString &text, int limit)
+{
+    const auto [degrees, minutes, seconds] = digitRuns(text);
+    if (degrees > limit || minutes > 59 || seconds > 59)
+        return false;
+    return degrees < limit || minutes == 0;
 }
 
 } // namespace orvel

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace orvel;
 
 namespace {
@@ -116,3 +118,15 @@ INSTANTIATE_TEST_SUITE_P(
         LevelCase{"NoWrapAroundAtZero", {{Sun, 359}, {Moon, 1}}, {{Sun, 0}, {Moon, 0}}},
         LevelCase{"EqualLongitudesInIndexOrder", {{Moon, 50}, {Sun, 50}}, {{Sun, 0}, {Moon, 1}}}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ChartEngineTest, AbsurdCoordinatesStillGiveFiniteCusps)
+{
+    for (const QString &text : {QString(400, u'9'), QStringLiteral("999 99 99"), QStringLiteral("91 N")}) {
+        HoroscopeRecord r = record(DateTime(2000, 1, 1, 12, 0, 0), 0.0);
+        r.latitude = text;
+        r.longitude = text;
+        engine.computeChart(r, settings);
+        for (const double cusp : engine.slot(0).cusp)
+            EXPECT_TRUE(std::isfinite(cusp)) << text.left(10).toStdString();
+    }
+}

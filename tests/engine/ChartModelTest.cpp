@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordinateCase{"FourthRunIgnored", "10 20 30 40", 10 + 20 / 60.0 + 30 / 3600.0},
                       CoordinateCase{"NoDigits", "north", 0.0},
                       CoordinateCase{"SharpSIsNotSouth", "10 \u00df", 10.0},
-                      CoordinateCase{"HugeRunDoesNotOverflow", "99999999999999999999999", 1e23}),
+                      CoordinateCase{"HugeRunDoesNotOverflow", "99999999999999999999999", 1e23},
+                      CoordinateCase{"EndlessRunCountsAsUnparsable", "999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999999", 0.0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ChartSettings, DefaultsMatchTheFirstStart)
@@ -58,3 +59,32 @@ TEST(HoroscopeRecord, DefaultRecordIsDatedNowWithoutPlace)
     EXPECT_TRUE(r.city.isEmpty() && r.latitude.isEmpty() && r.longitude.isEmpty());
     EXPECT_EQ(r.deltaGmt, 0.0);
 }
+
+struct CheckCase {
+    const char *name;
+    const char *text;
+    int limit;
+    bool passes;
+};
+
+class CoordinateCheckTest : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(CoordinateCheckTest, Checks)
+{
+    EXPECT_EQ(checkCoordinateText(QString::fromUtf8(GetParam().text), GetParam().limit), GetParam().passes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CoordinateCheckTest,
+    ::testing::Values(CheckCase{"CommaSeparatesMinutes", "52,31", 90, true},
+                      CheckCase{"LimitWithZeroMinutes", "90.00", 90, true},
+                      CheckCase{"LimitWithMinutes", "90.01", 90, false},
+                      CheckCase{"BeyondLimit", "91", 90, false},
+                      CheckCase{"SixtyMinutes", "45.60", 90, false},
+                      CheckCase{"SixtySeconds", "45 10 60", 90, false},
+                      CheckCase{"SecondsIgnoredAtTheLimit", "180.0.30", 180, true},
+                      CheckCase{"LongitudeLimitWithMinutes", "180.1", 180, false},
+                      CheckCase{"LettersOnlySeparate", "N52 31", 90, true},
+                      CheckCase{"Empty", "", 90, true},
+                      CheckCase{"EndlessDigits", "9999999999999999999999999999999999999999", 180, false}),
+    [](const auto &info) { return std::string(info.param.name); });

@@ -1,0 +1,121 @@
+#include "storage/HoroscopeFile.h"
+
+#include "platform/MessageSink.h"
+#include "storage/XmlDocument.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace orvel {
+
+namespace {
+
+const QString RootTag = QStringLiteral("Orvel_Horoskop");
+const QString RecordTag = QStringLiteral("Horoskop");
+const QString NameTag = QStringLiteral("Name");
+const QString DateTag = QStringLiteral("Date");
+const QString CityTag = QStringLiteral("City");
+const QString CountryTag = QStringLiteral("Country");
+const QString LatitudeTag = QStringLiteral("Latitude");
+const QString LongitudeTag = QStringLiteral("Longitude");
+const QString DeltaGmtTag = QStringLiteral("Delta_GMT");
+
+struct TextField {
+    const QString &tag;
+    QString HoroscopeRecord::*field;
+};
+const TextField TextFields[] = {{NameTag, &HoroscopeRecord::name},
+                                {CityTag, &HoroscopeRecord::city},
+                                {CountryTag, &HoroscopeRecord::country},
+                                {LatitudeTag, &HoroscopeRecord::latitude},
+                                {LongitudeTag, &HoroscopeRecord::longitude}};
+
+// A decimal number as the C library's strtod reads it in the "C" locale: leading
+// blanks, optional sign, digits with a full stop, optional exponent; whatever follows
+// is ignored ("5,75" is 5). No number gives 0; so do infinities, NaN and values out of
+// range, which no offset from universal time can be.
+double hoursValue(const QString &text)
+{
+    const QByteArray latin = text.toLatin1();
+    const char *p = latin.constData();
+    const char *end = p + latin.size();
+    while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
+        ++p;
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
+    if (p == end || *p == '-' || *p == '+')
+        return 0.0;
+    double value = 0.0;
+    const auto [next, error] = std::from_chars(p, end, value, std::chars_format::general);
+    if (next == p || error != std::errc() || !std::isfinite(value))
+        return 0.0;
+    return negative ? -value : value;
+}
+
+// The record an element describes, or nothing when its Date is short or impossible.
+std::optional<HoroscopeRecord> readRecord(const QDomElement &element, const DateTime &now)
+{
+    HoroscopeRecord record = HoroscopeRecord::createDefault(now);
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        const QString tag = child.tagName();
+        const QString text = XmlDocument::text(child);
+        if (tag == DateTag) {
+            record.birth = DateTime::fromText(text);
+            if (!record.birth.isValid())
+                return std::nullopt;
+        } else if (tag == DeltaGmtTag) {
+            record.deltaGmt = hoursValue(text);
+        } else {
+            for (const TextField &f : TextFields) {
+                if (tag == f.tag)
+                    record.*f.field = text;
+            }
+        }
+    }
+    return record;
+}
+
+} // namespace
+
+bool HoroscopeFile::load(const QString &path, const DateTime &now, std::vector<HoroscopeRecord> &records)
+{
+    XmlDocument document;
+    if (!document.load(path))
+        return false;
+    std::vector<HoroscopeRecord> loaded;
+    document.walk([&](const QDomElement &element) {
+        if (element.tagName() != RecordTag)
+            return true;
+        if (std::optional<HoroscopeRecord> record = readRecord(element, now))
+            loaded.push_back(std::move(*record));
+        return false;
+    });
+    records = std::move(loaded);
+    return true;
+}
+
+bool HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink)
+{
+    XmlDocument document;
+    QDomElement root = document.createRoot(RootTag);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const HoroscopeRecord &r = records[i];
+        QDomElement element = document.appendElement(root, RecordTag);
+        document.appendTextElement(element, NameTag, r.name);
+        document.appendTextElement(element, DateTag, r.birth.toText());
+        document.appendTextElement(element, CityTag, r.city);
+        document.appendTextElement(element, CountryTag, r.country);
+        document.appendTextElement(element, LatitudeTag, r.latitude);
+        document.appendTextElement(element, LongitudeTag, r.longitude);
+        document.appendTextElement(element, DeltaGmtTag, QString::asprintf("%.4f", r.deltaGmt));
+        XmlDocument::setIntAttribute(element, QStringLiteral("ID"), static_cast<int>(i));
+    }
+    const AtomicFileWriter::Result result = document.save(path);
+    if (!result.ok)
+        sink.showMessage(result.errorMessage);
+    return result.ok;
+}
+
+} // namespace orvel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/HoroscopeRecord.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace orvel {
+
+class MessageSink;
+
+// horoskop.xml: the horoscope list between runs, one Horoskop element per record in
+// list order under the root Orvel_Horoskop.
+class HoroscopeFile {
+public:
+    static constexpr const char *FileName = "horoskop.xml";
+
+    // Replaces `records` with the horoscopes of the file, in document order. Records
+    // without a Date take `now`; elements with a short or impossible Date are skipped.
+    // False when the file cannot be read or parsed; `records` is then untouched.
+    static bool load(const QString &path, const DateTime &now, std::vector<HoroscopeRecord> &records);
+    // Writes the whole list. On failure tells `sink` why (naming the file), keeps the
+    // old file intact and returns false.
+    static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink);
+};
+
+} // namespace orvel

@@ -1,0 +1,220 @@
+#include "storage/XmlDocument.h"
+
+#include "platform/FileError.h"
+
+#include <QFile>
+#include <QMap>
+#include <QStringEncoder>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <cstdio>
+#include <optional>
+
+namespace orvel {
+
+namespace {
+
+// Visits `top` and the nodes below it depth first without recursion, so that deep
+// nesting cannot exhaust the stack. `enter` returns whether to walk into a node;
+// `leave` runs once a node's children are done or skipped.
+template <typename Enter, typename Leave>
+void traverse(const QDomNode &top, Enter enter, Leave leave)
+{
+    QDomNode node = top;
+    for (;;) {
+        if (enter(node) && node.hasChildNodes()) {
+            node = node.firstChild();
+            continue;
+        }
+        for (;;) {
+            leave(node);
+            if (node == top)
+                return;
+            if (const QDomNode next = node.nextSibling(); !next.isNull()) {
+                node = next;
+                break;
+            }
+            node = node.parentNode();
+        }
+    }
+}
+
+void ignore(const QDomNode &) {}
+
+void reportFailure(const QString &path, const QString &reason, qint64 line = 0, qint64 column = 0)
+{
+    std::fprintf(stderr, "%s\n", reason.toLocal8Bit().constData());
+    if (line > 0)
+        std::fprintf(stderr, "Error on line %lld, position %lld in \"%s\".\n", static_cast<long long>(line),
+                     static_cast<long long>(column), path.toLocal8Bit().constData());
+}
+
+struct TextPosition {
+    qint64 line;
+    qint64 column;
+};
+
+// Where the nesting first goes deeper than XmlDocument::MaxDepth, if it does. The
+// stream reader is linear in the depth, unlike the DOM built from it.
+std::optional<TextPosition> tooDeepAt(const QByteArray &bytes)
+{
+    QXmlStreamReader reader(bytes);
+    reader.setNamespaceProcessing(false);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > XmlDocument::MaxDepth)
+            return TextPosition{reader.lineNumber(), reader.columnNumber()};
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return std::nullopt;
+}
+
+// Drops what XML 1.0 cannot carry: control characters other than tab and line breaks,
+// unpaired surrogates and the non-characters U+FFFE and U+FFFF.
+QString xmlSafe(const QString &text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            safe += c;
+            safe += text[++i];
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (u == u'\t' || u == u'\n' || u == u'\r' || (u >= 0x20 && !c.isSurrogate() && u != 0xFFFE && u != 0xFFFF))
+            safe += c;
+    }
+    return safe;
+}
+
+} // namespace
+
+bool XmlDocument::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFailure(path, FileError::message(path, file.error(), file.errorString()));
+        return false;
+    }
+    // Reading one byte past the limit also stops endless devices.
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reportFailure(path, FileError::message(path, file.error(), file.errorString()));
+        return false;
+    }
+    if (bytes.size() > MaxFileSize) {
+        reportFailure(path, QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
+        return false;
+    }
+    if (const std::optional<TextPosition> at = tooDeepAt(bytes)) {
+        reportFailure(path, QStringLiteral("Elements are nested more than %1 deep.").arg(MaxDepth), at->line, at->column);
+        return false;
+    }
+    QDomDocument dom;
+    QString reason;
+    int line = 0;
+    int column = 0;
+    if (!dom.setContent(bytes, false, &reason, &line, &column)) {
+        reportFailure(path, reason, line, column);
+        return false;
+    }
+    std::fputs("XML document loaded successfully\n", stderr);
+    m_dom = dom;
+    return true;
+}
+
+QDomElement XmlDocument::createRoot(const QString &name)
+{
+    QDomElement root = m_dom.createElement(name);
+    m_dom.appendChild(root);
+    return root;
+}
+
+QDomElement XmlDocument::appendElement(QDomElement &parent, const QString &name)
+{
+    QDomElement element = m_dom.createElement(name);
+    parent.appendChild(element);
+    return element;
+}
+
+QDomElement XmlDocument::appendTextElement(QDomElement &parent, const QString &name, const QString &text)
+{
+    QDomElement element = appendElement(parent, name);
+    // Empty text adds no text node, so the element is written as <Name/>.
+    if (!text.isEmpty())
+        element.appendChild(m_dom.createTextNode(xmlSafe(text)));
+    return element;
+}
+
+void XmlDocument::setIntAttribute(QDomElement &element, const QString &name, int value)
+{
+    element.setAttribute(name, value);
+}
+
+QString XmlDocument::attribute(const QDomNode &node, const QString &name)
+{
+    const QDomAttr attr = node.attributes().namedItem(name).toAttr();
+    return attr.isNull() ? QString() : attr.value();
+}
+
+QString XmlDocument::text(const QDomNode &node)
+{
+    QString text;
+    traverse(
+        node,
+        [&text](const QDomNode &n) {
+            if (n.isText()) // CDATA sections included
+                text += n.nodeValue();
+            return true;
+        },
+        ignore);
+    return text;
+}
+
+void XmlDocument::walk(const std::function<bool(const QDomElement &)> &visit) const
+{
+    traverse(
+        m_dom, [&visit](const QDomNode &n) { return !n.isElement() || visit(n.toElement()); }, ignore);
+}
+
+QByteArray XmlDocument::toBytes() const
+{
+    QString text;
+    QXmlStreamWriter writer(&text);
+    traverse(
+        m_dom,
+        [&writer](const QDomNode &n) {
+            if (n.isElement()) {
+                writer.writeStartElement(n.nodeName());
+                // The DOM keeps attributes in a hash whose order changes from run to run;
+                // sorted by name (ID, Index, Index1, Index2) the file is the same every time.
+                const QDomNamedNodeMap attributes = n.attributes();
+                QMap<QString, QString> sorted;
+                for (int i = 0; i < attributes.count(); ++i)
+                    sorted.insert(attributes.item(i).nodeName(), attributes.item(i).nodeValue());
+                for (auto it = sorted.cbegin(); it != sorted.cend(); ++it)
+                    writer.writeAttribute(it.key(), it.value());
+            } else if (n.isText()) {
+                writer.writeCharacters(n.nodeValue());
+            }
+            return true;
+        },
+        [&writer](const QDomNode &n) {
+            if (n.isElement())
+                writer.writeEndElement();
+        });
+    QStringEncoder toUtf16(QStringEncoder::Utf16LE);
+    return QByteArray("\xFF\xFE", 2) + QByteArray(toUtf16.encode(text));
+}
+
+AtomicFileWriter::Result XmlDocument::save(const QString &path) const
+{
+    return AtomicFileWriter::write(path, toBytes());
+}
+
+} // namespace orvel

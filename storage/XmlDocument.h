@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/AtomicFileWriter.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QString>
+
+#include <functional>
+
+namespace orvel {
+
+// The program's two XML files go through this small layer over the DOM: load a whole
+// file, build a document element by element, walk it, and save it whole as UTF-16LE
+// with a byte-order mark.
+class XmlDocument {
+public:
+    // Larger files are refused unread: the data files are a few hundred kilobytes, and
+    // the DOM of a runaway file could exhaust memory.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+    // Deeper nesting is refused: the DOM's parser slows down with the square of the depth.
+    static constexpr int MaxDepth = 1000;
+
+    // Reads and parses `path` (any encoding the DOM accepts, a byte-order mark included).
+    // Reports the outcome on standard error; on failure the document stays as it was.
+    bool load(const QString &path);
+
+    // Creates the document's root element.
+    QDomElement createRoot(const QString &name);
+    // Appends a new, empty element as last child of `parent`.
+    QDomElement appendElement(QDomElement &parent, const QString &name);
+    // Appends a new element holding only `text` as last child of `parent`. Characters
+    // that XML cannot carry are dropped, so the file always loads again.
+    QDomElement appendTextElement(QDomElement &parent, const QString &name, const QString &text);
+    static void setIntAttribute(QDomElement &element, const QString &name, int value);
+    // The attribute's value, or a null text when the node has none of that name.
+    static QString attribute(const QDomNode &node, const QString &name);
+    // The text of all text nodes below `node`, in document order.
+    static QString text(const QDomNode &node);
+
+    // Visits every element depth first in document order; `visit` returns whether to
+    // walk into the element it was given.
+    void walk(const std::function<bool(const QDomElement &)> &visit) const;
+
+    // The file content: bytes FF FE, then the document's text as UTF-16LE without an
+    // XML declaration or indentation.
+    QByteArray toBytes() const;
+    // Replaces the file at `path` with toBytes(); a failure leaves the old file intact.
+    AtomicFileWriter::Result save(const QString &path) const;
+
+private:
+    QDomDocument m_dom;
+};
+
+} // namespace orvel

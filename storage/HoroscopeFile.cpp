@@ -79,7 +79,7 @@ std::optional<HoroscopeRecord> readRecord(const QDomElement &element, const Date
 
 } // namespace
 
-bool HoroscopeFile::load(const QString &path, const DateTime &now, std::vector<HoroscopeRecord> &records)
+bool HoroscopeFile::load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now)
 {
     XmlDocument document;
     if (!document.load(path))

@@ -19,7 +19,7 @@ public:
     // Replaces `records` with the horoscopes of the file, in document order. Records
     // without a Date take `now`; elements with a short or impossible Date are skipped.
     // False when the file cannot be read or parsed; `records` is then untouched.
-    static bool load(const QString &path, const DateTime &now, std::vector<HoroscopeRecord> &records);
+    static bool load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now);
     // Writes the whole list. On failure tells `sink` why (naming the file), keeps the
     // old file intact and returns false.
     static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink);

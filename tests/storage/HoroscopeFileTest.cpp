@@ -44,7 +44,7 @@ protected:
             writeBytes(path(), xml);
         std::vector<HoroscopeRecord> records;
         testing::internal::CaptureStderr();
-        const bool ok = HoroscopeFile::load(path(), Now, records);
+        const bool ok = HoroscopeFile::load(path(), records, Now);
         testing::internal::GetCapturedStderr();
         EXPECT_TRUE(ok);
         return records;
@@ -98,7 +98,7 @@ TEST_F(HoroscopeFileTest, ReadsRecordsAtAnyDepthInDocumentOrder)
 {
     std::vector<HoroscopeRecord> records;
     testing::internal::CaptureStderr();
-    ASSERT_TRUE(HoroscopeFile::load(dataFile("horoskop_wrapped_utf16.xml"), Now, records));
+    ASSERT_TRUE(HoroscopeFile::load(dataFile("horoskop_wrapped_utf16.xml"), records, Now));
     testing::internal::GetCapturedStderr();
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].name, QStringLiteral("Zoë Łukasiewicz"));
@@ -205,13 +205,13 @@ TEST_F(HoroscopeFileTest, FailedLoadLeavesTheListUntouched)
         writeBytes(path(), bad);
         std::vector<HoroscopeRecord> records = before;
         testing::internal::CaptureStderr();
-        EXPECT_FALSE(HoroscopeFile::load(path(), Now, records));
+        EXPECT_FALSE(HoroscopeFile::load(path(), records, Now));
         testing::internal::GetCapturedStderr();
         EXPECT_EQ(records, before);
     }
     std::vector<HoroscopeRecord> records = before;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(HoroscopeFile::load(m_dir.filePath(QStringLiteral("missing.xml")), Now, records));
+    EXPECT_FALSE(HoroscopeFile::load(m_dir.filePath(QStringLiteral("missing.xml")), records, Now));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(records, before);
 }

@@ -12,7 +12,8 @@ namespace orvel {
 // country with a different name: "Neustadt (near Coburg)". Where that is not enough
 // (no such place, or the result is taken), the coordinates are added:
 // "Neustadt (near Coburg, 50°19'21''N 11°07'29''E)". A place whose name and
-// coordinates both repeat another's is the same place listed twice and is dropped.
+// coordinates (to the second) both repeat another's is the same place listed twice
+// and is dropped.
 class DuplicateNames {
 public:
     // Renames within `places` and removes the repeated ones; returns how many were removed.

@@ -1,0 +1,39 @@
+#include "storage/COrvelWinDoc.h"
+
+#include "engine/Ephemeris.h"
+#include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
+#include "storage/HoroscopeFile.h"
+#include "storage/SettingsFile.h"
+
+namespace orvel {
+
+COrvelWinDoc::COrvelWinDoc(const Clock &clock, MessageSink &ui) : m_clock(clock), m_ui(ui) {}
+
+QString COrvelWinDoc::horoscopeFile() { return ProgramFolder::file(QStringLiteral("horoskop.xml")); }
+QString COrvelWinDoc::settingsFile() { return ProgramFolder::file(QStringLiteral("orvel.xml")); }
+QString COrvelWinDoc::ephemerisFolder() { return ProgramFolder::file(QStringLiteral("Ephem")); }
+
+bool COrvelWinDoc::OnNewDocument()
+{
+    Ephemeris::setDataFolder(ephemerisFolder());
+    m_settings = ChartSettings::defaults();
+    SettingsFile::load(settingsFile(), m_settings);
+    HoroscopeFile::load(horoscopeFile(), m_horoscopes, m_clock.now());
+    while (m_horoscopes.size() < 2)
+        m_horoscopes.push_back(HoroscopeRecord::createDefault(m_clock.now()));
+    m_ready = true;
+    return true;
+}
+
+bool COrvelWinDoc::saveHoroscopes()
+{
+    return HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui);
+}
+
+bool COrvelWinDoc::saveSettings()
+{
+    return SettingsFile::save(settingsFile(), m_settings, m_ui);
+}
+
+} // namespace orvel

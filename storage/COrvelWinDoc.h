@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/ChartSettings.h"
+#include "engine/HoroscopeRecord.h"
+
+#include <vector>
+
+namespace orvel {
+
+class Clock;
+class MessageSink;
+
+// The handheld program's document: the horoscope list and the settings block for the
+// whole run, and the start-up that fills them from the program folder.
+class COrvelWinDoc {
+public:
+    // `clock` dates new records; `ui` shows file errors. Both must outlive the document.
+    COrvelWinDoc(const Clock &clock, MessageSink &ui);
+
+    // Start-up: ephemeris folder, default settings, orvel.xml over them, horoskop.xml,
+    // then default records until the list holds two. Missing or damaged files are
+    // not reported: defaults stand in for them. Writes nothing.
+    bool OnNewDocument();
+    bool isReady() const { return m_ready; }
+
+    std::vector<HoroscopeRecord> &horoscopes() { return m_horoscopes; }
+    const std::vector<HoroscopeRecord> &horoscopes() const { return m_horoscopes; }
+    ChartSettings &settings() { return m_settings; }
+    const ChartSettings &settings() const { return m_settings; }
+
+    // Rewrite the whole file; false, after showing the file error, when it could not be
+    // written (the previous file is then still there).
+    bool saveHoroscopes();
+    bool saveSettings();
+
+    static QString horoscopeFile();
+    static QString settingsFile();
+    static QString ephemerisFolder();
+
+private:
+    const Clock &m_clock;
+    MessageSink &m_ui;
+    std::vector<HoroscopeRecord> m_horoscopes;
+    ChartSettings m_settings = ChartSettings::defaults();
+    bool m_ready = false;
+};
+
+} // namespace orvel

@@ -1,0 +1,317 @@
+// The orvelchart command line as outside scripts see it: a program folder in a
+// temporary directory, the binary run as a separate process, JSON on standard output.
+#include "../placedb/MaskedDatabase.h"
+
+#include "engine/ChartCommands.h"
+#include "engine/Ephemeris.h"
+#include "placedb/PlaceOffsetLookup.h"
+#include "platform/Clock.h"
+#include "platform/RecordingMessageSink.h"
+#include "storage/HoroscopeFile.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace orvel;
+
+namespace {
+
+struct ProcessResult {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonDocument json() const { return QJsonDocument::fromJson(out); }
+};
+
+const char *TwoHoroscopes =
+    "<Orvel_Horoskop>"
+    "<Horoskop ID=\"0\"><Name>First</Name><Date>12.04.1980 09:15:00</Date><City>Berlin</City>"
+    "<Country>Deutschland</Country><Latitude>52\xc2\xb0" "31' N</Latitude><Longitude>13\xc2\xb0" "24' E</Longitude>"
+    "<Delta_GMT>2.0000</Delta_GMT></Horoskop>"
+    "<Horoskop ID=\"1\"><Name>Second</Name><Date>03.11.1991 22:40:00</Date><City>Nowhere</City>"
+    "<Country>Atlantis</Country><Latitude>34 36 S</Latitude><Longitude>58 22 W</Longitude>"
+    "<Delta_GMT>-3.0000</Delta_GMT></Horoskop>"
+    "</Orvel_Horoskop>";
+
+class OrvelChartTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile::link(QStringLiteral(ORVEL_EPHE_DIR), db.root() + QStringLiteral("/Ephem"));
+        writeFile(QStringLiteral("horoskop.xml"), TwoHoroscopes);
+    }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(db.root() + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    ProcessResult run(QStringList args)
+    {
+        args.prepend(db.root());
+        args.prepend(QStringLiteral("--root"));
+        QProcess process;
+        process.start(QStringLiteral(ORVELCHART_BINARY), args);
+        process.waitForFinished(30000);
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    }
+
+    // The same chart computed in this process, for comparison with the printed one.
+    ChartEngine &computeHere(void (ChartCommands::*show)())
+    {
+        Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
+        std::vector<HoroscopeRecord> list;
+        HoroscopeFile::load(db.root() + QStringLiteral("/horoskop.xml"), list, clock.now());
+        horoscopes = list;
+        PlaceDatabase places = db.open();
+        PlaceOffsetLookup lookup(places);
+        ChartCommands commands(engine, horoscopes, settings, clock, lookup, sink);
+        (commands.*show)();
+        return engine;
+    }
+
+    static void expectSlotsEqual(const QJsonArray &printed, const ChartEngine &engine)
+    {
+        ASSERT_EQ(printed.size(), 3);
+        for (int s = 0; s < 3; ++s) {
+            const QJsonObject slot = printed[s].toObject();
+            ASSERT_EQ(slot[QStringLiteral("longitude")].toArray().size(), 13);
+            ASSERT_EQ(slot[QStringLiteral("cusp")].toArray().size(), 12);
+            for (int p = 0; p < 13; ++p) {
+                // 17 significant digits: the very same double.
+                EXPECT_EQ(slot[QStringLiteral("longitude")].toArray()[p].toDouble(), engine.slot(s).longitude[p]);
+                EXPECT_EQ(slot[QStringLiteral("speed")].toArray()[p].toDouble(), engine.slot(s).speed[p]);
+                EXPECT_EQ(slot[QStringLiteral("level")].toArray()[p].toDouble(), engine.slot(s).level[p]);
+            }
+            for (int h = 0; h < 12; ++h)
+                EXPECT_EQ(slot[QStringLiteral("cusp")].toArray()[h].toDouble(), engine.slot(s).cusp[h]);
+        }
+    }
+
+    static QStringList texts(const QJsonValue &array)
+    {
+        QStringList list;
+        for (const QJsonValue &v : array.toArray())
+            list.append(v.toString());
+        return list;
+    }
+
+    MaskedDatabase db;
+    Clock clock;
+    RecordingMessageSink sink;
+    ChartEngine engine{sink};
+    ChartSettings settings = ChartSettings::defaults();
+    std::vector<HoroscopeRecord> horoscopes;
+};
+
+QStringList aspectTexts(const ChartEngine &engine)
+{
+    QStringList list;
+    for (const AspectCode &a : engine.aspects())
+        list.append(a.text());
+    return list;
+}
+
+} // namespace
+
+TEST_F(OrvelChartTest, Radix1PrintsTheChartOfTheFirstHoroscope)
+{
+    const ProcessResult r = run({QStringLiteral("radix1")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject chart = r.json().object();
+    EXPECT_EQ(chart[QStringLiteral("mode")].toInt(), 1);
+    EXPECT_EQ(chart[QStringLiteral("slot")].toInt(), 0);
+    const ChartEngine &here = computeHere(&ChartCommands::showRadixI);
+    expectSlotsEqual(chart[QStringLiteral("slots")].toArray(), here);
+    EXPECT_EQ(texts(chart[QStringLiteral("aspects")]), aspectTexts(here));
+    EXPECT_EQ(chart[QStringLiteral("elements")].toArray().size(), 4);
+    EXPECT_EQ(chart[QStringLiteral("qualities")].toArray().size(), 3);
+    int total = 0;
+    for (const QJsonValue &v : chart[QStringLiteral("elements")].toArray())
+        total += v.toInt();
+    EXPECT_EQ(total, 10 + 8 + 5 * 5 + 4 * 3 + 0 + 10 + 7);
+}
+
+TEST_F(OrvelChartTest, TwoChartCommandsFillTheirSlots)
+{
+    const ProcessResult composite = run({QStringLiteral("composite")});
+    ASSERT_EQ(composite.exitCode, 0);
+    EXPECT_EQ(composite.json()[QStringLiteral("mode")].toInt(), 4);
+    EXPECT_EQ(composite.json()[QStringLiteral("slot")].toInt(), 2);
+    expectSlotsEqual(composite.json()[QStringLiteral("slots")].toArray(), computeHere(&ChartCommands::showComposite));
+
+    const ProcessResult synastry = run({QStringLiteral("synastry")});
+    ASSERT_EQ(synastry.exitCode, 0);
+    EXPECT_EQ(synastry.json()[QStringLiteral("mode")].toInt(), 5);
+    EXPECT_EQ(synastry.json()[QStringLiteral("slot")].toInt(), 0);
+    // Slot 2 is never written by a synastry.
+    for (const QJsonValue &v : synastry.json()[QStringLiteral("slots")].toArray()[2].toObject()[QStringLiteral("longitude")].toArray())
+        EXPECT_EQ(v.toDouble(), 0.0);
+}
+
+TEST_F(OrvelChartTest, WrongCommandsAndArgumentsExitWithStatusTwo)
+{
+    for (const QStringList &args : {QStringList{QStringLiteral("radix3")}, QStringList{},
+                                    QStringList{QStringLiteral("radix1"), QStringLiteral("extra")},
+                                    QStringList{QStringLiteral("--now"), QStringLiteral("31.02.2000 10:00:00"), QStringLiteral("radix1")},
+                                    QStringList{QStringLiteral("solar"), QStringLiteral("next"), QStringLiteral("Deutschland"), QStringLiteral("Berlin")}}) {
+        const ProcessResult r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err.count('\n'), 1);
+    }
+}
+
+TEST_F(OrvelChartTest, FirstStartGetsTwoDefaultHoroscopesDatedNow)
+{
+    QFile::remove(db.root() + QStringLiteral("/horoskop.xml"));
+    const ProcessResult r = run({QStringLiteral("--now"), QStringLiteral("08.12.2026 14:30:00"), QStringLiteral("horoscopes")});
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonArray list = r.json().array();
+    ASSERT_EQ(list.size(), 2);
+    for (const QJsonValue &v : list) {
+        EXPECT_EQ(v[QStringLiteral("name")].toString(), QStringLiteral("(New Horoscope)"));
+        EXPECT_EQ(v[QStringLiteral("date")].toString(), QStringLiteral("08.12.2026 14:30:00"));
+        EXPECT_EQ(v[QStringLiteral("delta_gmt")].toDouble(), 0.0);
+    }
+}
+
+TEST_F(OrvelChartTest, DamagedFilesFallBackToDefaults)
+{
+    writeFile(QStringLiteral("horoskop.xml"), QByteArray("<Orvel_Horoskop><Horoskop><Name>cut off", 40));
+    writeFile(QStringLiteral("orvel.xml"), QByteArray("\xff\xfe\x00\xd8garbage", 11));
+    const ProcessResult horoscopesRun = run({QStringLiteral("horoscopes")});
+    ASSERT_EQ(horoscopesRun.exitCode, 0);
+    EXPECT_EQ(horoscopesRun.json().array().size(), 2);
+    const ProcessResult settingsRun = run({QStringLiteral("settings")});
+    ASSERT_EQ(settingsRun.exitCode, 0);
+    EXPECT_EQ(settingsRun.json()[QStringLiteral("House_System")].toInt(), 1);
+}
+
+TEST_F(OrvelChartTest, SettingsAreNamedAfterTheFileKeys)
+{
+    writeFile(QStringLiteral("orvel.xml"),
+              "<Orvel_Config><Asp_Grad Index=\"3\">150</Asp_Grad><Radix_Orbis Index1=\"12\" Index2=\"4\">11</Radix_Orbis>"
+              "<Planet_Farbe Index=\"0\">RGB(1, 2, 3)</Planet_Farbe></Orvel_Config>");
+    const ProcessResult r = run({QStringLiteral("settings")});
+    ASSERT_EQ(r.exitCode, 0);
+    const QJsonObject s = r.json().object();
+    EXPECT_EQ(s.size(), 14);
+    EXPECT_EQ(s[QStringLiteral("Asp_Grad")].toArray()[3].toInt(), 150);
+    EXPECT_EQ(s[QStringLiteral("Radix_Orbis")].toArray().size(), 13);
+    EXPECT_EQ(s[QStringLiteral("Radix_Orbis")].toArray()[12].toArray()[4].toInt(), 11);
+    EXPECT_EQ(s[QStringLiteral("Planet_Farbe")].toArray()[0].toInt(), 1 + 2 * 256 + 3 * 65536);
+    EXPECT_EQ(s[QStringLiteral("Tier_Sign")].toArray()[9].toInt(), 76);
+}
+
+TEST_F(OrvelChartTest, SaveWritesBothFilesAsTheHandheldDoes)
+{
+    const ProcessResult r = run({QStringLiteral("save")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QFile horoscopeFile(db.root() + QStringLiteral("/horoskop.xml"));
+    ASSERT_TRUE(horoscopeFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(horoscopeFile.readAll().startsWith("\xff\xfe<\0O\0"));
+    EXPECT_TRUE(QFile::exists(db.root() + QStringLiteral("/orvel.xml")));
+    const ProcessResult again = run({QStringLiteral("horoscopes")});
+    EXPECT_EQ(again.json().array()[0][QStringLiteral("name")].toString(), QStringLiteral("First"));
+    EXPECT_EQ(again.json().array()[1][QStringLiteral("delta_gmt")].toDouble(), -3.0);
+}
+
+TEST_F(OrvelChartTest, TransitUsesTheOffsetAtTheNatalPlaceNow)
+{
+    const ProcessResult r = run({QStringLiteral("--now"), QStringLiteral("08.12.2026 14:30:00"), QStringLiteral("transit")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()[QStringLiteral("mode")].toInt(), 6);
+    EXPECT_EQ(r.json()[QStringLiteral("slot")].toInt(), 0);
+    clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
+    ChartEngine &here = computeHere(&ChartCommands::showRadixI);
+    PlaceDatabase places = db.open();
+    PlaceOffsetLookup lookup(places);
+    ChartCommands commands(here, horoscopes, settings, clock, lookup, sink);
+    commands.showTransit();
+    expectSlotsEqual(r.json()[QStringLiteral("slots")].toArray(), here);
+    EXPECT_EQ(texts(r.json()[QStringLiteral("aspects")]), aspectTexts(here));
+}
+
+TEST_F(OrvelChartTest, SolarReportsMomentAndPlace)
+{
+    const ProcessResult r = run({QStringLiteral("solar"), QStringLiteral("2030"), QStringLiteral("Deutschland"), QStringLiteral("Berlin")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()[QStringLiteral("mode")].toInt(), 3);
+    const QJsonObject solar = r.json()[QStringLiteral("solar")].toObject();
+    EXPECT_TRUE(solar[QStringLiteral("moment")].toString().startsWith(QStringLiteral("12.04.2030")))
+        << solar[QStringLiteral("moment")].toString().toStdString();
+    EXPECT_EQ(solar[QStringLiteral("city")].toString(), QStringLiteral("Berlin"));
+    EXPECT_EQ(solar[QStringLiteral("latitude")].toString(), QStringLiteral("52\u00b031'N"));
+    const QJsonArray chartSlots = r.json()[QStringLiteral("slots")].toArray();
+    const double natalSun = chartSlots[2].toObject()[QStringLiteral("longitude")].toArray()[0].toDouble();
+    const double solarSun = chartSlots[0].toObject()[QStringLiteral("longitude")].toArray()[0].toDouble();
+    EXPECT_NEAR(solarSun, natalSun, 3.0 / 3600);
+}
+
+TEST_F(OrvelChartTest, SolarAtAnUnknownPlaceFailsWithoutOutput)
+{
+    const ProcessResult r = run({QStringLiteral("solar"), QStringLiteral("2030"), QStringLiteral("Deutschland"), QStringLiteral("Atlantis")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_FALSE(r.err.isEmpty());
+}
+
+TEST_F(OrvelChartTest, CountriesAndPlacesAsTheLoaderGivesThem)
+{
+    const ProcessResult countries = run({QStringLiteral("countries")});
+    ASSERT_EQ(countries.exitCode, 0);
+    QStringList codes;
+    for (const QJsonValue &v : countries.json().array())
+        codes.append(v[QStringLiteral("code")].toString());
+    EXPECT_FALSE(codes.contains(QStringLiteral("USA")));
+    ASSERT_GE(codes.size(), 4);
+    EXPECT_TRUE(codes[0].startsWith(QStringLiteral("US")));
+
+    const ProcessResult places = run({QStringLiteral("places"), QStringLiteral("Deutschland"), QStringLiteral("b")});
+    ASSERT_EQ(places.exitCode, 0);
+    const QJsonArray list = places.json().array();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0][QStringLiteral("name")].toString(), QStringLiteral("Bad \"Alt\" Heide"));
+    EXPECT_EQ(list[1][QStringLiteral("name")].toString(), QStringLiteral("Berlin"));
+    EXPECT_EQ(list[1][QStringLiteral("zone")].toInt(), 11);
+    EXPECT_EQ(list[1][QStringLiteral("table")].toString(), QStringLiteral("D"));
+    EXPECT_EQ(list[1][QStringLiteral("number")].toInt(), 202);
+
+    const ProcessResult unknown = run({QStringLiteral("places"), QStringLiteral("Atlantis"), QStringLiteral("b")});
+    EXPECT_EQ(unknown.json().array().size(), 0);
+}
+
+TEST_F(OrvelChartTest, TimeZoneOfBothVariants)
+{
+    // Berlin, zone 11 of table D: summer time from 30.04.1916 23:00.
+    const ProcessResult summer = run({QStringLiteral("tz"), QStringLiteral("Deutschland"), QStringLiteral("Berlin"), QStringLiteral("01.07.1916 12:00:00")});
+    ASSERT_EQ(summer.exitCode, 0) << summer.err.toStdString();
+    EXPECT_TRUE(summer.json()[QStringLiteral("ok")].toBool());
+    EXPECT_EQ(summer.json()[QStringLiteral("offset")].toDouble(), 2.0);
+
+    // Aachen, zone 1: before 1893 the earliest row hands over to table F (Paris mean time);
+    // the desktop variant cannot read that row at all.
+    const QStringList aachen{QStringLiteral("tz"), QStringLiteral("Deutschland"), QStringLiteral("Aachen"), QStringLiteral("01.07.1890 12:00:00")};
+    const ProcessResult handheld = run(aachen);
+    EXPECT_TRUE(handheld.json()[QStringLiteral("ok")].toBool());
+    EXPECT_EQ(handheld.json()[QStringLiteral("offset")].toDouble(), 0.1558);
+    const ProcessResult desktop = run(aachen + QStringList{QStringLiteral("--desktop")});
+    EXPECT_FALSE(desktop.json()[QStringLiteral("ok")].toBool());
+    EXPECT_EQ(desktop.json()[QStringLiteral("offset")].toDouble(), 0.0);
+
+    EXPECT_EQ(run({QStringLiteral("tz"), QStringLiteral("Deutschland"), QStringLiteral("Berlin"), QStringLiteral("1916")}).exitCode, 2);
+}
+
+TEST_F(OrvelChartTest, LastCountryIsWrittenAndReadBack)
+{
+    EXPECT_TRUE(run({QStringLiteral("lastcountry")}).out.isEmpty());
+    ASSERT_EQ(run({QStringLiteral("lastcountry"), QStringLiteral("\u00d6sterreich")}).exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(run({QStringLiteral("lastcountry")}).out), QStringLiteral("\u00d6sterreich\n"));
+}

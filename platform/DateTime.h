@@ -25,7 +25,8 @@ public:
     // Seconds since 0001-01-01 00:00:00 of the proleptic Gregorian calendar; for ordering.
     std::int64_t serialSeconds() const;
 
-    // "DD.MM.YYYY HH:MM:SS" with the year as "%d" (fewer digits below 1000).
+    // "DD.MM.YYYY HH:MM:SS"; years below 1000 get leading zeros, so that the text
+    // always has the 19 characters fromText needs.
     QString toText() const;
     // Reads "DD.MM.YYYY HH:MM:SS" by character position (separators not checked);
     // an invalid value for shorter texts or impossible dates.

@@ -30,6 +30,8 @@ TEST(DateTime, OrdersChronologicallyToTheSecond)
 TEST(DateTime, TextRoundTripUsesFixedPositions)
 {
     EXPECT_EQ(DateTime(1970, 12, 7, 14, 5, 0).toText(), QStringLiteral("07.12.1970 14:05:00"));
+    EXPECT_EQ(DateTime(999, 5, 6, 7, 8, 9).toText(), QStringLiteral("06.05.0999 07:08:09"));
+    EXPECT_EQ(DateTime::fromText(DateTime(100, 1, 1).toText()), DateTime(100, 1, 1));
     EXPECT_EQ(DateTime::fromText(QStringLiteral("07.12.1970 14:05:00")), DateTime(1970, 12, 7, 14, 5, 0));
     EXPECT_EQ(DateTime::fromText(QStringLiteral("07/12/1970-14h05m00")), DateTime(1970, 12, 7, 14, 5, 0));
     EXPECT_FALSE(DateTime::fromText(QStringLiteral("07.12.1970 14:05")).isValid());

@@ -128,13 +128,15 @@ TEST_F(HoroscopeFileTest, LaterChildOverwritesAndInnerRecordsAreNotTaken)
     EXPECT_EQ(records[0].name, QStringLiteral("second"));
 }
 
-TEST_F(HoroscopeFileTest, YearBelowOneThousandIsWrittenShortAndDroppedOnReload)
+TEST_F(HoroscopeFileTest, YearBelowOneThousandIsWrittenWithFourDigitsAndSurvivesReload)
 {
-    save({record("old", DateTime(999, 5, 6, 7, 8, 9), 0.0), record("kept", DateTime(1000, 5, 6, 7, 8, 9), 0.0)});
-    EXPECT_TRUE(utf16Text(readBytes(path())).contains(QStringLiteral("<Date>06.05.999 07:08:09</Date>")));
+    // A three-digit year would make the date too short to read back, losing the record.
+    save({record("old", DateTime(999, 5, 6, 7, 8, 9), 0.0), record("oldest", DateTime(100, 1, 1, 0, 0, 0), 0.0)});
+    EXPECT_TRUE(utf16Text(readBytes(path())).contains(QStringLiteral("<Date>06.05.0999 07:08:09</Date>")));
     const auto records = load();
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].name, QStringLiteral("kept"));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].birth, DateTime(999, 5, 6, 7, 8, 9));
+    EXPECT_EQ(records[1].birth, DateTime(100, 1, 1, 0, 0, 0));
 }
 
 struct DateCase {

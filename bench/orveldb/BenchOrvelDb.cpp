@@ -1,15 +1,14 @@
 // Times the reader on the generated world database: LoadPlaces on the largest place
-// file (for its longest letter stretch) and GetDeltaGMT without cache on the largest
-// time table (for its zone with the most rows).
-#include "support/Timing.h"
-#include "placedb/PlaceDatabase.h"
-#include "platform/RecordingMessageSink.h"
+// file (for its longest letter stretch) and GetDeltaGMT on the largest time table
+// (for its zone with the most rows), cached and uncached.
+#include "support/PlaceDatabaseFigures.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+
 using namespace orvel;
-using orvel::bench::Samples;
 
 namespace {
 
@@ -36,55 +35,42 @@ int main(int argc, char *argv[])
         return 1;
     }
     RecordingMessageSink sink;
-    const QString lastCountry = folder + QStringLiteral("/LstCntry.dat");
+    PlaceDatabase database(folder, QString(), sink);
 
     const QString country = codeOf(placeFile, QStringLiteral("Orte_"));
     QChar longestLetter;
     std::size_t longest = 0;
-    {
-        PlaceDatabase database(folder, lastCountry, sink);
-        std::vector<PlaceRecord> places;
-        for (char16_t c = u'A'; c <= u'Z'; ++c) {
-            database.LoadPlaces(places, country, QString(QChar(c)));
-            if (places.size() > longest) {
-                longest = places.size();
-                longestLetter = QChar(c);
-            }
+    std::vector<PlaceRecord> places;
+    for (char16_t c = u'A'; c <= u'Z'; ++c) {
+        database.LoadPlaces(places, country, QString(QChar(c)));
+        if (places.size() > longest) {
+            longest = places.size();
+            longestLetter = QChar(c);
         }
     }
-    Samples load;
-    for (int run = 0; run < 50; ++run) {
-        PlaceDatabase database(folder, lastCountry, sink);
-        std::vector<PlaceRecord> places;
-        load.time([&] { database.LoadPlaces(places, country, QString(longestLetter)); });
-    }
-    std::printf("%s: %lld bytes, letter %s: %zu places\n", qPrintable(placeFile.fileName()),
-                static_cast<long long>(placeFile.size()), qPrintable(QString(longestLetter)), longest);
-    bench::printFigure("LoadPlaces, largest place file", load, "<= 10 ms median");
 
     const QString table = codeOf(timeTable, QStringLiteral("Ttable_"));
     int biggestZone = 1;
     std::size_t mostRows = 0;
-    {
-        PlaceDatabase database(folder, lastCountry, sink);
-        for (int zone = 1;; ++zone) {
-            std::vector<const TimeTableRow *> rows;
-            if (!database.LoadZoneSection(table, zone, rows) || rows.empty())
-                break;
-            if (rows.size() > mostRows) {
-                mostRows = rows.size();
-                biggestZone = zone;
-            }
+    for (int zone = 1;; ++zone) {
+        std::vector<const TimeTableRow *> rows;
+        if (!database.LoadZoneSection(table, zone, rows) || rows.empty())
+            break;
+        if (rows.size() > mostRows) {
+            mostRows = rows.size();
+            biggestZone = zone;
         }
     }
-    Samples lookup;
-    for (int run = 0; run < 50; ++run) {
-        PlaceDatabase database(folder, lastCountry, sink); // a fresh object: nothing cached
-        double offset = 0;
-        lookup.time([&] { database.GetDeltaGMT(DateTime(2099, 7, 1, 12, 0), table, biggestZone, offset); });
-    }
+
+    std::printf("Place database on the generated world database\n");
+    std::printf("%s: %lld bytes, letter %s: %zu places\n", qPrintable(placeFile.fileName()),
+                static_cast<long long>(placeFile.size()), qPrintable(QString(longestLetter)), longest);
     std::printf("%s: %lld bytes, zone %d: %zu rows\n", qPrintable(timeTable.fileName()),
                 static_cast<long long>(timeTable.size()), biggestZone, mostRows);
-    bench::printFigure("GetDeltaGMT uncached, largest time table", lookup, "<= 5 ms");
-    return sink.messages.isEmpty() ? 0 : 1;
+    bench::PlaceDatabaseFigures figures(folder, 51);
+    figures.loadPlaces("LoadPlaces, largest place file", country, QString(longestLetter), "<= 10 ms median", 10000);
+    figures.cachedLookup("GetDeltaGMT cached, largest time table", table, biggestZone, 1900, "<= 20 us median", 20);
+    figures.uncachedLookup("GetDeltaGMT uncached, largest time table", table, biggestZone,
+                           DateTime(2099, 7, 1, 12, 0), "<= 5 ms median", 5000);
+    return figures.ok() && sink.messages.isEmpty() ? 0 : 1;
 }

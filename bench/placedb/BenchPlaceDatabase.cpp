@@ -1,17 +1,13 @@
-// Times the place database's hot paths on generated files of realistic size and
-// prints median, minimum and maximum of several runs.
+// Times the place database's hot paths on synthetic files of the promised sizes: a
+// place file of 50,000 places and a time table of 1 MB.
 
 #include "placedb/FieldReader.h"
-#include "placedb/PlaceDatabase.h"
-#include "platform/StderrMessageSink.h"
+#include "support/PlaceDatabaseFigures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 using namespace orvel;
@@ -84,19 +80,6 @@ QByteArray zoneFile(int records)
     return text + "MEZ\tMitteleurop\xE4ische Zeit\t1.0\r\nMESZ\tMitteleurop\xE4ische Sommerzeit\t2.0\r\n";
 }
 
-void report(const char *what, const char *target, int runs, const std::function<void()> &run)
-{
-    std::vector<double> micros;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(micros.begin(), micros.end());
-    std::printf("%-40s median %9.1f us  min %9.1f us  max %9.1f us  (%d runs, target %s)\n", what,
-                micros[micros.size() / 2], micros.front(), micros.back(), runs, target);
-}
-
 } // namespace
 
 int main()
@@ -108,26 +91,14 @@ int main()
     writeMasked(folder + "/Orte_D.txt", places);
     writeMasked(folder + "/Ttable_BIG.txt", table);
     writeMasked(folder + "/Zones.txt", zoneFile(300));
-    std::printf("place file %lld bytes, time table %lld bytes\n", qlonglong(places.size()), qlonglong(table.size()));
+    std::printf("Place database on synthetic files: place file %lld bytes, time table %lld bytes\n",
+                qlonglong(places.size()), qlonglong(table.size()));
 
-    StderrMessageSink sink;
-    PlaceDatabase database(folder, folder + "/LstCntry.dat", sink);
-    std::vector<PlaceRecord> found;
-    report("LoadPlaces (50,000 places, one letter)", "<= 5 ms", 31, [&] {
-        database.LoadPlaces(found, QStringLiteral("D"), QStringLiteral("m"));
-    });
-
-    double offset = 0;
-    database.GetDeltaGMT(DateTime(1920, 6, 1), QStringLiteral("BIG"), 399, offset);
-    int day = 0;
-    report("GetDeltaGMT, cached section", "<= 20 us", 1001, [&] {
-        database.GetDeltaGMT(DateTime(1900 + day % 30, 6, 1 + day % 28), QStringLiteral("BIG"), 399, offset);
-        ++day;
-    });
-
-    report("GetDeltaGMT, uncached, 1 MB table", "<= 2 ms", 31, [&] {
-        PlaceDatabase fresh(folder, QString(), sink);
-        fresh.GetDeltaGMT(DateTime(1920, 6, 1), QStringLiteral("BIG"), 399, offset);
-    });
-    return offset == 2.0 ? 0 : 1;
+    bench::PlaceDatabaseFigures figures(folder, 51);
+    figures.loadPlaces("LoadPlaces, 50,000 places, one letter", QStringLiteral("D"), QStringLiteral("m"),
+                       "<= 5 ms median", 5000);
+    figures.cachedLookup("GetDeltaGMT cached, 1 MB table", QStringLiteral("BIG"), 399, 1900, "<= 20 us median", 20);
+    figures.uncachedLookup("GetDeltaGMT uncached, 1 MB table", QStringLiteral("BIG"), 399, DateTime(1920, 6, 1),
+                           "<= 2 ms median", 2000);
+    return figures.ok() ? 0 : 1;
 }

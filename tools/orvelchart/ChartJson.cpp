@@ -4,6 +4,7 @@
 #include "engine/ChartScores.h"
 #include "placedb/CountryRecord.h"
 #include "placedb/PlaceRecord.h"
+#include "storage/SettingsFile.h"
 #include "tools/orvelchart/JsonWriter.h"
 
 namespace orvel {
@@ -12,23 +13,17 @@ QByteArray ChartJson::chart(const ChartEngine &engine, const ChartCommands &comm
 {
     JsonWriter json;
     json.beginObject();
-    json.key("mode");
-    json.value(static_cast<int>(commands.mode()));
-    json.key("slot");
-    json.value(engine.currentSlot());
+    json.member("mode", static_cast<int>(commands.mode()));
+    json.member("slot", engine.currentSlot());
     json.key("slots");
     json.beginArray();
     for (int s = 0; s < SlotCount; ++s) {
         const ChartSlot &slot = engine.slot(s);
         json.beginObject();
-        json.key("longitude");
-        json.array(slot.longitude);
-        json.key("speed");
-        json.array(slot.speed);
-        json.key("cusp");
-        json.array(slot.cusp);
-        json.key("level");
-        json.array(slot.level);
+        json.arrayMember("longitude", slot.longitude);
+        json.arrayMember("speed", slot.speed);
+        json.arrayMember("cusp", slot.cusp);
+        json.arrayMember("level", slot.level);
         json.endObject();
     }
     json.endArray();
@@ -38,21 +33,15 @@ QByteArray ChartJson::chart(const ChartEngine &engine, const ChartCommands &comm
         json.value(aspect.text());
     json.endArray();
     const ChartScores scores(engine.slot(engine.currentSlot()), settings);
-    json.key("elements");
-    json.array(scores.elementScores());
-    json.key("qualities");
-    json.array(scores.qualityScores());
+    json.arrayMember("elements", scores.elementScores());
+    json.arrayMember("qualities", scores.qualityScores());
     if (commands.mode() == ChartMode::Solar && commands.solarPlace()) {
         json.key("solar");
         json.beginObject();
-        json.key("moment");
-        json.value(commands.solarMoment().toText());
-        json.key("city");
-        json.value(commands.solarPlace()->city);
-        json.key("latitude");
-        json.value(commands.solarPlace()->latitude);
-        json.key("longitude");
-        json.value(commands.solarPlace()->longitude);
+        json.member("moment", commands.solarMoment().toText());
+        json.member("city", commands.solarPlace()->city);
+        json.member("latitude", commands.solarPlace()->latitude);
+        json.member("longitude", commands.solarPlace()->longitude);
         json.endObject();
     }
     json.endObject();
@@ -65,20 +54,13 @@ QByteArray ChartJson::horoscopes(const std::vector<HoroscopeRecord> &list)
     json.beginArray();
     for (const HoroscopeRecord &r : list) {
         json.beginObject();
-        json.key("name");
-        json.value(r.name);
-        json.key("date");
-        json.value(r.birth.toText());
-        json.key("city");
-        json.value(r.city);
-        json.key("country");
-        json.value(r.country);
-        json.key("latitude");
-        json.value(r.latitude);
-        json.key("longitude");
-        json.value(r.longitude);
-        json.key("delta_gmt");
-        json.value(r.deltaGmt);
+        json.member("name", r.name);
+        json.member("date", r.birth.toText());
+        json.member("city", r.city);
+        json.member("country", r.country);
+        json.member("latitude", r.latitude);
+        json.member("longitude", r.longitude);
+        json.member("delta_gmt", r.deltaGmt);
         json.endObject();
     }
     json.endArray();
@@ -89,37 +71,19 @@ QByteArray ChartJson::settings(const ChartSettings &s)
 {
     JsonWriter json;
     json.beginObject();
-    json.key("Hide_Houses");
-    json.value(s.hideHouses);
-    json.key("Hide_Aspects");
-    json.value(s.hideAspects);
-    json.key("House_System");
-    json.value(s.houseSystem);
-    json.key("Punkten_Bewerten");
-    json.value(s.rulerBonus);
-    json.key("Bewertung");
-    json.value(s.scoringSwitch);
-    json.key("Planet_Wert");
-    json.array(s.planetValues);
-    json.key("Planet_Farbe");
-    json.array(s.planetColours);
-    json.key("Planet_Sign");
-    json.array(s.planetGlyphs);
-    json.key("Element_Farbe");
-    json.array(s.elementColours);
-    json.key("Tier_Sign");
-    json.array(s.signGlyphs);
-    json.key("Asp_Grad");
-    json.array(s.aspectAngles);
-    json.key("Asp_Sign");
-    json.array(s.aspectGlyphs);
-    json.key("Asp_Farbe");
-    json.array(s.aspectColours);
-    json.key("Radix_Orbis");
-    json.beginArray();
-    for (const auto &orbs : s.orbs)
-        json.array(orbs);
-    json.endArray();
+    SettingsFile::visitKeys(s, [&json](const char *key, int rows, int columns, const std::vector<int> &values) {
+        json.key(key);
+        if (rows == 0) {
+            json.value(values.front());
+        } else if (columns == 0) {
+            json.array(values);
+        } else {
+            json.beginArray();
+            for (int row = 0; row < rows; ++row)
+                json.array(std::vector<int>(values.begin() + row * columns, values.begin() + (row + 1) * columns));
+            json.endArray();
+        }
+    });
     json.endObject();
     return json.text();
 }
@@ -130,10 +94,8 @@ QByteArray ChartJson::countries(const std::vector<CountryRecord> &list)
     json.beginArray();
     for (const CountryRecord &c : list) {
         json.beginObject();
-        json.key("code");
-        json.value(c.code);
-        json.key("name");
-        json.value(c.name);
+        json.member("code", c.code);
+        json.member("name", c.name);
         json.endObject();
     }
     json.endArray();
@@ -146,18 +108,12 @@ QByteArray ChartJson::places(const std::vector<PlaceRecord> &list)
     json.beginArray();
     for (const PlaceRecord &p : list) {
         json.beginObject();
-        json.key("number");
-        json.value(p.number);
-        json.key("table");
-        json.value(p.tableCode);
-        json.key("name");
-        json.value(p.name);
-        json.key("zone");
-        json.value(p.zone);
-        json.key("latitude");
-        json.value(p.latitude);
-        json.key("longitude");
-        json.value(p.longitude);
+        json.member("number", p.number);
+        json.member("table", p.tableCode);
+        json.member("name", p.name);
+        json.member("zone", p.zone);
+        json.member("latitude", p.latitude);
+        json.member("longitude", p.longitude);
         json.endObject();
     }
     json.endArray();
@@ -168,10 +124,8 @@ QByteArray ChartJson::offset(bool ok, double offset)
 {
     JsonWriter json;
     json.beginObject();
-    json.key("ok");
-    json.value(ok);
-    json.key("offset");
-    json.value(offset);
+    json.member("ok", ok);
+    json.member("offset", offset);
     json.endObject();
     return json.text();
 }

@@ -21,6 +21,19 @@ public:
     void value(int number);
     void value(bool flag);
     void value(const QString &text);
+    // One member of the enclosing object: its name, then its value or array of values.
+    template <typename T>
+    void member(const char *name, const T &v)
+    {
+        key(name);
+        value(v);
+    }
+    template <typename Container>
+    void arrayMember(const char *name, const Container &values)
+    {
+        key(name);
+        array(values);
+    }
     template <typename Container>
     void array(const Container &values)
     {

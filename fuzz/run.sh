@@ -17,7 +17,8 @@ status=0
 for t in "${targets[@]}"; do
   mkdir -p "$scratch/$t"
   log="$scratch/$t.log"
-  (cd "$scratch" && "$root/build-fuzz/fuzz/fuzz_$t" "$scratch/$t" "$root/fuzz/corpus/$t" \
+  # Inputs become files; a memory-backed folder keeps the writes and syncs cheap.
+  (cd "$scratch" && TMPDIR=${FUZZ_TMPDIR:-/dev/shm} "$root/build-fuzz/fuzz/fuzz_$t" "$scratch/$t" "$root/fuzz/corpus/$t" \
       -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$root/fuzz-findings/" >"$log" 2>&1)
   rc=$?
   execs=$(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}')

@@ -6,9 +6,11 @@ namespace orvel {
 
 double AspectSearch::distance(double a, double b)
 {
-    double d = std::fmod(b - a, 360.0);
+    double d = b - a;
     if (d < 0)
         d += 360.0;
+    if (d < 0 || d >= 360.0) // only for longitudes outside 0..360; fmod is slow
+        d = std::fmod(std::fmod(d, 360.0) + 360.0, 360.0);
     return d > 180.0 ? 360.0 - d : d;
 }
 

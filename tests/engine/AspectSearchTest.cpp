@@ -150,3 +150,12 @@ TEST(AspectMeasure, DifferenceAndApplyingMark)
     EXPECT_DOUBLE_EQ(exact.difference, 0);
     EXPECT_FALSE(exact.applying);
 }
+
+TEST(AspectSearch, DistanceFoldsAnyLongitudesIntoZeroTo180)
+{
+    EXPECT_DOUBLE_EQ(AspectSearch::distance(359, 2), 3);
+    EXPECT_DOUBLE_EQ(AspectSearch::distance(2, 359), 3);
+    EXPECT_DOUBLE_EQ(AspectSearch::distance(10, 190), 180);
+    EXPECT_DOUBLE_EQ(AspectSearch::distance(-10, 700), 10);
+    EXPECT_DOUBLE_EQ(AspectSearch::distance(1000, -1000), 160);
+}

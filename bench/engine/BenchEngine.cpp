@@ -18,15 +18,19 @@ namespace {
 constexpr int Rounds = 41;
 constexpr int ChartsPerRound = 200;
 
-// The solar search's place offsets without the database: a fixed zone.
+// The solar search's place offsets without the database: a fixed zone. Remembers the
+// moments asked for, which are the moments the search computes positions for.
 class FixedOffset : public OffsetLookup {
 public:
     std::optional<ChartPlace> findPlace(const QString &, const QString &) override { return std::nullopt; }
-    bool offsetAt(const ChartPlace &, const DateTime &, double &offset) override
+    bool offsetAt(const ChartPlace &, const DateTime &local, double &offset) override
     {
+        moments.push_back(local);
         offset = 1.0;
         return true;
     }
+
+    std::vector<DateTime> moments;
 };
 
 // Birth moments one day and seven minutes apart, so that the library's cache of the
@@ -48,21 +52,18 @@ void bareChart(const DateTime &local, double deltaGmt, double longitude, double 
     swe_houses(jd, latitude, longitude, 'P', cusps, angles);
 }
 
-// The library calls of one solar return: the natal chart, 19 position rounds at
-// bisection moments, and the houses of the last one.
-void bareSolar(const DateTime &natal, int year, double longitude, double latitude)
+// The library calls of one solar return: the natal chart, the positions at each
+// moment the search visited, and the houses of the last one.
+void bareSolar(const DateTime &natal, const std::vector<DateTime> &moments, double longitude, double latitude)
 {
     bareChart(natal, 1.0, longitude, latitude);
     double result[6];
     char error[AS_MAXCH];
-    double hours = natal.hour() + natal.minute() / 60.0 - 1.0;
     double jd = 0;
-    double step = 2.0;
-    for (int round = 0; round < 19; ++round, step /= 2) {
-        jd = swe_julday(year, natal.month(), natal.day(), hours, SE_GREG_CAL);
+    for (const DateTime &m : moments) {
+        jd = swe_julday(m.year(), m.month(), m.day(), m.hour() + m.minute() / 60.0 - 1.0, SE_GREG_CAL);
         for (int body = 0; body <= SE_MEAN_NODE; ++body)
             swe_calc_ut(jd, body, SEFLG_SPEED, result, error);
-        hours += (round % 2 ? step : -step) * 24;
     }
     double cusps[13], angles[10];
     swe_houses(jd, latitude, longitude, 'P', cusps, angles);
@@ -99,18 +100,26 @@ int main()
     }
 
     // The solar return: 19 rounds of positions and one house computation. The bare
-    // version replays the same 19 moments the engine visited.
+    // version replays the very moments the engine visited, found in a first pass.
     FixedOffset offsets;
     Clock clock;
     std::vector<HoroscopeRecord> horoscopes(2, record);
     ChartCommands commands(engine, horoscopes, settings, clock, offsets, sink);
     const ChartPlace place{"Berlin", "Germany", record.latitude, record.longitude, "D", 1};
-    Samples solar, solarBare;
     constexpr int SolarsPerRound = 20;
+    constexpr int Years = 50 + SolarsPerRound;
+    std::vector<std::vector<DateTime>> visited(Years);
+    for (int y = 0; y < Years; ++y) {
+        offsets.moments.clear();
+        engine.setCurrentSlot(0);
+        commands.showSolar(2000 + y, place);
+        visited[y] = offsets.moments;
+    }
+    Samples solar, solarBare;
     for (int round = 0; round < Rounds; ++round) {
         solarBare.time([&] {
             for (int i = 0; i < SolarsPerRound; ++i)
-                bareSolar(record.birth, 2000 + round % 50 + i, longitude, latitude);
+                bareSolar(record.birth, visited[round % 50 + i], longitude, latitude);
         });
         solar.time([&] {
             for (int i = 0; i < SolarsPerRound; ++i) {

@@ -12,6 +12,6 @@ function(orvel_add_test name)
     ORVEL_TEST_DATA_DIR="${ORVEL_TEST_DATA_DIR}"
     ORVEL_EPHE_DIR="${ORVEL_PROGRAM_DIR}/Ephem"
     ORVEL_PROGRAM_DIR="${ORVEL_PROGRAM_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_PREFIX "${name}."
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_PREFIX "${name}." NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

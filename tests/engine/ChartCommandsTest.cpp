@@ -173,7 +173,7 @@ TEST_F(ChartCommandsTest, TransitLooksUpTheOffsetAtTheNatalPlace)
     EXPECT_EQ(engine.slot(1).longitude, computedAlone(now).longitude);
 }
 
-TEST_F(ChartCommandsTest, SolarReturnFindsTheNatalSunWithinASecond)
+TEST_F(ChartCommandsTest, SolarReturnFindsTheNatalSunToTheMinute)
 {
     commands.showRadixI();
     const double natalSun = engine.slot(0).longitude[Sun];

@@ -226,10 +226,13 @@ bool PlaceDatabase::GetDeltaGMT(const DateTime &moment, const QString &tableCode
 
 bool PlaceDatabase::applyZoneOffset(const QString &key, double &offset)
 {
-    const std::optional<QByteArray> zones = readOrReport(m_folder + QStringLiteral("/Zones.txt"));
-    if (!zones)
-        return false;
-    if (const std::optional<double> found = ZoneFile::offsetFor(*zones, key))
+    if (!m_zoneOffsets) {
+        const std::optional<QByteArray> zones = readOrReport(m_folder + QStringLiteral("/Zones.txt"));
+        if (!zones)
+            return false;
+        m_zoneOffsets = ZoneFile::offsets(*zones);
+    }
+    if (const auto found = m_zoneOffsets->constFind(key); found != m_zoneOffsets->constEnd())
         offset = *found;
     return true;
 }

@@ -5,6 +5,7 @@
 #include "placedb/ZoneSection.h"
 #include "platform/DateTime.h"
 
+#include <QHash>
 #include <QString>
 
 #include <deque>
@@ -75,6 +76,8 @@ private:
     MessageSink &m_sink;
     Variant m_variant;
     std::deque<ZoneSection> m_cache; // a deque keeps handed-out row pointers valid
+    // The zone file's offsets by designation, read at the first look-up that needs them.
+    std::optional<QHash<QString, double>> m_zoneOffsets;
 };
 
 } // namespace orvel

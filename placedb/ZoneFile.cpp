@@ -6,19 +6,11 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 
 namespace orvel {
 
 namespace {
-
-bool fieldEquals(const char *data, const FieldReader::Span &span, const QByteArray &key, const QString &wideKey)
-{
-    if (span.quoted)
-        return FieldReader::valueOf(data, span) == wideKey;
-    return span.end - span.begin == key.size() && std::memcmp(data + span.begin, key.constData(), key.size()) == 0;
-}
 
 locale_t cLocale()
 {
@@ -28,15 +20,9 @@ locale_t cLocale()
 
 } // namespace
 
-std::optional<double> ZoneFile::offsetFor(const QByteArray &zones, const QString &key)
+QHash<QString, double> ZoneFile::offsets(const QByteArray &zones)
 {
-    // Every field is ISO 8859-1, so a key with other characters matches none.
-    for (const QChar c : key) {
-        if (c.unicode() > 0xFF)
-            return std::nullopt;
-    }
-    const QByteArray latin1Key = key.toLatin1();
-
+    QHash<QString, double> byDesignation;
     const char *data = zones.constData();
     const qsizetype length = zones.size();
     qsizetype position = 0;
@@ -44,10 +30,11 @@ std::optional<double> ZoneFile::offsetFor(const QByteArray &zones, const QString
         const FieldReader::Span designation = FieldReader::ScanField(data, length, position);
         FieldReader::ScanField(data, length, position);
         const FieldReader::Span offset = FieldReader::ScanField(data, length, position);
-        if (fieldEquals(data, designation, latin1Key, key))
-            return decimalFraction(FieldReader::valueOf(data, offset).toLatin1());
+        const QString key = FieldReader::valueOf(data, designation);
+        if (!byDesignation.contains(key))
+            byDesignation.insert(key, decimalFraction(FieldReader::valueOf(data, offset).toLatin1()));
     }
-    return std::nullopt;
+    return byDesignation;
 }
 
 double ZoneFile::decimalFraction(const QByteArray &text)

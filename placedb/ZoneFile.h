@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
-#include <optional>
 
 namespace orvel {
 
@@ -12,9 +12,9 @@ namespace orvel {
 // with a full stop ("1.0", "-5.5").
 class ZoneFile {
 public:
-    // The offset of the first record whose designation equals `key` exactly, case
-    // included; nullopt without one. `zones` is the unmasked file.
-    static std::optional<double> offsetFor(const QByteArray &zones, const QString &key);
+    // Every designation's offset from the unmasked file. Designations compare exactly,
+    // case included; the first record of a designation counts.
+    static QHash<QString, double> offsets(const QByteArray &zones);
 
     // As the C library's strtod reads it in the "C" locale: leading blanks, the
     // longest number prefix, 0 without one. Overflow saturates to the largest finite

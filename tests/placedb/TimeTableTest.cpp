@@ -113,6 +113,32 @@ TEST(GetDeltaGMT, ReadsEachTimeTableSectionOnce)
     EXPECT_EQ(db.sink.messages.size(), 2);
 }
 
+TEST(GetDeltaGMT, ReadsTheZoneFileOncePerObject)
+{
+    MaskedDatabase db;
+    PlaceDatabase places = db.open();
+    double offset = Untouched;
+    ASSERT_TRUE(places.GetDeltaGMT(DateTime(1916, 6, 1), QStringLiteral("D"), 11, offset));
+    EXPECT_DOUBLE_EQ(offset, 2.0);
+    db.remove(QStringLiteral("Zones.txt"));
+
+    offset = Untouched;
+    EXPECT_TRUE(places.GetDeltaGMT(DateTime(1920, 1, 1), QStringLiteral("D"), 11, offset));
+    EXPECT_DOUBLE_EQ(offset, 1.0);
+    EXPECT_TRUE(db.sink.messages.isEmpty());
+    EXPECT_FALSE(db.open().GetDeltaGMT(DateTime(1920, 1, 1), QStringLiteral("D"), 11, offset));
+    EXPECT_EQ(db.sink.messages.size(), 1);
+}
+
+TEST(GetDeltaGMT, FirstRecordOfADesignationCounts)
+{
+    MaskedDatabase db;
+    db.write(QStringLiteral("Zones.txt"), "MEZ\tfirst\t1.5\r\nMEZ\tsecond\t3.0\r\nMESZ\t\t2.0\r\n");
+    double offset = Untouched;
+    ASSERT_TRUE(db.open().GetDeltaGMT(DateTime(1920, 1, 1), QStringLiteral("D"), 11, offset));
+    EXPECT_DOUBLE_EQ(offset, 1.5);
+}
+
 TEST(GetDeltaGMT, ZoneWithoutIndexEntryIsNotCached)
 {
     MaskedDatabase db;

@@ -73,11 +73,12 @@ void DatabaseCheck::zoneFile(const std::map<QString, int> &keys)
         m_problems << QStringLiteral("zone file unreadable: %1").arg(file.message);
         return;
     }
+    const QHash<QString, double> offsets = ZoneFile::offsets(file.bytes);
     for (const auto &[key, seconds] : keys) {
-        const std::optional<double> hours = ZoneFile::offsetFor(file.bytes, key);
-        if (!hours || std::lround(*hours * 3600) != seconds)
+        const auto hours = offsets.constFind(key);
+        if (hours == offsets.constEnd() || std::lround(*hours * 3600) != seconds)
             m_problems << QStringLiteral("zone file: %1 reads back %2, not %3 s")
-                              .arg(key, hours ? QString::number(*hours) : QStringLiteral("nothing"))
+                              .arg(key, hours != offsets.constEnd() ? QString::number(*hours) : QStringLiteral("nothing"))
                               .arg(seconds);
     }
 }

@@ -6,6 +6,8 @@
 #include "engine/GlyphLevels.h"
 #include "platform/MessageSink.h"
 
+#include <algorithm>
+
 namespace orvel {
 
 ChartEngine::ChartEngine(MessageSink &errors) : m_errors(errors)

@@ -66,17 +66,22 @@ void ChartCommands::showSynastry()
     m_mode = ChartMode::Synastry;
 }
 
+int ChartCommands::horoscopeSlot() const
+{
+    const int slot = m_engine.currentSlot();
+    return slot <= 1 && slot < static_cast<int>(m_horoscopes.size()) ? slot : 0;
+}
+
 void ChartCommands::showTransit()
 {
-    const int natalSlot = m_engine.currentSlot();
+    const int natalSlot = horoscopeSlot();
     const HoroscopeRecord &natal = m_horoscopes.at(natalSlot);
     computeInto(0, natal);
 
     HoroscopeRecord now = HoroscopeRecord::createDefault(m_clock.now());
     now.latitude = natal.latitude;
     now.longitude = natal.longitude;
-    if (const std::optional<ChartPlace> place = m_places.findPlace(natal.country, natal.city))
-        m_places.offsetAt(*place, now.birth, now.deltaGmt); // unknown rules leave 0
+    now.deltaGmt = m_clock.utcOffsetHours(now.birth);
     computeInto(1, now);
 
     m_engine.searchCrossAspects(m_settings);
@@ -87,7 +92,7 @@ void ChartCommands::showTransit()
 bool ChartCommands::showSolar(int year, const ChartPlace &place)
 {
     WaitCursor busy(m_ui);
-    const int slot = m_engine.currentSlot();
+    const int slot = horoscopeSlot();
     const HoroscopeRecord &natal = m_horoscopes.at(slot);
     const double placeLongitude = parseCoordinateText(place.longitude);
     const double placeLatitude = parseCoordinateText(place.latitude);

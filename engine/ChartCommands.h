@@ -33,7 +33,8 @@ public:
     void showRadixII();
     void showComposite();
     void showSynastry();
-    // The current sky (at the clock's now) over the horoscope of the current slot.
+    // The current sky over the horoscope of the current slot: the clock's now, in
+    // the computer's own time zone, wherever the horoscope's place lies.
     void showTransit();
     // The solar return of the current slot's horoscope in `year` at `place`. Returns
     // false, with nothing changed but the current slot's positions, when the place's
@@ -44,6 +45,9 @@ public:
 
 private:
     void computeInto(int slot, const HoroscopeRecord &record);
+    // The slot of the horoscope a Transit or Solar starts from: the current slot when
+    // it holds a horoscope of the list (Radix I or II), otherwise Radix I's.
+    int horoscopeSlot() const;
 
     ChartEngine &m_engine;
     const std::vector<HoroscopeRecord> &m_horoscopes;

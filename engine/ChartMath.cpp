@@ -51,4 +51,17 @@ double midpoint(double a, double b)
     return opposite >= 360 ? opposite - 360 : opposite;
 }
 
+double wheelAngle(double longitude, double ascendant)
+{
+    double angle = longitude - ascendant;
+    if (angle < 0 || angle >= 360) { // one turn at most for longitudes in range; fmod only beyond
+        angle = std::fmod(angle, 360.0);
+        if (angle < 0)
+            angle += 360.0;
+        if (angle >= 360.0) // a tiny negative remainder rounds up to a whole turn
+            angle -= 360.0;
+    }
+    return angle;
+}
+
 } // namespace orvel

@@ -18,5 +18,8 @@ CalendarMoment fromModifiedJulianDay(double mjd);
 // The nearer midpoint of two longitudes, 0 <= result < 360 for inputs in that range;
 // exactly opposite longitudes give their plain mean.
 double midpoint(double a, double b);
+// The angle of a longitude on the chart wheel: degrees counter-clockwise from the
+// Ascendant, 0 <= result < 360 (NaN stays NaN).
+double wheelAngle(double longitude, double ascendant);
 
 } // namespace orvel

@@ -1,26 +1,14 @@
 #include "engine/ChartScores.h"
 
+#include "engine/ChartMath.h"
+
 namespace orvel {
-
-namespace {
-
-double turned(double longitude, double ascendant)
-{
-    double value = longitude - ascendant;
-    if (value < 0)
-        value += 360.0;
-    if (value >= 360.0)
-        value -= 360.0;
-    return value;
-}
-
-} // namespace
 
 int ChartScores::signOf(double longitude, double ascendant)
 {
-    const double point = turned(longitude, ascendant);
+    const double point = wheelAngle(longitude, ascendant);
     for (int k = 0; k < SignCount; ++k) {
-        const double start = turned(30.0 * k, ascendant);
+        const double start = wheelAngle(30.0 * k, ascendant);
         const double end = start + 30.0;
         const bool inside = end <= 360.0 ? point >= start && point < end : point >= start || point < end - 360.0;
         if (inside)

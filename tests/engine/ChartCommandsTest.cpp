@@ -56,6 +56,7 @@ protected:
     {
         Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
         clock.fix(DateTime(2026, 12, 8, 12, 0, 0));
+        clock.fixZone(QTimeZone("America/New_York")); // UT - 5 h in December
     }
 
     ChartSlot computedAlone(const HoroscopeRecord &record)
@@ -109,6 +110,17 @@ TEST(ChartMath, MidpointTakesTheNearerSide)
     EXPECT_DOUBLE_EQ(midpoint(20, 40), 30);
 }
 
+TEST(ChartMath, WheelAngleFoldsIntoOneTurnFromTheAscendant)
+{
+    EXPECT_DOUBLE_EQ(wheelAngle(100, 100), 0);      // the AC itself lies at angle 0
+    EXPECT_DOUBLE_EQ(wheelAngle(10, 350), 20);      // across Aries 0
+    EXPECT_DOUBLE_EQ(wheelAngle(350, 10), 340);
+    EXPECT_DOUBLE_EQ(wheelAngle(725, 0), 5);        // beyond one turn
+    EXPECT_DOUBLE_EQ(wheelAngle(-725, 0), 355);
+    EXPECT_DOUBLE_EQ(wheelAngle(-1e-20, 0), 0);     // never a whole turn
+    EXPECT_TRUE(std::isnan(wheelAngle(std::nan(""), 0)));
+}
+
 TEST_F(ChartCommandsTest, RadixChartsUseTheirOwnSlots)
 {
     commands.showRadixII();
@@ -153,24 +165,39 @@ TEST_F(ChartCommandsTest, TransitOfTheSecondHoroscopeKeepsSlotOne)
     EXPECT_EQ(engine.currentSlot(), 1);
     EXPECT_EQ(commands.mode(), ChartMode::Transit);
     EXPECT_EQ(engine.slot(0).longitude, computedAlone(horoscopes[1]).longitude);
-    // Unknown place: the transit chart is computed with offset 0 at "now".
     HoroscopeRecord now = horoscopes[1];
     now.birth = clock.now();
-    now.deltaGmt = 0;
+    now.deltaGmt = -5.0;
     EXPECT_EQ(engine.slot(1).longitude, computedAlone(now).longitude);
 }
 
-TEST_F(ChartCommandsTest, TransitLooksUpTheOffsetAtTheNatalPlace)
+// "Now" is the computer's present moment: the birth place's zone (Berlin, UT + 1 in
+// the fake database) must not shift it.
+TEST_F(ChartCommandsTest, TransitTakesNowInTheComputersZoneNotTheBirthPlaces)
 {
     commands.showRadixI();
     commands.showTransit();
     EXPECT_EQ(engine.currentSlot(), 0);
-    ASSERT_EQ(places.moments.size(), 1u);
-    EXPECT_EQ(places.moments[0], clock.now());
+    EXPECT_TRUE(places.moments.empty());
     HoroscopeRecord now = horoscopes[0];
     now.birth = clock.now();
-    now.deltaGmt = 1.0;
+    now.deltaGmt = -5.0;
     EXPECT_EQ(engine.slot(1).longitude, computedAlone(now).longitude);
+}
+
+// Slot 2 holds the composite, no horoscope of the list: Transit and Solar start from
+// Radix I's horoscope instead of reading past the list.
+TEST_F(ChartCommandsTest, TransitAndSolarAfterCompositeStartFromRadixI)
+{
+    commands.showComposite();
+    commands.showTransit();
+    EXPECT_EQ(engine.slot(0).longitude, computedAlone(horoscopes[0]).longitude);
+    EXPECT_EQ(engine.currentSlot(), 0);
+
+    commands.showComposite();
+    EXPECT_TRUE(commands.showSolar(2030, FixedOffsets::berlin()));
+    EXPECT_EQ(commands.mode(), ChartMode::Solar);
+    EXPECT_EQ(engine.currentSlot(), 0);
 }
 
 TEST_F(ChartCommandsTest, SolarReturnFindsTheNatalSunToTheMinute)

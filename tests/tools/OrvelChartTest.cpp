@@ -14,11 +14,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 using namespace orvel;
 
 namespace {
+
+// The computer's time zone for every run, far from the demo horoscopes' places.
+constexpr const char *ComputerZone = "America/New_York";
 
 struct ProcessResult {
     int exitCode = -1;
@@ -57,6 +61,9 @@ protected:
         args.prepend(db.root());
         args.prepend(QStringLiteral("--root"));
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TZ"), QString::fromLatin1(ComputerZone)); // the zone of --now
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(ORVELCHART_BINARY), args);
         process.waitForFinished(30000);
         return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -223,13 +230,14 @@ TEST_F(OrvelChartTest, SaveWritesBothFilesAsTheHandheldDoes)
     EXPECT_EQ(again.json().array()[1][QStringLiteral("delta_gmt")].toDouble(), -3.0);
 }
 
-TEST_F(OrvelChartTest, TransitUsesTheOffsetAtTheNatalPlaceNow)
+TEST_F(OrvelChartTest, TransitTakesNowInTheComputersZone)
 {
     const ProcessResult r = run({QStringLiteral("--now"), QStringLiteral("08.12.2026 14:30:00"), QStringLiteral("transit")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.json()[QStringLiteral("mode")].toInt(), 6);
     EXPECT_EQ(r.json()[QStringLiteral("slot")].toInt(), 0);
     clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
+    clock.fixZone(QTimeZone(ComputerZone));
     ChartEngine &here = computeHere(&ChartCommands::showRadixI);
     PlaceDatabase places = db.open();
     PlaceOffsetLookup lookup(places);

@@ -3,7 +3,7 @@
 # does nothing when all are there.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config python3
-          qt6-base-dev libswe-dev swe-basic-data swetest
+          qt6-base-dev qt6-svg-dev fonts-dejavu-core libswe-dev swe-basic-data swetest
           googletest libgtest-dev libgmock-dev iso-codes tzdata
           clang libclang-rt-14-dev)
 missing=()

@@ -1,0 +1,34 @@
+#include "platform/gui/ChartFonts.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+
+namespace orvel {
+
+bool ChartFonts::registerSymbolFont(const QString &programFolder)
+{
+    return QFontDatabase::addApplicationFont(QDir(programFolder).filePath(SymbolFile)) >= 0;
+}
+
+std::optional<QFont> ChartFonts::symbols(int pixelHeight, int averageWidth)
+{
+    if (!QFontDatabase::families().contains(SymbolFamily, Qt::CaseSensitive))
+        return std::nullopt;
+    QFont font(SymbolFamily);
+    font.setPixelSize(pixelHeight);
+    font.setStyleStrategy(QFont::NoFontMerging); // a missing glyph must not come from another font
+    const qreal natural = QFontMetricsF(font).averageCharWidth();
+    if (natural > 0)
+        font.setStretch(qBound(1, qRound(100 * averageWidth / natural), 4000));
+    return font;
+}
+
+QFont ChartFonts::text(int pixelSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace orvel

@@ -1,0 +1,27 @@
+#include "platform/gui/DialogMessageSink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace orvel {
+
+void DialogMessageSink::showMessage(const QString &text)
+{
+    QMessageBox::warning(m_owner, QApplication::applicationDisplayName(), text);
+}
+
+bool DialogMessageSink::askYesNo(const QString &text)
+{
+    return QMessageBox::question(m_owner, QApplication::applicationDisplayName(), text,
+                                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+}
+
+void DialogMessageSink::setBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace orvel

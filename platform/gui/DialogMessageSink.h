@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/MessageSink.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace orvel {
+
+// Messages and questions as message boxes whose caption is the application title,
+// the busy state as the wait cursor.
+class DialogMessageSink : public MessageSink {
+public:
+    // Boxes are centred over `owner` while it exists.
+    void setOwner(QWidget *owner) { m_owner = owner; }
+
+    void showMessage(const QString &text) override;
+    bool askYesNo(const QString &text) override;
+    void setBusy(bool busy) override;
+
+private:
+    QPointer<QWidget> m_owner;
+};
+
+} // namespace orvel

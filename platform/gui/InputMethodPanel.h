@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/gui/SoftInputPanel.h"
+
+namespace orvel {
+
+// The platform's input method panel, where there is one.
+class InputMethodPanel : public SoftInputPanel {
+public:
+    void setUp(QWidget *window, bool up) override;
+};
+
+} // namespace orvel

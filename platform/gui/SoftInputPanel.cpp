@@ -1,0 +1,7 @@
+#include "platform/gui/SoftInputPanel.h"
+
+namespace orvel {
+
+SoftInputPanel::~SoftInputPanel() = default;
+
+} // namespace orvel

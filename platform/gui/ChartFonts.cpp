@@ -16,8 +16,14 @@ std::optional<QFont> ChartFonts::symbols(int pixelHeight, int averageWidth)
     if (!QFontDatabase::families().contains(SymbolFamily, Qt::CaseSensitive))
         return std::nullopt;
     QFont font(SymbolFamily);
-    font.setPixelSize(pixelHeight);
     font.setStyleStrategy(QFont::NoFontMerging); // a missing glyph must not come from another font
+    return sized(font, pixelHeight, averageWidth);
+}
+
+QFont ChartFonts::sized(QFont font, int pixelHeight, int averageWidth)
+{
+    font.setPixelSize(pixelHeight);
+    font.setStretch(QFont::Unstretched);
     const qreal natural = QFontMetricsF(font).averageCharWidth();
     if (natural > 0)
         font.setStretch(qBound(1, qRound(100 * averageWidth / natural), 4000));

@@ -25,6 +25,10 @@ public:
     // Looked up anew at every call, so a font registered later is found.
     static std::optional<QFont> symbols(int pixelHeight, int averageWidth);
 
+    // `font` at `pixelHeight`, stretched to an average character width of
+    // `averageWidth` pixels.
+    static QFont sized(QFont font, int pixelHeight, int averageWidth);
+
     // The text font of captions, titles and numbers at `pixelSize`.
     static QFont text(int pixelSize = TextPixelSize);
     static constexpr int TextPixelSize = 11;

@@ -1,6 +1,9 @@
 #include "tools/orvelchart/OrvelChart.h"
 
 #include "engine/ChartCommands.h"
+#include "handheld/chart/ChartPicture.h"
+#include "platform/AtomicFileWriter.h"
+#include "platform/gui/ChartFonts.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"
@@ -93,14 +96,32 @@ QString invalidMoment(const QStringList &args)
         : QStringLiteral("tz: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(args[2]);
 }
 
-int chartCommand(Session &s, void (ChartCommands::*show)())
+// The chart commands: each computes its chart into the session's engine as the
+// handheld program does, and returns 0 or, after saying why, a failure status.
+using Command = std::function<int(Session &, const QStringList &)>;
+
+struct ChartSpec {
+    int arguments;
+    Command compute;
+    Validator validate = [](const QStringList &) { return QString(); };
+};
+
+Command show(void (ChartCommands::*command)())
 {
-    (s.commands.*show)();
-    s.printChart();
+    return [command](Session &s, const QStringList &) {
+        (s.commands.*command)();
+        return 0;
+    };
+}
+
+int computeTransit(Session &s, const QStringList &)
+{
+    s.commands.showRadixI();
+    s.commands.showTransit();
     return 0;
 }
 
-int solar(Session &s, const QStringList &args)
+int computeSolar(Session &s, const QStringList &args)
 {
     int year = 0;
     parseYear(args[0], year);
@@ -110,8 +131,53 @@ int solar(Session &s, const QStringList &args)
         return failure(QStringLiteral("solar: unknown place '%1' in '%2'").arg(args[2], args[1]));
     if (!s.commands.showSolar(year, *place))
         return failure(QStringLiteral("solar: the time zone of '%1' could not be looked up").arg(args[2]));
-    s.printChart();
     return 0;
+}
+
+const std::map<QString, ChartSpec> &chartTable()
+{
+    static const std::map<QString, ChartSpec> table = {
+        {QStringLiteral("radix1"), {0, show(&ChartCommands::showRadixI)}},
+        {QStringLiteral("radix2"), {0, show(&ChartCommands::showRadixII)}},
+        {QStringLiteral("composite"), {0, show(&ChartCommands::showComposite)}},
+        {QStringLiteral("synastry"), {0, show(&ChartCommands::showSynastry)}},
+        {QStringLiteral("transit"), {0, computeTransit}},
+        {QStringLiteral("solar"), {3, computeSolar, invalidYear}},
+    };
+    return table;
+}
+
+// A chart command with its arguments at the front of `args`; says what is wrong, or
+// nothing, and leaves the command's own options in `rest`.
+QString invalidChart(const QString &user, const QStringList &args, QStringList *rest = nullptr)
+{
+    if (args.isEmpty())
+        return QStringLiteral("%1: a chart command is missing").arg(user);
+    const auto chart = chartTable().find(args[0]);
+    if (chart == chartTable().end())
+        return QStringLiteral("%1: unknown chart command '%2'").arg(user, args[0]);
+    const QStringList chartArguments = args.mid(1, chart->second.arguments);
+    if (chartArguments.size() < chart->second.arguments)
+        return QStringLiteral("%1: wrong number of arguments for '%2'").arg(user, args[0]);
+    if (const QString problem = chart->second.validate(chartArguments); !problem.isEmpty())
+        return problem;
+    if (rest)
+        *rest = args.mid(1 + chart->second.arguments);
+    return {};
+}
+
+int computeChart(Session &s, const QStringList &args)
+{
+    const ChartSpec &chart = chartTable().at(args[0]);
+    return chart.compute(s, args.mid(1, chart.arguments));
+}
+
+int printedChart(Session &s, const QStringList &args)
+{
+    const int status = computeChart(s, args);
+    if (status == 0)
+        s.printChart();
+    return status;
 }
 
 int countries(Session &s, const QStringList &)
@@ -163,6 +229,67 @@ int lastCountry(Session &s, const QStringList &args)
     return 0;
 }
 
+// render COMMAND [ARGS] (--png FILE | --svg FILE) [--scale N]
+struct RenderOptions {
+    QString file;
+    bool svg = false;
+    int scale = 1;
+};
+
+QString parseRenderOptions(const QStringList &options, RenderOptions &out)
+{
+    bool haveFile = false;
+    for (qsizetype i = 0; i < options.size(); i += 2) {
+        const QString &option = options[i];
+        if (i + 1 >= options.size())
+            return QStringLiteral("render: %1 needs a value").arg(option);
+        const QString &value = options[i + 1];
+        if (option == QStringLiteral("--png") || option == QStringLiteral("--svg")) {
+            if (haveFile)
+                return QStringLiteral("render: give one of --png and --svg");
+            haveFile = true;
+            out.file = value;
+            out.svg = option == QStringLiteral("--svg");
+        } else if (option == QStringLiteral("--scale")) {
+            bool ok = false;
+            out.scale = value.toInt(&ok);
+            if (!ok || out.scale < 1 || out.scale > 8)
+                return QStringLiteral("render: --scale must be a number from 1 to 8, not '%1'").arg(value);
+        } else {
+            return QStringLiteral("render: unknown option '%1'").arg(option);
+        }
+    }
+    return haveFile ? QString() : QStringLiteral("render: --png FILE or --svg FILE is missing");
+}
+
+QString invalidRender(const QStringList &args)
+{
+    QStringList options;
+    if (const QString problem = invalidChart(QStringLiteral("render"), args, &options); !problem.isEmpty())
+        return problem;
+    RenderOptions render;
+    return parseRenderOptions(options, render);
+}
+
+int render(Session &s, const QStringList &args)
+{
+    QStringList options;
+    invalidChart(QStringLiteral("render"), args, &options);
+    RenderOptions target;
+    parseRenderOptions(options, target);
+    if (const int status = computeChart(s, args); status != 0)
+        return status;
+    ChartFonts::registerSymbolFont(ProgramFolder::path());
+    const ChartScene scene{s.engine, s.commands, s.document.settings(), s.document.horoscopes()};
+    const QByteArray picture =
+        target.svg ? ChartPicture::svg(scene, target.scale, ProgramFolder::file(ChartFonts::SymbolFile))
+                   : ChartPicture::png(scene, target.scale);
+    const AtomicFileWriter::Result written = AtomicFileWriter::write(target.file, picture);
+    if (!written.ok)
+        return failure(QStringLiteral("render: %1").arg(written.errorMessage));
+    return 0;
+}
+
 int save(Session &s, const QStringList &)
 {
     const bool horoscopesSaved = s.document.saveHoroscopes();
@@ -172,16 +299,9 @@ int save(Session &s, const QStringList &)
 
 const std::map<QString, CommandSpec> &commandTable()
 {
-    static const std::map<QString, CommandSpec> table = {
-        {QStringLiteral("radix1"), {0, 0, [](Session &s, const QStringList &) { return chartCommand(s, &ChartCommands::showRadixI); }}},
-        {QStringLiteral("radix2"), {0, 0, [](Session &s, const QStringList &) { return chartCommand(s, &ChartCommands::showRadixII); }}},
-        {QStringLiteral("composite"), {0, 0, [](Session &s, const QStringList &) { return chartCommand(s, &ChartCommands::showComposite); }}},
-        {QStringLiteral("synastry"), {0, 0, [](Session &s, const QStringList &) { return chartCommand(s, &ChartCommands::showSynastry); }}},
-        {QStringLiteral("transit"), {0, 0, [](Session &s, const QStringList &) {
-             s.commands.showRadixI();
-             return chartCommand(s, &ChartCommands::showTransit);
-         }}},
-        {QStringLiteral("solar"), {3, 3, solar, invalidYear}},
+    static const std::map<QString, CommandSpec> table = [] {
+        std::map<QString, CommandSpec> commands = {
+        {QStringLiteral("render"), {1, 8, render, invalidRender}},
         {QStringLiteral("horoscopes"), {0, 0, [](Session &s, const QStringList &) {
              print(ChartJson::horoscopes(s.document.horoscopes()));
              return 0;
@@ -195,11 +315,25 @@ const std::map<QString, CommandSpec> &commandTable()
         {QStringLiteral("places"), {2, 2, places}},
         {QStringLiteral("tz"), {3, 3, timeZone, invalidMoment}},
         {QStringLiteral("lastcountry"), {0, 1, lastCountry}},
-    };
+        };
+        for (const auto &[name, chart] : chartTable())
+            commands[name] = {chart.arguments, chart.arguments, [name](Session &s, const QStringList &args) {
+                                  return printedChart(s, QStringList{name} + args);
+                              }, chart.validate};
+        return commands;
+    }();
     return table;
 }
 
 } // namespace
+
+bool OrvelChart::paints(const QStringList &arguments)
+{
+    qsizetype i = 0;
+    while (i < arguments.size() && arguments[i].startsWith(QStringLiteral("--")))
+        i += 2;
+    return i < arguments.size() && arguments[i] == QStringLiteral("render");
+}
 
 int OrvelChart::run(QStringList arguments)
 {

@@ -13,8 +13,11 @@ namespace orvel {
 // command or argument.
 class OrvelChart {
 public:
-    // `arguments` without the program name.
+    // `arguments` without the program name. Painting commands need a QGuiApplication.
     int run(QStringList arguments);
+
+    // Whether the command in `arguments` paints pictures.
+    static bool paints(const QStringList &arguments);
 };
 
 } // namespace orvel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "handheld/chart/ChartScene.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QPainter;
+
+namespace orvel {
+
+// The chart wheel as a picture file: a PNG of (240 x scale) x (270 x scale) pixels, or
+// an SVG whose view box is the wheel's logical 240 x 270 area. The SVG keeps texts as
+// text and carries the symbol font inside it, so its glyphs show wherever it is opened.
+class ChartPicture {
+public:
+    static QByteArray png(const ChartScene &scene, int scale);
+    // `symbolFontFile` is embedded when it can be read.
+    static QByteArray svg(const ChartScene &scene, int scale, const QString &symbolFontFile);
+
+    // Paints the wheel into a device of (240 x scale) x (270 x scale) pixels; smooth
+    // edges above scale 1, the wheel's exact pixels at scale 1.
+    static void paintScaled(QPainter &painter, const ChartScene &scene, int scale);
+};
+
+} // namespace orvel

@@ -2,17 +2,20 @@
 
 #include "engine/Ephemeris.h"
 #include "platform/Clock.h"
-#include "platform/ProgramFolder.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
 
 namespace orvel {
 
-COrvelWinDoc::COrvelWinDoc(const Clock &clock, MessageSink &ui) : m_clock(clock), m_ui(ui) {}
+COrvelWinDoc::COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder,
+                           const QString &dataFolder)
+    : m_clock(clock), m_ui(ui), m_programFolder(programFolder), m_dataFolder(dataFolder)
+{
+}
 
-QString COrvelWinDoc::horoscopeFile() { return ProgramFolder::file(QStringLiteral("horoskop.xml")); }
-QString COrvelWinDoc::settingsFile() { return ProgramFolder::file(QStringLiteral("orvel.xml")); }
-QString COrvelWinDoc::ephemerisFolder() { return ProgramFolder::file(QStringLiteral("Ephem")); }
+QString COrvelWinDoc::horoscopeFile() const { return m_dataFolder + QStringLiteral("/horoskop.xml"); }
+QString COrvelWinDoc::settingsFile() const { return m_dataFolder + QStringLiteral("/orvel.xml"); }
+QString COrvelWinDoc::ephemerisFolder() const { return m_programFolder + QStringLiteral("/Ephem"); }
 
 bool COrvelWinDoc::OnNewDocument()
 {

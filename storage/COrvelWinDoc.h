@@ -15,7 +15,9 @@ class MessageSink;
 class COrvelWinDoc {
 public:
     // `clock` dates new records; `ui` shows file errors. Both must outlive the document.
-    COrvelWinDoc(const Clock &clock, MessageSink &ui);
+    // The ephemeris is read from `programFolder`; horoskop.xml and orvel.xml lie in
+    // `dataFolder`, which is the program folder unless that cannot be written.
+    COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder);
 
     // Start-up: ephemeris folder, default settings, orvel.xml over them, horoskop.xml,
     // then default records until the list holds two. Missing or damaged files are
@@ -33,13 +35,15 @@ public:
     bool saveHoroscopes();
     bool saveSettings();
 
-    static QString horoscopeFile();
-    static QString settingsFile();
-    static QString ephemerisFolder();
+    QString horoscopeFile() const;
+    QString settingsFile() const;
+    QString ephemerisFolder() const;
 
 private:
     const Clock &m_clock;
     MessageSink &m_ui;
+    QString m_programFolder;
+    QString m_dataFolder;
     std::vector<HoroscopeRecord> m_horoscopes;
     ChartSettings m_settings = ChartSettings::defaults();
     bool m_ready = false;

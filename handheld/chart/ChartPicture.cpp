@@ -28,21 +28,13 @@ QByteArray fontFaceStyle(const QString &fontFile)
 
 } // namespace
 
-void ChartPicture::paintScaled(QPainter &painter, const ChartScene &scene, int scale)
-{
-    painter.setRenderHint(QPainter::Antialiasing, scale > 1);
-    painter.setRenderHint(QPainter::TextAntialiasing, scale > 1);
-    painter.scale(scale, scale);
-    WheelPainter::paint(painter, scene);
-}
-
 QByteArray ChartPicture::png(const ChartScene &scene, int scale)
 {
     QImage image(LogicalSize * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        paintScaled(painter, scene, scale);
+        WheelPainter::paint(painter, scene, scale);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -5,8 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QPainter;
-
 namespace orvel {
 
 // The chart wheel as a picture file: a PNG of (240 x scale) x (270 x scale) pixels, or
@@ -17,10 +15,6 @@ public:
     static QByteArray png(const ChartScene &scene, int scale);
     // `symbolFontFile` is embedded when it can be read.
     static QByteArray svg(const ChartScene &scene, int scale, const QString &symbolFontFile);
-
-    // Paints the wheel into a device of (240 x scale) x (270 x scale) pixels; smooth
-    // edges above scale 1, the wheel's exact pixels at scale 1.
-    static void paintScaled(QPainter &painter, const ChartScene &scene, int scale);
 };
 
 } // namespace orvel

@@ -39,6 +39,16 @@ void WheelPainter::paint(QPainter &painter, const ChartScene &scene)
     painter.restore();
 }
 
+void WheelPainter::paint(QPainter &painter, const ChartScene &scene, double scale)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, scale != 1.0);
+    painter.setRenderHint(QPainter::TextAntialiasing, scale != 1.0);
+    painter.scale(scale, scale);
+    paint(painter, scene);
+    painter.restore();
+}
+
 QString WheelPainter::glyphText(int code)
 {
     const bool character = code > 0 && code <= 0xFFFF && !QChar::isSurrogate(static_cast<char32_t>(code));

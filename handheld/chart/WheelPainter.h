@@ -17,6 +17,9 @@ namespace orvel {
 class WheelPainter {
 public:
     static void paint(QPainter &painter, const ChartScene &scene);
+    // The same, magnified `scale` times: smooth edges when magnified, the wheel's own
+    // whole pixels at scale 1.
+    static void paint(QPainter &painter, const ChartScene &scene, double scale);
 
     // A glyph code of the settings as text; codes that are no character give nothing.
     static QString glyphText(int code);

@@ -51,7 +51,7 @@ bool parseYear(const QString &text, int &year)
 // Everything one command works with, built by the document's start-up.
 struct Session {
     Session(const Clock &clock, PlaceDatabase::Variant variant)
-        : document(clock, ui),
+        : document(clock, ui, ProgramFolder::path(), ProgramFolder::path()),
           places(ProgramFolder::file(QStringLiteral("OrvelDB")), ProgramFolder::file(QStringLiteral("LstCntry.dat")),
                  ui, variant),
           lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)

@@ -1,0 +1,39 @@
+#include "handheld/CAboutDlg.h"
+
+#include <QDialogButtonBox>
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace orvel {
+
+CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About OrvelWin"));
+    auto *icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/handheld/orvelwin.svg")).pixmap(32, 32));
+    auto *version = new QLabel(QStringLiteral("OrvelWin Version %1").arg(QStringLiteral(ORVEL_VERSION)), this);
+    auto *second = new QLabel(QStringLiteral("Horoscopes computed with the Swiss Ephemeris"), this);
+    m_maker = link(QStringLiteral("Tamrex Solution"), QStringLiteral("tamsol.html"));
+    m_author = link(QStringLiteral("Jorin Falk"), QStringLiteral("jfa.html"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    for (QWidget *row : {static_cast<QWidget *>(icon), static_cast<QWidget *>(version), static_cast<QWidget *>(second),
+                         static_cast<QWidget *>(m_maker), static_cast<QWidget *>(m_author)})
+        layout->addWidget(row, 0, Qt::AlignHCenter);
+    layout->addWidget(buttons);
+}
+
+QLabel *CAboutDlg::link(const QString &text, const QString &page)
+{
+    auto *label = new QLabel(QStringLiteral("<a href=\"%1\" style=\"color: rgb(0, 0, 255)\">%2</a>")
+                                 .arg(page, text.toHtmlEscaped()),
+                             this);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(label, &QLabel::linkActivated, this, &CAboutDlg::helpPageRequested);
+    return label;
+}
+
+} // namespace orvel

@@ -1,0 +1,195 @@
+#include "handheld/CMainFrame.h"
+
+#include "handheld/CAboutDlg.h"
+#include "handheld/COrvelWinView.h"
+#include "handheld/HandheldSession.h"
+#include "handheld/chart/CommandAvailability.h"
+#include "platform/MessageSink.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace orvel {
+
+namespace {
+
+// The command bar's buttons in their order, with icon and tooltip.
+struct BarButton {
+    CommandId id;
+    const char *icon;
+    const char *tooltip;
+};
+constexpr BarButton BarButtons[] = {
+    {CommandId::RadixI, "radix1", "Radix I"},
+    {CommandId::RadixII, "radix2", "Radix II"},
+    {CommandId::Chart, "chart", "Chart"},
+    {CommandId::InformationWindows, "information", "Information windows"},
+    {CommandId::Horoscope, "horoscope", "Horoscope"},
+    {CommandId::AboutButton, "about", "About"},
+    {CommandId::Exit, "exit", "Exit"},
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale)
+    : m_session(session), m_ui(ui),
+      m_openPage([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
+{
+    setWindowTitle(QStringLiteral("OrvelWin"));
+    setWindowIcon(QIcon(QStringLiteral(":/handheld/orvelwin.svg")));
+    m_view = new COrvelWinView(session, panel, scale, this);
+    setCentralWidget(m_view);
+    createCommands();
+    createCommandBar(scale);
+    connect(m_view, &COrvelWinView::tapped, this, &CMainFrame::openHidingPopup);
+}
+
+QAction *CMainFrame::addCommand(CommandId id, const QString &text, std::function<void()> handler)
+{
+    auto *action = new QAction(text, this);
+    connect(action, &QAction::triggered, this, std::move(handler));
+    m_actions[id] = action;
+    return action;
+}
+
+void CMainFrame::createCommands()
+{
+    using Commands = ChartCommands;
+    addCommand(CommandId::RadixI, QStringLiteral("Radix I"), [this] { showChart(CommandId::RadixI, &Commands::showRadixI); });
+    addCommand(CommandId::RadixII, QStringLiteral("Radix II"), [this] { showChart(CommandId::RadixII, &Commands::showRadixII); });
+    addCommand(CommandId::Composite, QStringLiteral("Composite"), [this] { showChart(CommandId::Composite, &Commands::showComposite); });
+    addCommand(CommandId::Synastry, QStringLiteral("Synastry"), [this] { showChart(CommandId::Synastry, &Commands::showSynastry); });
+    addCommand(CommandId::Transit, QStringLiteral("Transit"), [this] { showChart(CommandId::Transit, &Commands::showTransit); });
+
+    // Commands whose windows are opened by whoever listens to commandRequested.
+    const std::pair<CommandId, const char *> requested[] = {
+        {CommandId::Solar, "Solar"},
+        {CommandId::Houses, "Houses"},
+        {CommandId::Planets, "Planets"},
+        {CommandId::Elements, "Elements"},
+        {CommandId::Qualities, "Qualities"},
+        {CommandId::AspectsGraphic, "Aspects graphic"},
+        {CommandId::AspectsTable, "Aspects table"},
+        {CommandId::New, "New..."},
+        {CommandId::Edit, "Edit..."},
+        {CommandId::Load, "Load..."},
+    };
+    for (const auto &[id, text] : requested)
+        addCommand(id, QString::fromLatin1(text), [this, id = id] {
+            if (isAvailable(id, m_session.commands.mode()))
+                emit commandRequested(id);
+        });
+
+    QAction *houses = addCommand(CommandId::HidingHouses, QStringLiteral("Hiding houses"),
+                                 [this] { toggleHiding(&ChartSettings::hideHouses); });
+    QAction *aspects = addCommand(CommandId::HidingAspects, QStringLiteral("Hiding aspects"),
+                                  [this] { toggleHiding(&ChartSettings::hideAspects); });
+    houses->setCheckable(true);
+    aspects->setCheckable(true);
+    addCommand(CommandId::About, QStringLiteral("About"), [this] { about(); });
+    addCommand(CommandId::Exit, QStringLiteral("Exit"), [this] { exitProgram(); });
+    for (const CommandId button : {CommandId::Chart, CommandId::InformationWindows, CommandId::Horoscope, CommandId::AboutButton})
+        addCommand(button, QString(), [this, button] { openPopup(button); });
+
+    createPopup(CommandId::Chart, {CommandId::Solar, CommandId::Composite, CommandId::Synastry, CommandId{}, CommandId::Transit});
+    createPopup(CommandId::InformationWindows, {CommandId::Houses, CommandId::Planets, CommandId::Elements, CommandId::Qualities,
+                                                CommandId{}, CommandId::AspectsGraphic, CommandId::AspectsTable});
+    createPopup(CommandId::Horoscope, {CommandId::New, CommandId::Edit, CommandId::Load});
+    createPopup(CommandId::AboutButton, {CommandId::About});
+    createPopup(CommandId::HidingHouses, {CommandId::HidingHouses, CommandId::HidingAspects});
+}
+
+QMenu *CMainFrame::createPopup(CommandId id, std::initializer_list<CommandId> items)
+{
+    auto *menu = new QMenu(this);
+    for (const CommandId item : items) {
+        if (item == CommandId{})
+            menu->addSeparator();
+        else
+            menu->addAction(action(item));
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateAvailability(menu); });
+    m_popups[id] = menu;
+    return menu;
+}
+
+void CMainFrame::createCommandBar(int scale)
+{
+    m_bar = new QToolBar(QStringLiteral("Commands"), this);
+    m_bar->setMovable(false);
+    m_bar->setFloatable(false);
+    m_bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_bar->setIconSize(QSize(16, 16) * std::min(scale, 3));
+    for (const BarButton &button : BarButtons) {
+        if (!m_bar->actions().isEmpty())
+            m_bar->addSeparator();
+        QAction *command = action(button.id);
+        command->setIcon(QIcon(QStringLiteral(":/handheld/%1.svg").arg(QLatin1String(button.icon))));
+        command->setToolTip(QString::fromLatin1(button.tooltip));
+        m_bar->addAction(command);
+    }
+    addToolBar(Qt::BottomToolBarArea, m_bar);
+}
+
+void CMainFrame::updateAvailability(QMenu *menu)
+{
+    const ChartMode mode = m_session.commands.mode();
+    for (const auto &[id, command] : m_actions)
+        if (menu->actions().contains(command))
+            command->setEnabled(isAvailable(id, mode));
+    const ChartSettings &settings = m_session.document.settings();
+    action(CommandId::HidingHouses)->setChecked(settings.hideHouses != 0);
+    action(CommandId::HidingAspects)->setChecked(settings.hideAspects != 0);
+}
+
+void CMainFrame::openPopup(CommandId button)
+{
+    QMenu *menu = popup(button);
+    const QWidget *widget = m_bar->widgetForAction(action(button));
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    updateAvailability(menu);
+    menu->popup(QPoint(topLeft.x(), topLeft.y() - menu->sizeHint().height()));
+}
+
+void CMainFrame::openHidingPopup(QPoint globalPosition)
+{
+    QMenu *menu = popup(CommandId::HidingHouses);
+    updateAvailability(menu);
+    menu->popup(globalPosition);
+}
+
+void CMainFrame::showChart(CommandId id, void (ChartCommands::*command)())
+{
+    if (!isAvailable(id, m_session.commands.mode()))
+        return;
+    (m_session.commands.*command)();
+    m_view->update();
+}
+
+void CMainFrame::toggleHiding(int ChartSettings::*flag)
+{
+    ChartSettings &settings = m_session.document.settings();
+    settings.*flag = settings.*flag ? 0 : 1;
+    m_view->update();
+    m_session.document.saveSettings();
+}
+
+void CMainFrame::about()
+{
+    CAboutDlg dialog(this);
+    connect(&dialog, &CAboutDlg::helpPageRequested, this,
+            [this](const QString &name) { m_openPage(ProgramFolder::file(name)); });
+    dialog.exec();
+}
+
+void CMainFrame::exitProgram()
+{
+    if (m_ui.askYesNo(QStringLiteral("Exit?")))
+        close();
+}
+
+} // namespace orvel

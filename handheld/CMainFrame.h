@@ -1,0 +1,69 @@
+#pragma once
+
+#include "handheld/chart/CommandId.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+class QMenu;
+class QToolBar;
+
+namespace orvel {
+
+class ChartCommands;
+struct ChartSettings;
+class COrvelWinView;
+class HandheldSession;
+class MessageSink;
+class SoftInputPanel;
+
+// The handheld program's frame: the chart view above a command bar of seven buttons,
+// four of which open popups of further commands, and the hiding popup that a tap on the
+// view opens. Every command of the program starts here.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Everything passed in must outlive the frame. `scale` magnifies the starting size.
+    CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale);
+
+    COrvelWinView *view() const { return m_view; }
+    QToolBar *commandBar() const { return m_bar; }
+    // The action of a command (menu item or bar button).
+    QAction *action(CommandId id) const { return m_actions.at(id); }
+    // The popup a bar button opens (Chart, InformationWindows, Horoscope, AboutButton),
+    // or the hiding popup for HidingHouses.
+    QMenu *popup(CommandId id) const { return m_popups.at(id); }
+
+    // How help pages are opened; the desktop's default browser unless replaced.
+    void setPageOpener(std::function<void(const QString &path)> opener) { m_openPage = std::move(opener); }
+
+signals:
+    // A command that this frame leaves to others (the dialogs of later windows).
+    void commandRequested(orvel::CommandId id);
+
+private:
+    QAction *addCommand(CommandId id, const QString &text, std::function<void()> handler);
+    void createCommands();
+    void createCommandBar(int scale);
+    QMenu *createPopup(CommandId id, std::initializer_list<CommandId> items);
+    void updateAvailability(QMenu *menu);
+    void openPopup(CommandId button);
+    void openHidingPopup(QPoint globalPosition);
+
+    // Runs a chart command when the chart mode allows it, then redraws.
+    void showChart(CommandId id, void (ChartCommands::*command)());
+    void toggleHiding(int ChartSettings::*flag);
+    void about();
+    void exitProgram();
+
+    HandheldSession &m_session;
+    MessageSink &m_ui;
+    COrvelWinView *m_view = nullptr;
+    QToolBar *m_bar = nullptr;
+    std::map<CommandId, QAction *> m_actions;
+    std::map<CommandId, QMenu *> m_popups;
+    std::function<void(const QString &)> m_openPage;
+};
+
+} // namespace orvel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/ChartCommands.h"
+#include "engine/ChartEngine.h"
+#include "handheld/chart/ChartScene.h"
+#include "placedb/PlaceDatabase.h"
+#include "placedb/PlaceOffsetLookup.h"
+#include "storage/COrvelWinDoc.h"
+
+#include <QString>
+
+namespace orvel {
+
+class Clock;
+class MessageSink;
+
+// Everything the handheld program computes with for one run: the document (horoscopes
+// and settings), the place database, the chart engine and its commands.
+class HandheldSession {
+public:
+    // Runs the document's start-up. `clock` and `ui` must outlive the session.
+    HandheldSession(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder);
+
+    ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
+
+    COrvelWinDoc document;
+    PlaceDatabase places;
+    PlaceOffsetLookup lookup;
+    ChartEngine engine;
+    ChartCommands commands;
+};
+
+} // namespace orvel

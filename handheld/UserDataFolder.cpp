@@ -1,0 +1,18 @@
+#include "handheld/UserDataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace orvel {
+
+QString UserDataFolder::choose(const QString &programFolder)
+{
+    if (QFileInfo(programFolder).isWritable())
+        return programFolder;
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(userFolder);
+    return userFolder;
+}
+
+} // namespace orvel

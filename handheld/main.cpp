@@ -1,0 +1,47 @@
+#include "handheld/CMainFrame.h"
+#include "handheld/COrvelWinView.h"
+#include "handheld/HandheldSession.h"
+#include "handheld/ProgramOptions.h"
+#include "handheld/UserDataFolder.h"
+#include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
+#include "platform/gui/ChartFonts.h"
+#include "platform/gui/DialogMessageSink.h"
+#include "platform/gui/InputMethodPanel.h"
+
+#include <QApplication>
+#include <cstdio>
+
+using namespace orvel;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OrvelWin"));
+    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWin"));
+    QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
+
+    QString problem;
+    const std::optional<ProgramOptions> options = ProgramOptions::parse(QApplication::arguments().mid(1), problem);
+    if (!options) {
+        std::fprintf(stderr, "OrvelWin: %s\n", problem.toLocal8Bit().constData());
+        return 2;
+    }
+    ProgramFolder::setOverride(options->root);
+    const QString programFolder = ProgramFolder::path();
+    ChartFonts::registerSymbolFont(programFolder);
+
+    Clock clock;
+    if (options->now)
+        clock.fix(*options->now);
+    DialogMessageSink ui;
+    InputMethodPanel panel;
+    HandheldSession session(clock, ui, programFolder, UserDataFolder::choose(programFolder));
+    CMainFrame frame(session, ui, panel, options->scale);
+    ui.setOwner(&frame);
+    if (options->quitAfterFirstPaint)
+        QObject::connect(frame.view(), &COrvelWinView::firstPainted, &app, &QApplication::quit, Qt::QueuedConnection);
+    frame.resize(frame.sizeHint()); // the whole wheel at the chosen scale, even on small screens
+    frame.show();
+    return QApplication::exec();
+}

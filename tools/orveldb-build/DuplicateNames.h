@@ -10,10 +10,10 @@ namespace orvel {
 // do: by where they lie. Names count as the same when their sort keys are equal. Of
 // such places the most populous keeps its name; every other one gets its region's
 // name in brackets, "Newport (Queensland)", where no other place of that name lies in
-// that region; else the region and the district, "Newport (Victoria, Hobsons Bay)",
-// where those are unique; else the coordinates after them as the last resort. A name
-// that already ends in a bracket takes the label inside it, "Frankfurt (Oder,
-// Brandenburg)", so brackets never nest. A place whose name and coordinates (to the
+// that region; else the region and the district, "Stoneville (Western Australia,
+// Mundaring)", where those are unique; else the coordinates after them as the last
+// resort. A name that already ends in a bracket takes the label inside it, so
+// brackets never nest. A place whose name and coordinates (to the
 // second) both repeat another's is the same place listed twice and is dropped.
 class DuplicateNames {
 public:

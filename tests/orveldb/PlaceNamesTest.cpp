@@ -88,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         TransliterationCase{"AzerbaijaniSchwa", u"Gəncə", u"Gence"},
         TransliterationCase{"HawaiianOkina", u"Hawaiʻi Kaʻū", u"Hawai'i Ka'u"},
         TransliterationCase{"LigatureDecomposes", u"Ĳsselstein", u"IJsselstein"},
+        TransliterationCase{"CombiningAccentsComposeFirst", u"Lo\u0301dz\u0301 e\u0301\u0308", u"Lódz é"},
         TransliterationCase{"Windows1252KeptAsItIs", u"Šid Œuilly Zürich", u"Šid Œuilly Zürich"},
         TransliterationCase{"CyrillicHasNoReplacement", u"Москва", nullptr},
         TransliterationCase{"HanHasNoReplacement", u"北京", nullptr},

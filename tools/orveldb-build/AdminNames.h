@@ -18,7 +18,7 @@ public:
     // Fails, with `error` set, when a file is missing or not such an array.
     static std::optional<AdminNames> load(const QString &folder, QString &error);
 
-    // Builds the tables from the two files' contents; for tests.
+    // Builds the tables from the two files' contents.
     static std::optional<AdminNames> fromJson(const QByteArray &admin1, const QByteArray &admin2, QString &error);
 
     // Empty when the table has no usable name.

@@ -68,11 +68,16 @@ std::optional<QString> replacement(QChar c)
 
 std::optional<QString> LatinTransliteration::toWindows1252(const QString &text)
 {
+    // Composed first, so that a letter spelt with a combining accent is one character;
+    // an accent left on its own has no letter to go with and is dropped.
+    const QString composed = text.normalized(QString::NormalizationForm_C);
     QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
+    out.reserve(composed.size());
+    for (const QChar c : composed) {
         if (Windows1252Encoder::canEncode(c)) {
             out.append(c);
+        } else if (isMark(c)) {
+            continue;
         } else if (c.isSurrogate()) {
             return std::nullopt;
         } else if (const std::optional<QString> r = replacement(c)) {

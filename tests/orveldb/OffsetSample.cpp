@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
     if (places.empty())
         return 1;
 
-    const DateTime first(1900, 1, 1), last(2101, 1, 1);
+    const DateTime first(1900, 1, 1), last(2400, 1, 1);
     std::uniform_int_distribution<std::size_t> pickPlace(0, places.size() - 1);
     std::uniform_int_distribution<std::int64_t> pickSecond(0, last.serialSeconds() - first.serialSeconds() - 1);
     for (int i = 0; i < count; ++i) {

@@ -102,9 +102,12 @@ TEST(ZoneHistory, BerlinFromTheSystemZoneData)
     EXPECT_EQ(cet->offset, (Offset{3600, u"CET"_qs}));
     ASSERT_TRUE(rowStarting(rows, DateTime(1945, 5, 24, 3, 0)));
     EXPECT_EQ(rowStarting(rows, DateTime(1945, 5, 24, 3, 0))->offset, (Offset{10800, u"CEMT"_qs}));
-    // Beyond the zone file's table the rule goes on to the end of 2100.
+    // Beyond the zone file's table the rule goes on to the end of 2399, and no further.
     ASSERT_TRUE(rowStarting(rows, DateTime(2100, 3, 28, 3, 0)));
     EXPECT_EQ(rowStarting(rows, DateTime(2100, 10, 31, 3, 0))->offset.seconds, 3600);
+    ASSERT_TRUE(rowStarting(rows, DateTime(2399, 3, 28, 3, 0)));
+    EXPECT_EQ(rowStarting(rows, DateTime(2399, 3, 28, 3, 0))->offset.seconds, 7200);
+    EXPECT_EQ(rows.back().start, DateTime(2399, 10, 31, 3, 0));
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(),
                                [](const ZoneHistory::Row &a, const ZoneHistory::Row &b) { return a.start < b.start; }));
 }

@@ -2,6 +2,7 @@
 
 #include "engine/ChartCommands.h"
 #include "handheld/chart/ChartPicture.h"
+#include "placedb/CountryFinder.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/gui/ChartFonts.h"
 #include "placedb/PlaceDatabase.h"
@@ -96,6 +97,30 @@ QString invalidMoment(const QStringList &args)
         : QStringLiteral("tz: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(args[2]);
 }
 
+// The country named on the command line by name in any case or by code; nullopt
+// after saying that it is unknown.
+std::optional<CountryRecord> namedCountry(Session &s, const QString &command, const QString &text)
+{
+    std::vector<CountryRecord> list;
+    s.places.LoadCountryList(list);
+    if (const CountryRecord *country = CountryFinder::find(list, text))
+        return *country;
+    failure(QStringLiteral("%1: unknown country '%2'").arg(command, text));
+    return std::nullopt;
+}
+
+// The place of a city in a named country; nullopt after saying which one is unknown.
+std::optional<ChartPlace> namedPlace(Session &s, const QString &command, const QString &country, const QString &city)
+{
+    const std::optional<CountryRecord> record = namedCountry(s, command, country);
+    if (!record)
+        return std::nullopt;
+    std::optional<ChartPlace> place = s.lookup.findPlace(record->name, city);
+    if (!place)
+        failure(QStringLiteral("%1: unknown city '%2' in %3").arg(command, city, record->name));
+    return place;
+}
+
 // The chart commands: each computes its chart into the session's engine as the
 // handheld program does, and returns 0 or, after saying why, a failure status.
 using Command = std::function<int(Session &, const QStringList &)>;
@@ -126,9 +151,9 @@ int computeSolar(Session &s, const QStringList &args)
     int year = 0;
     parseYear(args[0], year);
     s.commands.showRadixI();
-    const std::optional<ChartPlace> place = s.lookup.findPlace(args[1], args[2]);
+    const std::optional<ChartPlace> place = namedPlace(s, QStringLiteral("solar"), args[1], args[2]);
     if (!place)
-        return failure(QStringLiteral("solar: unknown place '%1' in '%2'").arg(args[2], args[1]));
+        return Failed;
     if (!s.commands.showSolar(year, *place))
         return failure(QStringLiteral("solar: the time zone of '%1' could not be looked up").arg(args[2]));
     return 0;
@@ -190,16 +215,11 @@ int countries(Session &s, const QStringList &)
 
 int places(Session &s, const QStringList &args)
 {
-    std::vector<CountryRecord> countryList;
-    s.places.LoadCountryList(countryList);
-    QString code;
-    for (const CountryRecord &c : countryList)
-        if (c.name == args[0]) {
-            code = c.code;
-            break;
-        }
+    const std::optional<CountryRecord> country = namedCountry(s, QStringLiteral("places"), args[0]);
+    if (!country)
+        return Failed;
     std::vector<PlaceRecord> list;
-    s.places.LoadPlaces(list, code, args[1]);
+    s.places.LoadPlaces(list, country->code, args[1]);
     print(ChartJson::places(list));
     return 0;
 }
@@ -207,9 +227,9 @@ int places(Session &s, const QStringList &args)
 int timeZone(Session &s, const QStringList &args)
 {
     const DateTime moment = DateTime::fromText(args[2]);
-    const std::optional<ChartPlace> place = s.lookup.findPlace(args[0], args[1]);
+    const std::optional<ChartPlace> place = namedPlace(s, QStringLiteral("tz"), args[0], args[1]);
     if (!place)
-        return failure(QStringLiteral("tz: unknown place '%1' in '%2'").arg(args[1], args[0]));
+        return Failed;
     double offset = 0.0;
     const bool ok = s.lookup.offsetAt(*place, moment, offset);
     print(ChartJson::offset(ok, offset));
@@ -219,7 +239,10 @@ int timeZone(Session &s, const QStringList &args)
 int lastCountry(Session &s, const QStringList &args)
 {
     if (!args.isEmpty()) {
-        s.places.SaveLastCountry(args[0]);
+        const std::optional<CountryRecord> country = namedCountry(s, QStringLiteral("lastcountry"), args[0]);
+        if (!country)
+            return Failed;
+        s.places.SaveLastCountry(country->name);
         return 0;
     }
     QString name;

@@ -14,6 +14,8 @@ struct BuiltPlace {
     double latitude = 0;
     double longitude = 0;
     std::int64_t population = 0;
+    QString region;   // first-level region's name, empty where unknown or where the country is that region
+    QString district; // second-level district's name, empty where unknown
 };
 
 } // namespace orvel

@@ -7,6 +7,7 @@
 #include "PlaceFileText.h"
 #include "PlaceNameCleaner.h"
 #include "TimeTableText.h"
+#include "platform/AtomicFileWriter.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -34,6 +35,8 @@ QString outcomeReason(PlaceNameCleaner::Outcome outcome)
         return QString();
     case PlaceNameCleaner::Outcome::Cleaned:
         return QStringLiteral("cleaned: tabs, quotes, control characters or extra blanks in the name");
+    case PlaceNameCleaner::Outcome::Transliterated:
+        return QStringLiteral("cleaned: letters outside Windows-1252 replaced by their base letters");
     case PlaceNameCleaner::Outcome::Ascii:
         return QStringLiteral("cleaned: name outside Windows-1252, ASCII name used");
     case PlaceNameCleaner::Outcome::StartsWithDigit:
@@ -58,7 +61,7 @@ bool DatabaseBuilder::knownZone(const QString &name)
     return available;
 }
 
-bool DatabaseBuilder::readPlaces(const CountryScheme &scheme)
+bool DatabaseBuilder::readPlaces(const CountryScheme &scheme, const AdminNames &admin)
 {
     QFile file(m_options.citiesFile);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -95,8 +98,12 @@ bool DatabaseBuilder::readPlaces(const CountryScheme &scheme)
             zone = country.zoneNames.size();
             country.zoneNames.append(source->timeZone);
         }
-        country.places.push_back(
-            {source->geonameId, name.name, int(zone), source->latitude, source->longitude, source->population});
+        // A country that is one region (a US state, a part of the UK) says nothing by naming it.
+        const QString region =
+            entry->subdivision.isEmpty() ? admin.region(source->countryCode, source->admin1) : QString();
+        country.places.push_back({source->geonameId, name.name, int(zone), source->latitude, source->longitude,
+                                  source->population, region,
+                                  admin.district(source->countryCode, source->admin1, source->admin2)});
     }
     return true;
 }
@@ -203,6 +210,29 @@ bool DatabaseBuilder::install(const QString &folder) const
     return true;
 }
 
+QString DatabaseBuilder::renamedFileFor(const QString &outputFolder)
+{
+    QString folder = outputFolder;
+    while (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    return folder + QStringLiteral("-renamed.tsv");
+}
+
+bool DatabaseBuilder::writeNameChanges(const NameChanges::Names &previous) const
+{
+    NameChanges::Names current;
+    for (const auto &[code, country] : m_countries) {
+        QHash<int, QString> &names = current[code];
+        for (const BuiltPlace &place : country.places)
+            names.insert(place.number, place.name);
+    }
+    const QString path = renamedFileFor(m_options.outputFolder);
+    const AtomicFileWriter::Result written = AtomicFileWriter::write(path, NameChanges::list(previous, current));
+    if (!written.ok)
+        fail(QStringLiteral("cannot write %1: %2").arg(path, written.errorMessage));
+    return written.ok;
+}
+
 bool DatabaseBuilder::run()
 {
     QElapsedTimer timer;
@@ -213,7 +243,12 @@ bool DatabaseBuilder::run()
         fail(error);
         return false;
     }
-    if (!readPlaces(*scheme))
+    const std::optional<AdminNames> admin = AdminNames::load(m_options.adminFolder, error);
+    if (!admin) {
+        fail(error);
+        return false;
+    }
+    if (!readPlaces(*scheme, *admin))
         return false;
     numberZonesAndNames();
     readZoneHistories();
@@ -228,7 +263,8 @@ bool DatabaseBuilder::run()
         fail(QStringLiteral("the rejected database is left in %1; the old one is unchanged").arg(folder));
         return false;
     }
-    if (!install(folder) || !writeZoneNames())
+    const NameChanges::Names previous = NameChanges::read(m_options.outputFolder);
+    if (!install(folder) || !writeNameChanges(previous) || !writeZoneNames())
         return false;
 
     qint64 files = 0, bytes = 0, places = 0;

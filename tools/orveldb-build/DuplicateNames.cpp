@@ -3,69 +3,97 @@
 #include "CoordinateFormat.h"
 #include "placedb/SortKey.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace orvel {
 
 namespace {
 
-// Squared distance on a local flat projection; enough to pick the nearest place.
-double distanceSquared(const BuiltPlace &a, const BuiltPlace &b)
+QString coordinatesOf(const BuiltPlace &place)
 {
-    const double meanLatitude = (a.latitude + b.latitude) / 2 * std::numbers::pi / 180;
-    const double dx = (a.longitude - b.longitude) * std::cos(meanLatitude);
-    const double dy = a.latitude - b.latitude;
-    return dx * dx + dy * dy;
+    return CoordinateFormat::latitude(place.latitude) + u' ' + CoordinateFormat::longitude(place.longitude);
+}
+
+QString joined(const QStringList &parts)
+{
+    QStringList present;
+    for (const QString &part : parts) {
+        if (!part.isEmpty())
+            present.append(part);
+    }
+    return present.join(QStringLiteral(", "));
+}
+
+// `base` with `label` in brackets, or inside the bracket that `base` already ends with.
+QString qualified(const QString &base, const QString &label)
+{
+    if (base.endsWith(u')') && base.contains(u'('))
+        return base.chopped(1) + QStringLiteral(", ") + label + u')';
+    return base + QStringLiteral(" (") + label + u')';
+}
+
+// The label that tells `place` apart from the `others` of its name.
+QString labelFor(const BuiltPlace &place, const std::vector<const BuiltPlace *> &others)
+{
+    const auto shared = [&](auto &&same) {
+        return std::any_of(others.begin(), others.end(), [&](const BuiltPlace *o) { return o != &place && same(*o); });
+    };
+    if (!place.region.isEmpty() && !shared([&](const BuiltPlace &o) { return o.region == place.region; }))
+        return place.region;
+    if (!place.district.isEmpty() &&
+        !shared([&](const BuiltPlace &o) { return o.region == place.region && o.district == place.district; }))
+        return joined({place.region, place.district});
+    return joined({place.region, place.district, coordinatesOf(place)});
 }
 
 } // namespace
 
 int DuplicateNames::keepApart(std::vector<BuiltPlace> &places)
 {
-    // Most populous first, so that "more populous" is "earlier"; ties by id.
+    // Most populous first, so that the first of a name keeps it; ties by id.
     std::sort(places.begin(), places.end(), [](const BuiltPlace &a, const BuiltPlace &b) {
         return a.population != b.population ? a.population > b.population : a.number < b.number;
     });
-    std::vector<QString> keys;
-    keys.reserve(places.size());
-    for (const BuiltPlace &place : places)
-        keys.push_back(MakeSortKey(place.name));
 
-    QSet<QString> takenKeys;   // sort keys of the names given so far
-    QSet<QString> seenPlaces;  // sort key of the source name with the coordinates
     std::vector<BuiltPlace> kept;
+    std::vector<QString> keys;
     kept.reserve(places.size());
-    int dropped = 0;
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        BuiltPlace place = places[i];
-        const QString coordinates =
-            CoordinateFormat::latitude(place.latitude) + u' ' + CoordinateFormat::longitude(place.longitude);
-        if (seenPlaces.contains(keys[i] + u'|' + coordinates)) {
-            ++dropped;
+    keys.reserve(places.size());
+    QSet<QString> seenPlaces; // sort key of the source name with the coordinates
+    for (BuiltPlace &place : places) {
+        const QString key = MakeSortKey(place.name);
+        const QString seen = key + u'|' + coordinatesOf(place);
+        if (seenPlaces.contains(seen))
             continue;
-        }
-        seenPlaces.insert(keys[i] + u'|' + coordinates);
-        if (takenKeys.contains(keys[i])) {
-            const BuiltPlace *nearest = nullptr;
-            for (std::size_t j = 0; j < i; ++j) {
-                if (keys[j] != keys[i] && (!nearest || distanceSquared(places[j], place) < distanceSquared(*nearest, place)))
-                    nearest = &places[j];
-            }
-            const QString base = places[i].name;
-            place.name = nearest ? QStringLiteral("%1 (near %2)").arg(base, nearest->name) : QString();
-            if (place.name.isEmpty() || takenKeys.contains(MakeSortKey(place.name)))
-                place.name = nearest ? QStringLiteral("%1 (near %2, %3)").arg(base, nearest->name, coordinates)
-                                     : QStringLiteral("%1 (%2)").arg(base, coordinates);
-            // A source name that already looks like a qualified one could still collide.
-            for (int n = 2; takenKeys.contains(MakeSortKey(place.name)); ++n)
-                place.name = QStringLiteral("%1 (%2, %3)").arg(base, coordinates).arg(n);
-        }
-        takenKeys.insert(MakeSortKey(place.name));
-        kept.push_back(place);
+        seenPlaces.insert(seen);
+        keys.push_back(key);
+        kept.push_back(std::move(place));
+    }
+    const int dropped = int(places.size() - kept.size());
+
+    QHash<QString, std::vector<const BuiltPlace *>> byKey;
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        byKey[keys[i]].push_back(&kept[i]);
+
+    std::vector<QString> names(kept.size());
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const std::vector<const BuiltPlace *> &same = byKey[keys[i]];
+        names[i] = same.front() == &kept[i] ? kept[i].name : qualified(kept[i].name, labelFor(kept[i], same));
+    }
+
+    // A source name that already reads like a qualified one could still collide.
+    QSet<QString> takenKeys;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        QString name = names[i];
+        if (takenKeys.contains(MakeSortKey(name)) && !name.contains(coordinatesOf(kept[i])))
+            name = qualified(name, coordinatesOf(kept[i]));
+        for (int n = 2; takenKeys.contains(MakeSortKey(name)); ++n)
+            name = qualified(names[i], QStringLiteral("%1, %2").arg(coordinatesOf(kept[i])).arg(n));
+        takenKeys.insert(MakeSortKey(name));
+        kept[i].name = name;
     }
     places = std::move(kept);
     return dropped;

@@ -47,6 +47,7 @@ std::optional<SourcePlace> GeoNamesReader::parseLine(const QByteArray &line, Bui
     place.asciiName = QString::fromUtf8(columns[2]);
     place.countryCode = QString::fromUtf8(columns[8]).trimmed();
     place.admin1 = QString::fromUtf8(columns[10]).trimmed();
+    place.admin2 = QString::fromUtf8(columns[11]).trimmed();
     place.population = columns[14].trimmed().toLongLong();
     place.timeZone = QString::fromUtf8(columns[17]).trimmed();
     return place;

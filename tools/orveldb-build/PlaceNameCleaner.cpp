@@ -1,5 +1,6 @@
 #include "PlaceNameCleaner.h"
 
+#include "LatinTransliteration.h"
 #include "Windows1252Encoder.h"
 #include "placedb/SortKey.h"
 
@@ -29,7 +30,9 @@ QString PlaceNameCleaner::tidy(const QString &text)
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
-        if (c == u'"')
+        // Quotation marks read as apostrophes, which the sort key passes over, so that
+        // "‘Ayn" is listed under A.
+        if (c == u'"' || c == u'\u2018' || c == u'\u2019' || c == u'`' || c == u'\u00b4')
             c = u'\'';
         else if (!c.isPrint())
             c = u' ';
@@ -45,13 +48,17 @@ QString PlaceNameCleaner::tidy(const QString &text)
 PlaceNameCleaner::Result PlaceNameCleaner::clean(const QString &name, const QString &asciiName)
 {
     const QString tidied = tidy(name);
-    switch (fitOf(tidied)) {
-    case Fit::Usable:
-        return {tidied, tidied == name ? Outcome::Unchanged : Outcome::Cleaned};
-    case Fit::StartsWithDigit:
-        return {QString(), Outcome::StartsWithDigit};
-    case Fit::Unusable:
-        break;
+    if (const std::optional<QString> latin = LatinTransliteration::toWindows1252(tidied)) {
+        switch (fitOf(*latin)) {
+        case Fit::Usable:
+            if (*latin == name)
+                return {*latin, Outcome::Unchanged};
+            return {*latin, *latin == tidied ? Outcome::Cleaned : Outcome::Transliterated};
+        case Fit::StartsWithDigit:
+            return {QString(), Outcome::StartsWithDigit};
+        case Fit::Unusable:
+            break;
+        }
     }
     const QString ascii = tidy(asciiName);
     switch (fitOf(ascii)) {

@@ -15,6 +15,7 @@ struct SourcePlace {
     double longitude = 0;
     QString countryCode; // ISO 3166 alpha-2
     QString admin1;      // region code, e.g. a US state or "ENG"
+    QString admin2;      // district code within the region, often empty
     std::int64_t population = 0;
     QString timeZone; // IANA name
 };

@@ -38,8 +38,9 @@ public:
 
     // The first row starts at 01.01.1000 00:00:00 with the offset before the first transition.
     static constexpr int FirstYear = 1000;
-    // Transitions are expanded through this year (the zone's rule beyond its table included).
-    static constexpr int LastYear = 2100;
+    // Transitions are expanded through this year (the zone's rule beyond its table
+    // included), the last year of the ephemeris files shipped with the programs.
+    static constexpr int LastYear = 2399;
 
     // Rows for `zone` from Qt's reading of the system's zoneinfo files.
     static std::vector<Row> rowsFor(const QTimeZone &zone);

@@ -1,0 +1,54 @@
+#include "NameChanges.h"
+
+#include "placedb/DatabaseFile.h"
+#include "placedb/PlaceRecord.h"
+#include "placedb/Windows1252.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace orvel {
+
+NameChanges::Names NameChanges::read(const QString &folder)
+{
+    Names names;
+    const QStringList files = QDir(folder).entryList({QStringLiteral("Orte_*.txt")}, QDir::Files);
+    for (const QString &file : files) {
+        const DatabaseFile::Result result = DatabaseFile::read(folder + u'/' + file);
+        if (result.status != DatabaseFile::Status::Read)
+            continue;
+        const QString text = Windows1252::toText(result.bytes.constData(), result.bytes.size());
+        QHash<int, QString> &places = names[file.mid(5).chopped(4)];
+        qsizetype position = text.indexOf(u'\n');
+        if (position < 0)
+            continue;
+        ++position;
+        while (position < text.size()) {
+            const PlaceRecord record = PlaceRecord::read(text.constData(), text.size(), position);
+            if (record.number != 0)
+                places.insert(record.number, record.name);
+        }
+    }
+    return names;
+}
+
+QByteArray NameChanges::list(const Names &previous, const Names &current)
+{
+    QString text = QStringLiteral("country\tplace number\told name\tnew name\n");
+    for (const auto &[code, places] : current) {
+        const auto old = previous.find(code);
+        if (old == previous.end())
+            continue;
+        QList<int> numbers = places.keys();
+        std::sort(numbers.begin(), numbers.end());
+        for (const int number : numbers) {
+            const auto oldName = old->second.constFind(number);
+            if (oldName != old->second.cend() && *oldName != places.value(number))
+                text += QStringList{code, QString::number(number), *oldName, places.value(number)}.join(u'\t') + u'\n';
+        }
+    }
+    return text.toUtf8();
+}
+
+} // namespace orvel

@@ -1,6 +1,7 @@
 #include "tools/orvelchart/OrvelChart.h"
 
 #include "engine/ChartCommands.h"
+#include "handheld/chart/ChartScene.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"
@@ -8,6 +9,7 @@
 #include "platform/StderrMessageSink.h"
 #include "storage/COrvelWinDoc.h"
 #include "tools/orvelchart/ChartJson.h"
+#include "tools/orvelchart/TableCommand.h"
 
 #include <cstdio>
 #include <functional>
@@ -195,6 +197,10 @@ const std::map<QString, CommandSpec> &commandTable()
         {QStringLiteral("places"), {2, 2, places}},
         {QStringLiteral("tz"), {3, 3, timeZone, invalidMoment}},
         {QStringLiteral("lastcountry"), {0, 1, lastCountry}},
+        {QStringLiteral("table"), {2, 6, [](Session &s, const QStringList &args) {
+             const ChartScene scene{s.engine, s.commands, s.document.settings(), s.document.horoscopes()};
+             return TableCommand::run(args, s.commands, s.lookup, scene);
+         }, TableCommand::invalid}},
     };
     return table;
 }

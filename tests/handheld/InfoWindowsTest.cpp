@@ -72,7 +72,6 @@ private slots:
     void windowsOpenWhereAvailable_data();
     void windowsOpenWhereAvailable();
     void paintedWindowsScale();
-    void commandsChooseTheirWindows();
 };
 
 void InfoWindowsTest::scoreRowsHaveBoldLabelsScoresAndAdvancingGlyphs()
@@ -258,18 +257,6 @@ void InfoWindowsTest::paintedWindowsScale()
     // Scales are kept within 1 .. 8.
     QCOMPARE(InformationWindows::create(InfoWindow::Houses, charts.scene(), 0, nullptr)->width(), 240);
     QCOMPARE(InformationWindows::create(InfoWindow::Houses, charts.scene(), 20, nullptr)->width(), 240 * 8);
-}
-
-void InfoWindowsTest::commandsChooseTheirWindows()
-{
-    QCOMPARE(InformationWindows::forCommand(CommandId::Houses).value(), InfoWindow::Houses);
-    QCOMPARE(InformationWindows::forCommand(CommandId::Planets).value(), InfoWindow::Planets);
-    QCOMPARE(InformationWindows::forCommand(CommandId::Elements).value(), InfoWindow::Elements);
-    QCOMPARE(InformationWindows::forCommand(CommandId::Qualities).value(), InfoWindow::Qualities);
-    QCOMPARE(InformationWindows::forCommand(CommandId::AspectsGraphic).value(), InfoWindow::AspectsGraphic);
-    QCOMPARE(InformationWindows::forCommand(CommandId::AspectsTable).value(), InfoWindow::AspectsTable);
-    QVERIFY(!InformationWindows::forCommand(CommandId::RadixI));
-    QVERIFY(!InformationWindows::forCommand(CommandId::InformationWindows));
 }
 
 QTEST_MAIN(InfoWindowsTest)

@@ -1,59 +1,67 @@
 #pragma once
 
-#include <QColor>
+#include <QBrush>
 #include <QFont>
 #include <QLineF>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPen>
 #include <QRectF>
 #include <QString>
-#include <QTransform>
+
 #include <memory>
 #include <vector>
 
 namespace orvel {
 
-// One primitive as a painter drew it, in device coordinates.
-struct DrawnPrimitive {
-    enum class Kind { Line, Ellipse, Rect, Text, Path };
-    Kind kind;
-    QLineF line;        // Line
-    QRectF rect;        // Ellipse, Rect; Text: the text's extent (advance x font height)
-    QString text;       // Text
-    QPointF baseline;   // Text: the start of its baseline
-    QColor pen;
-    qreal penWidth = 0;
-    Qt::BrushStyle brushStyle = Qt::NoBrush;
-    QColor brush;
-    QFont font;         // Text
+// The primitives a painter drew, in device coordinates (the painter's transform
+// applied), with the pen, brush and font they were drawn with.
+struct PaintRecord {
+    struct Text {
+        QPointF baseline;
+        QString text;
+        QFont font;
+        QColor colour;
+        double ascent = 0; // of `font`, device pixels
+        // The top-left corner a text written at a top-left position was written at.
+        QPointF topLeft() const { return {baseline.x(), baseline.y() - ascent}; }
+    };
+    struct Shape {
+        QRectF rect; // a rectangle, or an ellipse's bounding box
+        QPen pen;
+        QBrush brush;
+    };
+    struct Line {
+        QLineF line;
+        QPen pen;
+    };
 
-    // The centre of a text's extent, as centred texts are placed.
-    QPointF textCentre() const { return rect.center(); }
+    std::vector<Text> texts;
+    std::vector<Shape> rects;
+    std::vector<Shape> ellipses;
+    std::vector<Line> lines;
+    int others = 0; // paths, polygons, pixmaps and images
+
+    // The texts equal to `text`, in drawing order.
+    std::vector<Text> textsOf(const QString &text) const;
 };
 
-// A paint device that keeps every primitive drawn on it instead of pixels, so tests
-// can check what a painter drew: where, in which pen, brush and font.
+// A paint device that draws nothing and records every primitive, so tests can check
+// what a painter drew without comparing pixels.
 class RecordingPaintDevice : public QPaintDevice {
 public:
-    explicit RecordingPaintDevice(QSize size = QSize(240, 270));
+    explicit RecordingPaintDevice(QSize size = {240, 270});
     ~RecordingPaintDevice() override;
 
     QPaintEngine *paintEngine() const override;
-    const std::vector<DrawnPrimitive> &primitives() const;
-
-    std::vector<DrawnPrimitive> ofKind(DrawnPrimitive::Kind kind) const;
-    std::vector<DrawnPrimitive> texts() const { return ofKind(DrawnPrimitive::Kind::Text); }
-    std::vector<DrawnPrimitive> lines() const { return ofKind(DrawnPrimitive::Kind::Line); }
-    // The texts equal to `text`, in drawing order.
-    std::vector<DrawnPrimitive> textsEqualTo(const QString &text) const;
+    const PaintRecord &record() const;
 
 protected:
     int metric(PaintDeviceMetric metric) const override;
 
 private:
-    class Engine;
     QSize m_size;
-    std::unique_ptr<Engine> m_engine;
+    std::unique_ptr<QPaintEngine> m_engine;
 };
 
 } // namespace orvel

@@ -4,6 +4,8 @@
 
 #include "engine/ChartCommands.h"
 #include "engine/Ephemeris.h"
+#include "handheld/chart/ChartScene.h"
+#include "handheld/info/InfoTables.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
@@ -350,4 +352,128 @@ TEST_F(OrvelChartTest, LastCountryIsWrittenAndReadBack)
     EXPECT_EQ(QString::fromUtf8(run({QStringLiteral("lastcountry")}).out), QStringLiteral("\u00d6sterreich\n"));
     EXPECT_EQ(run({QStringLiteral("lastcountry"), QStringLiteral("Atlantis")}).exitCode, 1);
     EXPECT_EQ(QString::fromUtf8(run({QStringLiteral("lastcountry")}).out), QStringLiteral("\u00d6sterreich\n"));
+}
+
+namespace {
+
+struct TableCase {
+    const char *name;
+    QStringList args; // after "table"
+    InfoWindow window;
+    void (ChartCommands::*show)();
+    int mode;
+    const char *nameText;
+};
+
+class OrvelChartTableTest : public OrvelChartTest, public ::testing::WithParamInterface<TableCase> {
+protected:
+    // The window's table for the same chart computed in this process, reached from Radix I.
+    InfoTable tableHere(InfoWindow window, void (ChartCommands::*show)())
+    {
+        ChartEngine &here = computeHere(&ChartCommands::showRadixI);
+        PlaceDatabase places = db.open();
+        PlaceOffsetLookup lookup(places);
+        ChartCommands commands(here, horoscopes, settings, clock, lookup, sink);
+        commands.showRadixI();
+        (commands.*show)();
+        const ChartScene scene{here, commands, settings, horoscopes};
+        return InfoTables::table(window, InfoSnapshot::take(scene, window == InfoWindow::AspectsTable));
+    }
+};
+
+} // namespace
+
+TEST_P(OrvelChartTableTest, PrintsTheCellsTheWindowShows)
+{
+    const TableCase &c = GetParam();
+    const ProcessResult r = run(QStringList{QStringLiteral("--now"), QStringLiteral("08.12.2026 14:30:00"),
+                                            QStringLiteral("table")} + c.args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject table = r.json().object();
+    EXPECT_EQ(table[QStringLiteral("window")].toString(), c.args[0]);
+    EXPECT_EQ(table[QStringLiteral("mode")].toInt(), c.mode);
+    EXPECT_EQ(table[QStringLiteral("name")].toString(), QString::fromUtf8(c.nameText));
+
+    clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
+    clock.fixZone(QTimeZone(ComputerZone));
+    const InfoTable here = tableHere(c.window, c.show);
+    EXPECT_EQ(table[QStringLiteral("title")].toString(), here.title);
+    QStringList headers;
+    for (const InfoTable::Column &column : here.columns)
+        headers << column.header;
+    EXPECT_EQ(texts(table[QStringLiteral("columns")]), headers);
+    const QJsonArray rows = table[QStringLiteral("rows")].toArray();
+    ASSERT_EQ(rows.size(), static_cast<qsizetype>(here.rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(texts(rows[i]), here.rows[i]) << "row " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, OrvelChartTableTest,
+    ::testing::Values(
+        TableCase{"HousesRadixI", {"houses", "radix1"}, InfoWindow::Houses, &ChartCommands::showRadixI, 1, "First"},
+        TableCase{"PlanetsSynastry", {"planets", "synastry"}, InfoWindow::Planets, &ChartCommands::showSynastry, 5,
+                  "First / Second"},
+        TableCase{"ElementsComposite", {"elements", "composite"}, InfoWindow::Elements, &ChartCommands::showComposite,
+                  4, "First / Second"},
+        TableCase{"QualitiesRadixII", {"qualities", "radix2"}, InfoWindow::Qualities, &ChartCommands::showRadixII, 2,
+                  "Second"},
+        TableCase{"AspectsTransit", {"aspects", "transit"}, InfoWindow::AspectsTable, &ChartCommands::showTransit, 6,
+                  "First / Current transits"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(OrvelChartTest, TableOfASolarReturnAndOfAnUnknownPlace)
+{
+    const ProcessResult r = run({QStringLiteral("table"), QStringLiteral("elements"), QStringLiteral("solar"),
+                                 QStringLiteral("2030"), QStringLiteral("Deutschland"), QStringLiteral("Berlin")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()[QStringLiteral("mode")].toInt(), 3);
+    EXPECT_EQ(texts(r.json()[QStringLiteral("columns")]), (QStringList{"Element", "Score", "Points"}));
+    int glyphs = 0;
+    for (const QJsonValue &row : r.json()[QStringLiteral("rows")].toArray()) {
+        EXPECT_EQ(row[1].toString().size(), 4);
+        glyphs += row[2].toString().size();
+    }
+    EXPECT_EQ(glyphs, 13);
+
+    const ProcessResult unknown = run({QStringLiteral("table"), QStringLiteral("houses"), QStringLiteral("solar"),
+                                       QStringLiteral("2030"), QStringLiteral("Deutschland"), QStringLiteral("Atlantis")});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.out.isEmpty());
+}
+
+TEST_F(OrvelChartTest, TableRefusesGreyedWindowsAndWrongArguments)
+{
+    const QStringList cases[] = {
+        {"elements", "synastry"}, {"qualities", "transit"},   {"wheel", "radix1"},
+        {"houses", "radix3"},     {"houses", "radix1", "x"}, {"houses", "solar", "2030", "Deutschland"},
+        {"houses", "solar", "year", "Deutschland", "Berlin"}, {"houses"}};
+    for (const QStringList &args : cases) {
+        const ProcessResult r = run(QStringList{QStringLiteral("table")} + args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    }
+}
+
+TEST_F(OrvelChartTest, TableAsAlignedText)
+{
+    const ProcessResult r = run({QStringLiteral("table"), QStringLiteral("planets"), QStringLiteral("radix1"),
+                                 QStringLiteral("--text")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = QString::fromUtf8(r.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2 + 1 + 13);
+    EXPECT_EQ(lines[0], QStringLiteral("Planets"));
+    EXPECT_EQ(lines[1], QStringLiteral("First"));
+    const qsizetype sign = lines[2].indexOf(QStringLiteral("Sign"));
+    const qsizetype motionEnd = lines[2].size(); // "Degree/Day" is right-aligned, the last column
+    for (int p = 0; p < 13; ++p) {
+        const QString &line = lines[3 + p];
+        EXPECT_TRUE(line.contains(u'\u00b0')) << line.toStdString();
+        EXPECT_NE(line.at(sign), u' ') << line.toStdString();
+        EXPECT_EQ(line.at(sign - 1), u' ');
+        if (p < 11) {
+            EXPECT_EQ(line.size(), motionEnd) << line.toStdString();
+        }
+    }
 }

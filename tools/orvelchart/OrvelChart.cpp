@@ -5,6 +5,8 @@
 #include "placedb/CountryFinder.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/gui/ChartFonts.h"
+#include "handheld/chart/ChartScene.h"
+#include "tools/orvelchart/TableCommand.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"
@@ -61,6 +63,7 @@ struct Session {
     }
 
     void printChart() { print(ChartJson::chart(engine, commands, document.settings())); }
+    ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
 
     StderrMessageSink ui;
     COrvelWinDoc document;
@@ -126,6 +129,7 @@ std::optional<ChartPlace> namedPlace(Session &s, const QString &command, const Q
 using Command = std::function<int(Session &, const QStringList &)>;
 
 struct ChartSpec {
+    ChartMode mode;
     int arguments;
     Command compute;
     Validator validate = [](const QStringList &) { return QString(); };
@@ -162,12 +166,12 @@ int computeSolar(Session &s, const QStringList &args)
 const std::map<QString, ChartSpec> &chartTable()
 {
     static const std::map<QString, ChartSpec> table = {
-        {QStringLiteral("radix1"), {0, show(&ChartCommands::showRadixI)}},
-        {QStringLiteral("radix2"), {0, show(&ChartCommands::showRadixII)}},
-        {QStringLiteral("composite"), {0, show(&ChartCommands::showComposite)}},
-        {QStringLiteral("synastry"), {0, show(&ChartCommands::showSynastry)}},
-        {QStringLiteral("transit"), {0, computeTransit}},
-        {QStringLiteral("solar"), {3, computeSolar, invalidYear}},
+        {QStringLiteral("radix1"), {ChartMode::RadixI, 0, show(&ChartCommands::showRadixI)}},
+        {QStringLiteral("radix2"), {ChartMode::RadixII, 0, show(&ChartCommands::showRadixII)}},
+        {QStringLiteral("composite"), {ChartMode::Composite, 0, show(&ChartCommands::showComposite)}},
+        {QStringLiteral("synastry"), {ChartMode::Synastry, 0, show(&ChartCommands::showSynastry)}},
+        {QStringLiteral("transit"), {ChartMode::Transit, 0, computeTransit}},
+        {QStringLiteral("solar"), {ChartMode::Solar, 3, computeSolar, invalidYear}},
     };
     return table;
 }
@@ -303,13 +307,32 @@ int render(Session &s, const QStringList &args)
     if (const int status = computeChart(s, args); status != 0)
         return status;
     ChartFonts::registerSymbolFont(ProgramFolder::path());
-    const ChartScene scene{s.engine, s.commands, s.document.settings(), s.document.horoscopes()};
+    const ChartScene scene = s.scene();
     const QByteArray picture =
         target.svg ? ChartPicture::svg(scene, target.scale, ProgramFolder::file(ChartFonts::SymbolFile))
                    : ChartPicture::png(scene, target.scale);
     const AtomicFileWriter::Result written = AtomicFileWriter::write(target.file, picture);
     if (!written.ok)
         return failure(QStringLiteral("render: %1").arg(written.errorMessage));
+    return 0;
+}
+
+// table WINDOW CHART [ARGS] [--text]
+QString invalidTable(const QStringList &args)
+{
+    QStringList options;
+    if (const QString problem = invalidChart(QStringLiteral("table"), args.mid(1), &options); !problem.isEmpty())
+        return problem;
+    if (!options.isEmpty() && options != QStringList{QStringLiteral("--text")})
+        return QStringLiteral("table: unknown option '%1'").arg(options.front());
+    return TableCommand::invalidWindow(args[0], chartTable().at(args[1]).mode);
+}
+
+int informationTable(Session &s, const QStringList &args)
+{
+    if (const int status = computeChart(s, args.mid(1)); status != 0)
+        return status;
+    TableCommand::print(args[0], s.scene(), args.back() == QStringLiteral("--text"));
     return 0;
 }
 
@@ -338,6 +361,7 @@ const std::map<QString, CommandSpec> &commandTable()
         {QStringLiteral("places"), {2, 2, places}},
         {QStringLiteral("tz"), {3, 3, timeZone, invalidMoment}},
         {QStringLiteral("lastcountry"), {0, 1, lastCountry}},
+        {QStringLiteral("table"), {2, 6, informationTable, invalidTable}},
         };
         for (const auto &[name, chart] : chartTable())
             commands[name] = {chart.arguments, chart.arguments, [name](Session &s, const QStringList &args) {

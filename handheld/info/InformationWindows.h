@@ -1,0 +1,28 @@
+#pragma once
+
+#include "handheld/chart/CommandId.h"
+#include "handheld/info/InfoWindow.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+namespace orvel {
+
+struct ChartScene;
+
+// Opens the windows of the information-window popup: each takes its snapshot of the
+// current chart when it is created and never looks at the engine again.
+class InformationWindows {
+public:
+    using Window = InfoWindow;
+
+    // The window a popup command opens, or nothing for any other command.
+    static std::optional<Window> forCommand(CommandId command);
+
+    // The window over a snapshot of `scene`, sized for `scale` (1 .. 8), ready to exec().
+    static std::unique_ptr<QDialog> create(Window window, const ChartScene &scene, int scale, QWidget *parent);
+};
+
+} // namespace orvel

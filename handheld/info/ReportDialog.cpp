@@ -1,0 +1,43 @@
+#include "handheld/info/ReportDialog.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace orvel {
+
+ReportDialog::ReportDialog(const InfoTable &table, int scale, QWidget *parent)
+    : InfoDialog(table.title, scale, parent), m_list(new QTreeWidget(this))
+{
+    addName(table.name);
+    m_list->setObjectName(QStringLiteral("list"));
+    m_list->setGeometry(fromDialogUnits(7, 19, 123, 128));
+    m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->header()->setStretchLastSection(false);
+    m_list->setColumnCount(static_cast<int>(table.columns.size()));
+
+    auto *header = new QTreeWidgetItem;
+    for (int c = 0; c < m_list->columnCount(); ++c) {
+        const InfoTable::Column &column = table.columns[c];
+        header->setText(c, column.header);
+        header->setTextAlignment(c, (column.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    m_list->setHeaderItem(header);
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        m_list->setColumnWidth(c, table.columns[c].width * this->scale());
+
+    QList<QTreeWidgetItem *> items;
+    for (const QStringList &row : table.rows) {
+        auto *item = new QTreeWidgetItem(row);
+        for (int c = 0; c < m_list->columnCount(); ++c)
+            if (table.columns[c].rightAligned)
+                item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        items.append(item);
+    }
+    m_list->addTopLevelItems(items);
+}
+
+} // namespace orvel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "handheld/info/InfoDialog.h"
+#include "handheld/info/InfoTable.h"
+
+class QTreeWidget;
+
+namespace orvel {
+
+// A window of the name text above a report list with full-row selection: Houses,
+// Planets and the aspect table.
+class ReportDialog : public InfoDialog {
+    Q_OBJECT
+public:
+    ReportDialog(const InfoTable &table, int scale, QWidget *parent = nullptr);
+
+    QTreeWidget *list() const { return m_list; }
+
+private:
+    QTreeWidget *m_list;
+};
+
+} // namespace orvel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/ChartSettings.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace orvel {
+
+// One painted row of the Elements or Qualities window.
+struct ScoreRow {
+    QString label;           // element or quality name
+    int score = 0;           // point values, plus the ruler bonus on the ruler's row
+    Colour colour = 0;       // of label and score
+    std::vector<int> points; // the points of this element or quality, in point order
+
+    // The score as the window writes it, right-aligned in four characters.
+    QString scoreText() const { return QString::asprintf("%4d", score); }
+};
+
+} // namespace orvel

@@ -1,0 +1,37 @@
+#include "handheld/info/ScoreRowsPainter.h"
+
+#include "handheld/info/PlainText.h"
+#include "platform/gui/ChartFonts.h"
+#include "platform/gui/QtColour.h"
+
+namespace orvel {
+
+void ScoreRowsPainter::paint(QPainter &painter, const std::vector<ScoreRow> &rows, const ChartSettings &settings)
+{
+    const QFont current = painter.font();
+    QFont bold = current;
+    bold.setWeight(QFont::Bold);
+    const QFont symbols = ChartFonts::symbols(17, 8).value_or(current);
+    const QPen pen = painter.pen();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const ScoreRow &row = rows[r];
+        const int y = FirstRowTop + RowHeight * static_cast<int>(r);
+        painter.setFont(bold);
+        painter.setPen(toQColor(row.colour));
+        PlainText::draw(painter, LabelLeft, y, row.label);
+        PlainText::draw(painter, ScoreLeft, y, row.scoreText());
+
+        painter.setFont(symbols);
+        int x = GlyphsLeft;
+        for (int p : row.points) {
+            const QString glyph(QChar(settings.planetGlyphs[p]));
+            painter.setPen(toQColor(settings.planetColours[p]));
+            PlainText::draw(painter, x, y, glyph);
+            x += PlainText::extent(painter, glyph).width();
+        }
+    }
+    painter.setFont(current);
+    painter.setPen(pen);
+}
+
+} // namespace orvel

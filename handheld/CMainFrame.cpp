@@ -4,6 +4,7 @@
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "handheld/chart/CommandAvailability.h"
+#include "handheld/info/InformationWindows.h"
 #include "platform/MessageSink.h"
 #include "platform/ProgramFolder.h"
 
@@ -36,7 +37,7 @@ constexpr BarButton BarButtons[] = {
 } // namespace
 
 CMainFrame::CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale)
-    : m_session(session), m_ui(ui),
+    : m_session(session), m_ui(ui), m_scale(scale),
       m_openPage([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
 {
     setWindowTitle(QStringLiteral("OrvelWin"));
@@ -65,15 +66,20 @@ void CMainFrame::createCommands()
     addCommand(CommandId::Synastry, QStringLiteral("Synastry"), [this] { showChart(CommandId::Synastry, &Commands::showSynastry); });
     addCommand(CommandId::Transit, QStringLiteral("Transit"), [this] { showChart(CommandId::Transit, &Commands::showTransit); });
 
-    // Commands whose windows are opened by whoever listens to commandRequested.
-    const std::pair<CommandId, const char *> requested[] = {
-        {CommandId::Solar, "Solar"},
+    const std::pair<CommandId, const char *> windows[] = {
         {CommandId::Houses, "Houses"},
         {CommandId::Planets, "Planets"},
         {CommandId::Elements, "Elements"},
         {CommandId::Qualities, "Qualities"},
         {CommandId::AspectsGraphic, "Aspects graphic"},
         {CommandId::AspectsTable, "Aspects table"},
+    };
+    for (const auto &[id, text] : windows)
+        addCommand(id, QString::fromLatin1(text), [this, id = id] { openInformationWindow(id); });
+
+    // Commands whose windows are opened by whoever listens to commandRequested.
+    const std::pair<CommandId, const char *> requested[] = {
+        {CommandId::Solar, "Solar"},
         {CommandId::New, "New..."},
         {CommandId::Edit, "Edit..."},
         {CommandId::Load, "Load..."},
@@ -168,6 +174,15 @@ void CMainFrame::showChart(CommandId id, void (ChartCommands::*command)())
         return;
     (m_session.commands.*command)();
     m_view->update();
+}
+
+void CMainFrame::openInformationWindow(CommandId id)
+{
+    const std::optional<InformationWindows::Window> window = InformationWindows::forCommand(id);
+    if (!window || !isAvailable(id, m_session.commands.mode()))
+        return;
+    const std::unique_ptr<QDialog> dialog = InformationWindows::create(*window, m_session.scene(), m_scale, this);
+    dialog->exec();
 }
 
 void CMainFrame::toggleHiding(int ChartSettings::*flag)

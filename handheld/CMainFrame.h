@@ -53,12 +53,15 @@ private:
 
     // Runs a chart command when the chart mode allows it, then redraws.
     void showChart(CommandId id, void (ChartCommands::*command)());
+    // Opens an information or aspect window over the current chart.
+    void openInformationWindow(CommandId id);
     void toggleHiding(int ChartSettings::*flag);
     void about();
     void exitProgram();
 
     HandheldSession &m_session;
     MessageSink &m_ui;
+    int m_scale;
     COrvelWinView *m_view = nullptr;
     QToolBar *m_bar = nullptr;
     std::map<CommandId, QAction *> m_actions;

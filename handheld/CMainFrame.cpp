@@ -6,7 +6,6 @@
 #include "handheld/chart/CommandAvailability.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/MessageSink.h"
-#include "platform/ProgramFolder.h"
 
 #include <QDesktopServices>
 #include <QMenu>
@@ -197,7 +196,7 @@ void CMainFrame::about()
 {
     CAboutDlg dialog(this);
     connect(&dialog, &CAboutDlg::helpPageRequested, this,
-            [this](const QString &name) { m_openPage(ProgramFolder::file(name)); });
+            [this](const QString &name) { m_openPage(m_session.programFolder + u'/' + name); });
     dialog.exec();
 }
 

@@ -1,0 +1,283 @@
+// The handheld program's frame driven as a user would: which commands are available in
+// which chart, the popups, Exit, the hiding toggles saved in orvel.xml, About, the view's
+// scaling, and start-up on damaged or missing files.
+#include "support/RecordingPaintDevice.h"
+
+#include "handheld/CAboutDlg.h"
+#include "handheld/CMainFrame.h"
+#include "handheld/COrvelWinView.h"
+#include "handheld/HandheldSession.h"
+#include "handheld/chart/CommandAvailability.h"
+#include "platform/Clock.h"
+#include "platform/RecordingMessageSink.h"
+#include "platform/gui/SoftInputPanel.h"
+#include "storage/SettingsFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace orvel;
+
+namespace {
+
+class RecordingInputPanel : public SoftInputPanel {
+public:
+    void setUp(QWidget *, bool up) override { requests.append(up); }
+    QList<bool> requests;
+};
+
+constexpr CommandId AllCommands[] = {
+    CommandId::RadixI,   CommandId::RadixII, CommandId::Solar,          CommandId::Composite,     CommandId::Synastry,
+    CommandId::Transit,  CommandId::Houses,  CommandId::Planets,        CommandId::Elements,      CommandId::Qualities,
+    CommandId::AspectsGraphic, CommandId::AspectsTable, CommandId::New, CommandId::Edit,          CommandId::Load,
+    CommandId::HidingHouses, CommandId::HidingAspects, CommandId::About, CommandId::Exit};
+
+// Everything a frame runs on, in a data folder of its own.
+struct FrameUnderTest {
+    explicit FrameUnderTest(const QString &programFolder = QStringLiteral(ORVEL_PROGRAM_DIR))
+    {
+        clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
+        clock.fixZone(QTimeZone(QByteArrayLiteral("Europe/Berlin")));
+        session = std::make_unique<HandheldSession>(clock, ui, programFolder, data.path());
+        frame = std::make_unique<CMainFrame>(*session, ui, panel, 1);
+    }
+
+    QString dataFile(const char *name) const { return data.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir data;
+    Clock clock;
+    RecordingMessageSink ui;
+    RecordingInputPanel panel;
+    std::unique_ptr<HandheldSession> session;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void availabilityByChartMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("greyed");
+        const QList<int> singleOnly{int(CommandId::Solar), int(CommandId::Transit), int(CommandId::New),
+                                    int(CommandId::Edit), int(CommandId::Load)};
+        const QList<int> scores{int(CommandId::Elements), int(CommandId::Qualities)};
+        QTest::newRow("Radix I") << 1 << QList<int>{};
+        QTest::newRow("Radix II") << 2 << QList<int>{};
+        QTest::newRow("Solar") << 3 << singleOnly;
+        QTest::newRow("Composite") << 4 << singleOnly;
+        QTest::newRow("Synastry") << 5 << singleOnly + scores;
+        QTest::newRow("Transit") << 6 << singleOnly + scores;
+    }
+    void availabilityByChartMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(QList<int>, greyed);
+        for (const CommandId command : AllCommands)
+            QCOMPARE(isAvailable(command, ChartMode(mode)), !greyed.contains(int(command)));
+    }
+
+    // The popups grey what the rules say in the chart the user is looking at.
+    void popupsGreyTheirItems_data()
+    {
+        QTest::addColumn<int>("chart");
+        QTest::addColumn<int>("expectedMode");
+        QTest::newRow("Radix II") << int(CommandId::RadixII) << 2;
+        QTest::newRow("Composite") << int(CommandId::Composite) << 4;
+        QTest::newRow("Synastry") << int(CommandId::Synastry) << 5;
+        QTest::newRow("Transit") << int(CommandId::Transit) << 6;
+    }
+    void popupsGreyTheirItems()
+    {
+        QFETCH(int, chart);
+        QFETCH(int, expectedMode);
+        FrameUnderTest t;
+        t.frame->show();
+        t.frame->action(CommandId(chart))->trigger();
+        QCOMPARE(int(t.session->commands.mode()), expectedMode);
+        for (const CommandId button : {CommandId::Chart, CommandId::InformationWindows, CommandId::Horoscope})
+            emit t.frame->popup(button)->aboutToShow();
+        for (const CommandId command : AllCommands)
+            if (command != CommandId::Exit && command != CommandId::About)
+                QCOMPARE(t.frame->action(command)->isEnabled(), isAvailable(command, ChartMode(expectedMode)));
+    }
+
+    void greyedChartCommandsDoNothing()
+    {
+        FrameUnderTest t;
+        t.frame->show();
+        t.frame->action(CommandId::Synastry)->trigger();
+        t.frame->action(CommandId::Transit)->trigger(); // as a keyboard shortcut or script might
+        QCOMPARE(t.session->commands.mode(), ChartMode::Synastry);
+    }
+
+    void firstShowLowersThePanelAndDrawsRadixI()
+    {
+        FrameUnderTest t;
+        QCOMPARE(t.session->commands.mode(), ChartMode::RadixI);
+        t.frame->action(CommandId::RadixII)->trigger(); // not shown yet: nothing forces Radix I back
+        t.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.frame.get()));
+        QCOMPARE(t.panel.requests, QList<bool>{false});
+        QCOMPARE(t.session->commands.mode(), ChartMode::RadixI);
+    }
+
+    void commandBarHasSevenButtonsWithTooltips()
+    {
+        FrameUnderTest t;
+        QStringList tooltips;
+        int separators = 0;
+        for (QAction *action : t.frame->commandBar()->actions())
+            action->isSeparator() ? void(++separators) : tooltips.append(action->toolTip());
+        QCOMPARE(tooltips, (QStringList{"Radix I", "Radix II", "Chart", "Information windows", "Horoscope", "About", "Exit"}));
+        QCOMPARE(separators, 6);
+    }
+
+    void popupOpensAboveItsButton()
+    {
+        FrameUnderTest t;
+        t.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.frame.get()));
+        t.frame->action(CommandId::Chart)->trigger();
+        QMenu *menu = t.frame->popup(CommandId::Chart);
+        QTRY_VERIFY(menu->isVisible());
+        const QWidget *button = t.frame->commandBar()->widgetForAction(t.frame->action(CommandId::Chart));
+        const QPoint buttonTopLeft = button->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(menu->geometry().left(), buttonTopLeft.x());
+        QVERIFY(menu->geometry().bottom() < buttonTopLeft.y());
+        QCOMPARE(menu->actions().size(), 5); // Solar, Composite, Synastry, separator, Transit
+        menu->close();
+    }
+
+    void tapOpensTheHidingPopupWithCheckMarks()
+    {
+        FrameUnderTest t;
+        t.session->document.settings().hideAspects = 1;
+        t.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.frame.get()));
+        QTest::mouseClick(t.frame->view(), Qt::LeftButton, {}, QPoint(50, 60));
+        QMenu *menu = t.frame->popup(CommandId::HidingHouses);
+        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(!t.frame->action(CommandId::HidingHouses)->isChecked());
+        QVERIFY(t.frame->action(CommandId::HidingAspects)->isChecked());
+        menu->close();
+    }
+
+    void hidingTogglesRedrawAndSaveTheSettings_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("houses") << int(CommandId::HidingHouses);
+        QTest::newRow("aspects") << int(CommandId::HidingAspects);
+    }
+    void hidingTogglesRedrawAndSaveTheSettings()
+    {
+        QFETCH(int, command);
+        FrameUnderTest t;
+        const auto flag = CommandId(command) == CommandId::HidingHouses ? &ChartSettings::hideHouses : &ChartSettings::hideAspects;
+        for (const int expected : {1, 0}) {
+            t.frame->action(CommandId(command))->trigger();
+            QCOMPARE(t.session->document.settings().*flag, expected);
+            ChartSettings saved = ChartSettings::defaults();
+            QVERIFY(SettingsFile::load(t.dataFile("orvel.xml"), saved));
+            QCOMPARE(saved.*flag, expected);
+        }
+        QVERIFY(t.ui.messages.isEmpty());
+    }
+
+    void exitAsksAndClosesOnlyOnYes_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("No keeps the program running") << false;
+        QTest::newRow("Yes closes it") << true;
+    }
+    void exitAsksAndClosesOnlyOnYes()
+    {
+        QFETCH(bool, answer);
+        FrameUnderTest t;
+        t.frame->show();
+        t.ui.answer = answer;
+        t.frame->action(CommandId::Exit)->trigger();
+        QCOMPARE(t.ui.questions, QStringList{"Exit?"});
+        QCOMPARE(t.frame->isVisible(), !answer);
+    }
+
+    void aboutLinksOpenTheHelpPages_data()
+    {
+        QTest::addColumn<bool>("maker");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("maker") << true << QStringLiteral("tamsol.html");
+        QTest::newRow("author") << false << QStringLiteral("jfa.html");
+    }
+    void aboutLinksOpenTheHelpPages()
+    {
+        QFETCH(bool, maker);
+        QFETCH(QString, page);
+        FrameUnderTest t;
+        QStringList opened;
+        t.frame->setPageOpener([&](const QString &path) { opened.append(path); });
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<CAboutDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            QLabel *link = maker ? dialog->makerLink() : dialog->authorLink();
+            QVERIFY(link->text().contains(QStringLiteral("rgb(0, 0, 255)")));
+            emit link->linkActivated(page);
+            dialog->accept();
+        });
+        t.frame->action(CommandId::About)->trigger();
+        QCOMPARE(title, QStringLiteral("About OrvelWin"));
+        QCOMPARE(opened, QStringList{QStringLiteral(ORVEL_PROGRAM_DIR "/") + page});
+        QVERIFY(QFile::exists(opened.front()));
+    }
+
+    // The wheel keeps its proportions and stands in the middle of a wider view.
+    void viewCentresTheWheelAtItsScale()
+    {
+        FrameUnderTest t;
+        t.frame->show();
+        COrvelWinView *view = t.frame->view();
+        view->resize(480, 270);
+        RecordingPaintDevice device(QSize(480, 270));
+        view->render(&device);
+        const auto &ellipses = device.record().ellipses;
+        QVERIFY(!ellipses.empty());
+        QCOMPARE(ellipses.front().rect.topLeft(), QPointF(120, 0)); // the outer circle, scale 1, 120 in
+    }
+
+    // A program folder without ephemeris or font, with damaged files in the data folder:
+    // the program still opens and draws, and says what went wrong with the ephemeris.
+    void opensOnDamagedAndMissingFiles()
+    {
+        QTemporaryDir emptyProgramFolder;
+        QTemporaryDir data;
+        for (const char *name : {"horoskop.xml", "orvel.xml"}) {
+            QFile file(data.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("\xff\xfe<\0O\0r\0v\0\x01garbage", 20);
+        }
+        Clock clock;
+        RecordingMessageSink ui;
+        RecordingInputPanel panel;
+        HandheldSession session(clock, ui, emptyProgramFolder.path(), data.path());
+        CMainFrame frame(session, ui, panel, 1);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(session.document.horoscopes().size(), 2u);
+        QCOMPARE(session.document.settings(), ChartSettings::defaults());
+        QCOMPARE(session.commands.mode(), ChartMode::RadixI);
+        QVERIFY(!frame.grab().isNull());
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

@@ -1,0 +1,54 @@
+#include "handheld/ProgramOptions.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvel;
+
+namespace {
+
+struct OptionsCase {
+    const char *name;
+    QStringList arguments;
+    bool valid;
+    int scale;
+};
+
+class ProgramOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(ProgramOptionsTest, AcceptsOrSaysWhatIsWrongInOneLine)
+{
+    QString problem;
+    const std::optional<ProgramOptions> options = ProgramOptions::parse(GetParam().arguments, problem);
+    EXPECT_EQ(options.has_value(), GetParam().valid) << problem.toStdString();
+    if (options)
+        EXPECT_EQ(options->scale, GetParam().scale);
+    else
+        EXPECT_FALSE(problem.isEmpty() || problem.contains(u'\n'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ProgramOptionsTest,
+    ::testing::Values(
+        OptionsCase{"NoneGivesScaleTwo", {}, true, 2},
+        OptionsCase{"ScaleOne", {"--scale", "1"}, true, 1},
+        OptionsCase{"AllOptions", {"--root", "/tmp", "--now", "01.02.2003 04:05:06", "--scale", "8", "--quit-after-first-paint"}, true, 8},
+        OptionsCase{"ScaleZero", {"--scale", "0"}, false, 0},
+        OptionsCase{"ScaleNine", {"--scale", "9"}, false, 0},
+        OptionsCase{"ScaleNotANumber", {"--scale", "x"}, false, 0},
+        OptionsCase{"UnknownOption", {"--bogus"}, false, 0},
+        OptionsCase{"PlainArgument", {"chart.xml"}, false, 0},
+        OptionsCase{"RootWithoutValue", {"--root"}, false, 0},
+        OptionsCase{"ImpossibleDate", {"--now", "31.02.2020 00:00:00"}, false, 0},
+        OptionsCase{"ShortDate", {"--now", "1.2.2020 00:00"}, false, 0}),
+    [](const ::testing::TestParamInfo<OptionsCase> &info) { return info.param.name; });
+
+TEST(ProgramOptions, KeepsRootAndNow)
+{
+    QString problem;
+    const auto options = ProgramOptions::parse({"--now", "08.12.2026 14:30:00", "--root", "/opt/x"}, problem);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->root, QStringLiteral("/opt/x"));
+    EXPECT_EQ(options->now, DateTime(2026, 12, 8, 14, 30, 0));
+}
+
+} // namespace

@@ -11,7 +11,9 @@
 #include "platform/RecordingMessageSink.h"
 #include "storage/HoroscopeFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -475,5 +477,69 @@ TEST_F(OrvelChartTest, TableAsAlignedText)
         if (p < 11) {
             EXPECT_EQ(line.size(), motionEnd) << line.toStdString();
         }
+    }
+}
+
+struct RenderCase {
+    const char *name;
+    QStringList arguments;
+    QSize size;
+};
+
+class RenderTest : public OrvelChartTest, public ::testing::WithParamInterface<RenderCase> {};
+
+TEST_P(RenderTest, PngHasTheWheelsSizeTimesTheScale)
+{
+    const QString file = db.root() + QStringLiteral("/wheel.png");
+    const ProcessResult r = run(QStringList{QStringLiteral("render")} + GetParam().arguments + QStringList{QStringLiteral("--png"), file});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    const QImage image(file);
+    EXPECT_EQ(image.size(), GetParam().size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Charts, RenderTest,
+    ::testing::Values(RenderCase{"Radix1Default", {"radix1"}, {240, 270}},
+                      RenderCase{"SynastryScale3", {"synastry", "--scale", "3"}, {720, 810}},
+                      RenderCase{"SolarScale2", {"solar", "2030", "Deutschland", "Berlin", "--scale", "2"}, {480, 540}}),
+    [](const ::testing::TestParamInfo<RenderCase> &info) { return info.param.name; });
+
+TEST_F(OrvelChartTest, RenderSvgKeepsTextAndCarriesTheSymbolFont)
+{
+    QFile::link(QStringLiteral(ORVEL_PROGRAM_DIR "/OWSym.ttf"), db.root() + QStringLiteral("/OWSym.ttf"));
+    const QString file = db.root() + QStringLiteral("/wheel.svg");
+    const ProcessResult r = run({QStringLiteral("render"), QStringLiteral("composite"), QStringLiteral("--svg"), file});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QFile svg(file);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("viewBox=\"0 0 240 270\""))) << text.left(400).toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("@font-face { font-family: 'OWSym'; src: url(data:font/ttf;base64,")));
+    EXPECT_TRUE(text.contains(QStringLiteral(">Composite</text>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("font-family=\"OWSym\"")));
+}
+
+TEST_F(OrvelChartTest, RenderIntoAnUnwritableFileSaysWhichAndLeavesNothing)
+{
+    const QString file = db.root() + QStringLiteral("/no-such-folder/wheel.png");
+    const ProcessResult r = run({QStringLiteral("render"), QStringLiteral("radix1"), QStringLiteral("--png"), file});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(file.toUtf8())) << r.err.toStdString();
+    EXPECT_EQ(r.err.count("orvelchart"), 1) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(QDir(db.root() + QStringLiteral("/no-such-folder")).exists(), false);
+}
+
+TEST_F(OrvelChartTest, RenderWithWrongArgumentsSaysWhatInOneLine)
+{
+    const QList<QStringList> cases = {
+        {"radix1"}, {"radix1", "--png"}, {"radix1", "--png", "a.png", "--svg", "a.svg"}, {"radix1", "--png", "a.png", "--scale", "0"},
+        {"radix1", "--png", "a.png", "--scale", "x"}, {"radix3", "--png", "a.png"}, {"solar", "2030", "--png", "a.png"},
+        {"radix1", "--jpg", "a.jpg"}, {}};
+    for (const QStringList &args : cases) {
+        const ProcessResult r = run(QStringList{QStringLiteral("render")} + args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     }
 }

@@ -4,6 +4,20 @@
 #include <QGuiApplication>
 #include <memory>
 
+namespace {
+
+// A command line tool prints only its own diagnostics: the off-screen platform's note
+// about a missing runtime folder (usual for root and in containers) is not one of them.
+QtMessageHandler defaultHandler = nullptr;
+
+void withoutRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        defaultHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QStringList arguments;
@@ -14,6 +28,7 @@ int main(int argc, char *argv[])
         // Pictures are painted off screen, the same with or without a display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        defaultHandler = qInstallMessageHandler(withoutRuntimeFolderNote);
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -16,17 +16,21 @@ using namespace orvel;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("OrvelWin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWin"));
-    QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
-
+    // Options are checked before Qt starts, so that a wrong one gets exactly one line.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QString problem;
-    const std::optional<ProgramOptions> options = ProgramOptions::parse(QApplication::arguments().mid(1), problem);
+    const std::optional<ProgramOptions> options = ProgramOptions::parse(arguments, problem);
     if (!options) {
         std::fprintf(stderr, "OrvelWin: %s\n", problem.toLocal8Bit().constData());
         return 2;
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OrvelWin"));
+    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWin"));
+    QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
     ProgramFolder::setOverride(options->root);
     const QString programFolder = ProgramFolder::path();
     ChartFonts::registerSymbolFont(programFolder);

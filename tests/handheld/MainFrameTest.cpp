@@ -7,6 +7,7 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
+#include "handheld/UserDataFolder.h"
 #include "handheld/chart/CommandAvailability.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
@@ -14,7 +15,10 @@
 #include "storage/SettingsFile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -276,6 +280,50 @@ private slots:
         QCOMPARE(session.document.settings(), ChartSettings::defaults());
         QCOMPARE(session.commands.mode(), ChartMode::RadixI);
         QVERIFY(!frame.grab().isNull());
+    }
+
+    void programRefusesWrongOptionsInOneLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("scale 0") << QStringList{"--scale", "0"};
+        QTest::newRow("scale x") << QStringList{"--scale", "x"};
+        QTest::newRow("unknown option") << QStringList{"--bogus"};
+        QTest::newRow("now without a value") << QStringList{"--now"};
+    }
+    void programRefusesWrongOptionsInOneLine()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess program;
+        program.start(QStringLiteral(ORVELWIN_BINARY), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 2);
+        const QByteArray error = program.readAllStandardError();
+        QCOMPARE(error.count('\n'), 1);
+        QVERIFY(error.startsWith("OrvelWin: "));
+    }
+
+    // An empty program folder: no ephemeris, font, database or horoscopes. The program
+    // still paints its first wheel and writes nothing.
+    void programOpensInAnEmptyFolder()
+    {
+        QTemporaryDir folder;
+        QProcess program;
+        program.start(QStringLiteral(ORVELWIN_BINARY),
+                      {QStringLiteral("--root"), folder.path(), QStringLiteral("--quit-after-first-paint")});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
+    }
+
+    void userFilesGoWhereTheyCanBeWritten()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir writable;
+        QCOMPARE(UserDataFolder::choose(writable.path()), writable.path());
+        const QString userFolder = UserDataFolder::choose(writable.filePath(QStringLiteral("not-there")));
+        QCOMPARE(userFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QVERIFY(QDir(userFolder).exists());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "handheld/chart/WheelCanvas.h"
 
-#include <QFontMetrics>
+#include "handheld/chart/PlainText.h"
+
 #include <QPainter>
 #include <cmath>
 
@@ -38,10 +39,8 @@ void WheelCanvas::ellipse(const QRect &box)
 
 void WheelCanvas::centredText(QPoint at, const QString &text)
 {
-    const QFontMetrics metrics(m_painter.font());
-    const int cx = metrics.horizontalAdvance(text);
-    const int cy = metrics.height();
-    m_painter.drawText(QPoint(at.x() - cx / 2, at.y() - cy / 2 + metrics.ascent()), text);
+    const QSize extent = PlainText::extent(m_painter, text);
+    PlainText::draw(m_painter, at.x() - extent.width() / 2, at.y() - extent.height() / 2, text);
 }
 
 void WheelCanvas::flowText(const QRect &box, const QString &text)

@@ -1,7 +1,7 @@
 #include "handheld/info/AspectGridPainter.h"
 
 #include "handheld/info/InfoTables.h"
-#include "handheld/info/PlainText.h"
+#include "handheld/chart/PlainText.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/QtColour.h"
 

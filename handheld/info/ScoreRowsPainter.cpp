@@ -1,6 +1,6 @@
 #include "handheld/info/ScoreRowsPainter.h"
 
-#include "handheld/info/PlainText.h"
+#include "handheld/chart/PlainText.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/QtColour.h"
 

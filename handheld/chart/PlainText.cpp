@@ -1,4 +1,4 @@
-#include "handheld/info/PlainText.h"
+#include "handheld/chart/PlainText.h"
 
 #include <QFontMetrics>
 

@@ -6,7 +6,7 @@
 namespace orvel {
 
 // Text written at a top-left position with no clipping and no background, the way the
-// information windows place their painted texts.
+// chart pictures and information windows place their painted texts.
 class PlainText {
 public:
     // Writes `text` in the painter's font and pen with its top-left corner at (x, y).

@@ -6,6 +6,8 @@ CBaseListCtrl::CBaseListCtrl(QWidget *parent)
     : QTableWidget(parent)
 {
     verticalHeader()->hide();
+    // A caller may make a column as narrow as it likes, down to hiding it.
+    horizontalHeader()->setMinimumSectionSize(0);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);
@@ -22,7 +24,11 @@ CBaseListCtrl::CBaseListCtrl(QWidget *parent)
             });
 }
 
-CBaseListCtrl::~CBaseListCtrl() = default;
+CBaseListCtrl::~CBaseListCtrl()
+{
+    // The model is deleted after this part of the object; its last signals must not reach it.
+    disconnect(model(), nullptr, this, nullptr);
+}
 
 QString CBaseListCtrl::MakePrintable(QString &text)
 {

@@ -78,7 +78,13 @@ CExListCtrl::CExListCtrl(QWidget *parent)
     });
 }
 
-CExListCtrl::~CExListCtrl() = default;
+CExListCtrl::~CExListCtrl()
+{
+    // The model and the header outlive this part of the object; their last signals
+    // must not reach it.
+    disconnect(model(), nullptr, this, nullptr);
+    disconnect(horizontalHeader(), nullptr, this, nullptr);
+}
 
 void CExListCtrl::SetEditLabels(bool enable)
 {

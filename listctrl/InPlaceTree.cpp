@@ -66,7 +66,7 @@ void InPlaceTree::showPopup()
     auto *tree = static_cast<QTreeView *>(view());
     tree->expandAll();
     // The drop-down is as wide as its deepest path needs, at least as wide as the cell.
-    tree->setMinimumWidth(std::max(width(), tree->sizeHintForColumn(0) + tree->indentation()));
+    tree->setMinimumWidth(std::max(width(), view()->sizeHintForColumn(0) + tree->indentation()));
     QComboBox::showPopup();
 }
 

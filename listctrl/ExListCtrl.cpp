@@ -1,0 +1,622 @@
+#include "listctrl/ExListCtrl.h"
+
+#include "listctrl/CellEditorDelegate.h"
+#include "listctrl/FindDialog.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
+
+namespace {
+constexpr int MinimumEditableWidth = 5;
+
+// Index lists keep insertion order and hold each value at most once.
+template <typename T>
+void setMember(QList<T> &list, const T &value, bool member)
+{
+    if (!member)
+        list.removeAll(value);
+    else if (!list.contains(value))
+        list.append(value);
+}
+
+// After item `item` is deleted: its records go, those of later items move up by one.
+template <typename Record>
+void removeItemRecords(QList<Record> &records, int item)
+{
+    records.removeIf([item](const Record &r) { return r.item == item; });
+    for (Record &r : records) {
+        if (r.item > item)
+            --r.item;
+    }
+}
+
+template <typename Record>
+Record *cellRecord(QList<Record> &records, int item, int column)
+{
+    for (Record &r : records) {
+        if (r.item == item && r.column == column)
+            return &r;
+    }
+    return nullptr;
+}
+
+template <typename Record>
+const Record *cellRecord(const QList<Record> &records, int item, int column)
+{
+    return cellRecord(const_cast<QList<Record> &>(records), item, column);
+}
+
+const CComboItemsList *columnRecord(const QList<CComboItemsList> &records, int column)
+{
+    for (const CComboItemsList &r : records) {
+        if (r.column == column)
+            return &r;
+    }
+    return nullptr;
+}
+} // namespace
+
+CExListCtrl::CExListCtrl(QWidget *parent)
+    : CBaseListCtrl(parent), m_delegate(new tamrex::CellEditorDelegate(this))
+{
+    setItemDelegate(m_delegate);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex &, int first, int last) { onRowsRemoved(first, last); });
+    // clear() empties every cell at once, so no status describes a cell any more.
+    connect(model(), &QAbstractItemModel::modelReset, this, &CExListCtrl::clearStatuses);
+    // Columns declared unresizable before they exist are locked once they do.
+    connect(horizontalHeader(), &QHeaderView::sectionCountChanged, this, [this](int, int count) {
+        for (int column : std::as_const(m_unresizableColumns)) {
+            if (column < count)
+                horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+        }
+    });
+}
+
+CExListCtrl::~CExListCtrl()
+{
+    // The model and the header outlive this part of the object; their last signals
+    // must not reach it.
+    disconnect(model(), nullptr, this, nullptr);
+    disconnect(horizontalHeader(), nullptr, this, nullptr);
+}
+
+void CExListCtrl::SetEditLabels(bool enable)
+{
+    m_editLabels = enable;
+}
+
+bool CExListCtrl::HasEditLabels() const
+{
+    return m_editLabels;
+}
+
+void CExListCtrl::SetComboColumn(int column, QStringList *items, bool set, bool sort)
+{
+    setChoiceColumn(m_comboColumns, column, items, set, sort);
+}
+
+void CExListCtrl::SetComboTreeColumn(int column, QStringList *items, bool set)
+{
+    setChoiceColumn(m_treeColumns, column, items, set, false);
+}
+
+void CExListCtrl::setChoiceColumn(QList<int> &kind, int column, const QStringList *items, bool set,
+                                  bool sort)
+{
+    setMember(kind, column, set);
+    if (set) {
+        const CComboItemsList choices(sort, column, items ? *items : QStringList());
+        AddComboItems(column, &choices);
+        return;
+    }
+    m_comboItems.removeIf([column](const CComboItemsList &r) { return r.column == column; });
+    m_comboStatuses.removeIf([column](const CComboStatus &s) { return s.column == column; });
+}
+
+void CExListCtrl::SetDateColumn(int column, bool set)
+{
+    setMember(m_dateColumns, column, set);
+}
+
+void CExListCtrl::SetReadOnlyColumn(int column, bool readOnly)
+{
+    setMember(m_readOnlyColumns, column, readOnly);
+}
+
+void CExListCtrl::SetReadOnlyItem(int item, bool readOnly)
+{
+    setMember(m_readOnlyItems, item, readOnly);
+    viewport()->update();
+}
+
+void CExListCtrl::SetUnresizableColumn(int column, bool unresizable)
+{
+    setMember(m_unresizableColumns, column, unresizable);
+    if (column >= 0 && column < horizontalHeader()->count())
+        horizontalHeader()->setSectionResizeMode(column, unresizable ? QHeaderView::Fixed : QHeaderView::Interactive);
+}
+
+void CExListCtrl::SetReadOnlySubItem(int item, int column, bool readOnly)
+{
+    setMember(m_readOnlySubitems, qMakePair(item, column), readOnly);
+}
+
+bool CExListCtrl::IsSubitemReadOnly(int item, int column) const
+{
+    return m_readOnlySubitems.contains(qMakePair(item, column));
+}
+
+void CExListCtrl::RemoveReadOnlyInformation(int item, int column)
+{
+    SetReadOnlySubItem(item, column, false);
+}
+
+void CExListCtrl::RemoveAllReadOnlyInformation()
+{
+    m_readOnlySubitems.clear();
+    m_readOnlyColumns.clear();
+    m_readOnlyItems.clear();
+    viewport()->update();
+}
+
+void CExListCtrl::AddComboItems(int column, const CComboItemsList *list)
+{
+    if (!list)
+        return;
+    CComboItemsList copy = *list;
+    copy.column = column;
+    for (CComboItemsList &r : m_comboItems) {
+        if (r.column == column) {
+            r = copy;
+            return;
+        }
+    }
+    m_comboItems.append(copy);
+}
+
+void CExListCtrl::AddComboItems(int item, int column, const CComboSubitemsList *list)
+{
+    if (!list)
+        return;
+    CComboSubitemsList copy = *list;
+    copy.item = item;
+    copy.column = column;
+    if (CComboSubitemsList *existing = cellRecord(m_comboSubitems, item, column))
+        *existing = copy;
+    else
+        m_comboSubitems.append(copy);
+}
+
+bool CExListCtrl::GetComboItems(int column, CComboItemsList *list) const
+{
+    const CComboItemsList *record = columnRecord(m_comboItems, column);
+    if (!record || !list)
+        return false;
+    *list = *record;
+    return true;
+}
+
+bool CExListCtrl::GetComboItems(int item, int column, CComboSubitemsList *list) const
+{
+    const CComboSubitemsList *record = cellRecord(m_comboSubitems, item, column);
+    if (!record || !list)
+        return false;
+    *list = *record;
+    return true;
+}
+
+bool CExListCtrl::GetListItems(int column, QStringList *items, bool &sort) const
+{
+    const CComboItemsList *record = columnRecord(m_comboItems, column);
+    if (!record || !items)
+        return false;
+    items->append(record->items);
+    sort = record->sort;
+    return true;
+}
+
+bool CExListCtrl::GetListItems(int column, int item, QStringList *items) const
+{
+    const CComboSubitemsList *record = cellRecord(m_comboSubitems, item, column);
+    if (!record || !items)
+        return false;
+    items->append(record->items);
+    return true;
+}
+
+void CExListCtrl::AddComboStatus(int item, int column, int selected, const QString &text)
+{
+    if (CComboStatus *status = cellRecord(m_comboStatuses, item, column)) {
+        status->selected = selected;
+        status->text = text;
+    } else {
+        m_comboStatuses.append(CComboStatus(item, column, selected, text));
+    }
+}
+
+bool CExListCtrl::GetSelectedItem(int item, int column, int &selected) const
+{
+    const CComboStatus *status = cellRecord(m_comboStatuses, item, column);
+    if (!status)
+        return false;
+    selected = status->selected;
+    return true;
+}
+
+bool CExListCtrl::GetSelectedItem(int item, int column, QString &text) const
+{
+    const CComboStatus *status = cellRecord(m_comboStatuses, item, column);
+    if (!status)
+        return false;
+    text = status->text;
+    return true;
+}
+
+void CExListCtrl::RemoveComboStatus(int item, int column)
+{
+    if (column == -1) {
+        removeItemRecords(m_comboStatuses, item);
+        return;
+    }
+    m_comboStatuses.removeIf([item, column](const CComboStatus &s) { return s.item == item && s.column == column; });
+}
+
+void CExListCtrl::RemoveAllComboStatus()
+{
+    m_comboStatuses.clear();
+}
+
+void CExListCtrl::AddDateStatus(int item, int column, const QDateTime &date)
+{
+    if (CDateStatus *status = cellRecord(m_dateStatuses, item, column))
+        status->date = date;
+    else
+        m_dateStatuses.append(CDateStatus(item, column, date));
+}
+
+bool CExListCtrl::GetDateItem(int item, int column, QDateTime &date) const
+{
+    const CDateStatus *status = cellRecord(m_dateStatuses, item, column);
+    if (!status)
+        return false;
+    date = status->date;
+    return true;
+}
+
+void CExListCtrl::UpdateSubitemsList(int item)
+{
+    removeItemRecords(m_comboSubitems, item);
+}
+
+int CExListCtrl::HitTestEx(const QPoint &point, int *column) const
+{
+    if (column)
+        *column = 0;
+    const int item = rowAt(point.y());
+    if (item < 0)
+        return -1;
+    for (int c = 0; c < columnCount(); ++c) {
+        if (isColumnHidden(c))
+            continue;
+        const int left = columnViewportPosition(c);
+        if (left <= point.x() && point.x() <= left + columnWidth(c)) {
+            if (column)
+                *column = c;
+            return item;
+        }
+    }
+    return -1;
+}
+
+QWidget *CExListCtrl::EditSubLabel(int item, int column)
+{
+    if (item < 0 || item >= rowCount() || column < 0 || column >= columnCount() || isColumnHidden(column)
+        || columnWidth(column) < MinimumEditableWidth)
+        return nullptr;
+    endOpenEdit();
+    if (item >= rowCount()) // the owner may have deleted rows on the end of the last edit
+        return nullptr;
+
+    if (!(QGuiApplication::keyboardModifiers() & (Qt::ControlModifier | Qt::ShiftModifier)))
+        clearSelection();
+    selectionModel()->setCurrentIndex(model()->index(item, column),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+    QStringList choices;
+    bool sort = false;
+    if (m_comboColumns.contains(column) || m_treeColumns.contains(column)) {
+        if (!choicesFor(item, column, choices, sort))
+            return nullptr;
+        const CComboStatus *status = cellRecord(m_comboStatuses, item, column);
+        const CComboStatus chosen = status ? *status : CComboStatus(item, column, -1, QString());
+        if (!status)
+            m_comboStatuses.append(chosen);
+        if (m_comboColumns.contains(column))
+            return ShowInPlaceList(item, column, choices, sort, chosen.selected);
+        return ShowInPlaceTree(item, column, choices, chosen.text);
+    }
+    if (m_dateColumns.contains(column)) {
+        QDateTime date;
+        if (!GetDateItem(item, column, date)) {
+            date = QDateTime::currentDateTime();
+            AddDateStatus(item, column, date);
+        }
+        return ShowInPlaceDate(item, column, date);
+    }
+    return ShowInPlaceEdit(item, column);
+}
+
+bool CExListCtrl::choicesFor(int item, int column, QStringList &choices, bool &sort) const
+{
+    sort = false;
+    if (!GetListItems(column, item, &choices))
+        GetListItems(column, &choices, sort);
+    return !choices.isEmpty();
+}
+
+QWidget *CExListCtrl::ShowInPlaceEdit(int item, int column)
+{
+    return openEditor(item, column, {tamrex::EditorRequest::Text, {}, false, -1, {}, {}});
+}
+
+QWidget *CExListCtrl::ShowInPlaceList(int item, int column, const QStringList &choices, bool sort,
+                                      int selected)
+{
+    return openEditor(item, column, {tamrex::EditorRequest::List, choices, sort, selected, {}, {}});
+}
+
+QWidget *CExListCtrl::ShowInPlaceTree(int item, int column, const QStringList &choices,
+                                      const QString &selected)
+{
+    return openEditor(item, column, {tamrex::EditorRequest::Tree, choices, false, -1, selected, {}});
+}
+
+QWidget *CExListCtrl::ShowInPlaceDate(int item, int column, const QDateTime &date)
+{
+    return openEditor(item, column, {tamrex::EditorRequest::Date, {}, false, -1, {}, date});
+}
+
+QWidget *CExListCtrl::openEditor(int item, int column, const tamrex::EditorRequest &request)
+{
+    if (item < 0 || item >= rowCount() || column < 0 || column >= columnCount())
+        return nullptr;
+    endOpenEdit();
+    if (item >= rowCount())
+        return nullptr;
+    const QModelIndex index = model()->index(item, column);
+    // The row becomes visible; the horizontal position is showWholeColumn's.
+    const int horizontal = horizontalScrollBar()->value();
+    scrollTo(index, QAbstractItemView::EnsureVisible);
+    horizontalScrollBar()->setValue(horizontal);
+    showWholeColumn(column);
+
+    m_delegate->setRequest(request);
+    m_opening = true;
+    const bool opened = CBaseListCtrl::edit(index, QAbstractItemView::AllEditTriggers, nullptr);
+    m_opening = false;
+    m_delegate->clearRequest();
+    if (!opened)
+        return nullptr;
+    m_editor = m_delegate->createdEditor();
+    if (m_editor)
+        m_editor->setFocus();
+    return m_editor;
+}
+
+void CExListCtrl::showWholeColumn(int column)
+{
+    const int left = columnViewportPosition(column);
+    const int width = columnWidth(column);
+    const int client = viewport()->width();
+    int delta = 0;
+    // A column wider than the view shows its left part, where the text begins.
+    if (left < 0 || width > client)
+        delta = left;
+    else if (left + width > client)
+        delta = left + width - client;
+    if (delta != 0)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + delta);
+}
+
+void CExListCtrl::endOpenEdit()
+{
+    QWidget *editor = m_editor;
+    if (!editor)
+        return;
+    m_editor = nullptr;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void CExListCtrl::endEdit(int item, int column, const QString &text, int selected, const QDate &date)
+{
+    if (!SetItemText(item, column, text))
+        return;
+    if (m_comboColumns.contains(column) || m_treeColumns.contains(column)) {
+        AddComboStatus(item, column, selected, text);
+    } else if (m_dateColumns.contains(column) && date.isValid()) {
+        QDateTime stored;
+        GetDateItem(item, column, stored);
+        AddDateStatus(item, column, QDateTime(date, stored.isValid() ? stored.time() : QTime(0, 0)));
+    }
+    emit subItemEdited(this, item, column, this->item(item, column)->text());
+}
+
+void CExListCtrl::SetColorForReadOnlyItem(const QColor &colour, bool enable)
+{
+    m_readOnlyColourEnabled = enable;
+    if (enable)
+        m_readOnlyColour = colour;
+    viewport()->update();
+}
+
+void CExListCtrl::EnableFind(bool enable)
+{
+    m_findEnabled = enable;
+    m_findPosition = -1;
+}
+
+void CExListCtrl::Find()
+{
+    if (!m_findEnabled)
+        return;
+    tamrex::FindDialog dialog(m_searchText, m_searchDown, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_searchText = dialog.text();
+    m_searchDown = dialog.down();
+    Search();
+}
+
+bool CExListCtrl::Search()
+{
+    if (!m_findEnabled)
+        return false;
+    if (m_searchText.isEmpty()) {
+        Find();
+        return false;
+    }
+    const int step = m_searchDown ? 1 : -1;
+    int row = m_findPosition >= 0 ? m_findPosition + step : (m_searchDown ? 0 : rowCount() - 1);
+    for (; row >= 0 && row < rowCount(); row += step) {
+        for (int column = 0; column < columnCount(); ++column) {
+            if (!SearchSubItem(row, column))
+                continue;
+            m_findPosition = row;
+            clearSelection();
+            selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            return true;
+        }
+    }
+    // The next search starts over from the first (or last) row.
+    m_findPosition = -1;
+    QMessageBox::information(this, window()->windowTitle(),
+                             QStringLiteral("Kann '%1' nicht finden!").arg(m_searchText));
+    return false;
+}
+
+bool CExListCtrl::SearchSubItem(int item, int column) const
+{
+    const QTableWidgetItem *cell = this->item(item, column);
+    return cell && !m_searchText.isEmpty() && cell->text().contains(m_searchText, Qt::CaseInsensitive);
+}
+
+void CExListCtrl::mousePressEvent(QMouseEvent *event)
+{
+    // Selection and focus as usual; Qt opens no editor of its own.
+    CBaseListCtrl::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    int column = 0;
+    const int item = HitTestEx(event->position().toPoint(), &column);
+    // Only a cell of the row that already is current after the click opens an editor.
+    if (item < 0 || item != currentRow() || column < 1 || !m_editLabels || !isEditable(item, column))
+        return;
+    EditSubLabel(item, column);
+}
+
+void CExListCtrl::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_F2: {
+        const int item = currentRow();
+        if (item >= 0 && m_editLabels) {
+            for (int column = 1; column < columnCount(); ++column) {
+                if (isEditable(item, column)) {
+                    EditSubLabel(item, column);
+                    break;
+                }
+            }
+        }
+        event->accept();
+        return;
+    }
+    case Qt::Key_F3:
+        Search();
+        break;
+    case Qt::Key_F:
+        if (event->modifiers() & Qt::ControlModifier) {
+            Find();
+            event->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Delete:
+        emit deleteKeyPressed(this);
+        break;
+    default:
+        break;
+    }
+    CBaseListCtrl::keyPressEvent(event);
+}
+
+void CExListCtrl::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!m_findEnabled) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&Suchen"), this, &CExListCtrl::Find);
+    menu.exec(event->globalPos());
+}
+
+void CExListCtrl::scrollContentsBy(int dx, int dy)
+{
+    // An open editor would otherwise drift off its cell; scrolling ends the edit first,
+    // as taking the focus from the editor does.
+    if (!m_opening)
+        endOpenEdit();
+    CBaseListCtrl::scrollContentsBy(dx, dy);
+}
+
+bool CExListCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // Qt asks for an editor on its own only to go on to the next cell after Tab; that
+    // cell opens as a click on it would.
+    if (!m_opening && trigger == QAbstractItemView::AllEditTriggers) {
+        return index.isValid() && index.column() >= 1 && m_editLabels && isEditable(index.row(), index.column())
+               && EditSubLabel(index.row(), index.column());
+    }
+    return CBaseListCtrl::edit(index, trigger, event);
+}
+
+void CExListCtrl::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (editor == m_editor)
+        m_editor = nullptr;
+    CBaseListCtrl::closeEditor(editor, hint);
+}
+
+bool CExListCtrl::isEditable(int item, int column) const
+{
+    return !m_readOnlyColumns.contains(column) && !isReadOnlyRow(item) && !IsSubitemReadOnly(item, column);
+}
+
+bool CExListCtrl::isReadOnlyRow(int item) const
+{
+    return m_readOnlyItems.contains(item);
+}
+
+void CExListCtrl::onRowsRemoved(int first, int last)
+{
+    for (int item = last; item >= first; --item) {
+        removeItemRecords(m_comboStatuses, item);
+        removeItemRecords(m_dateStatuses, item);
+    }
+    if (rowCount() == 0)
+        clearStatuses();
+}
+
+void CExListCtrl::clearStatuses()
+{
+    m_comboStatuses.clear();
+    m_dateStatuses.clear();
+}

@@ -1,0 +1,45 @@
+#include "desktop/CAboutDlg.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QIcon>
+#include <QLabel>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace orvel {
+
+CAboutDlg::CAboutDlg(const QString &programFolder, QWidget *parent) : QDialog(parent), m_programFolder(programFolder)
+{
+    setWindowTitle(QStringLiteral("About OrvelWinConfig"));
+    auto *icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/desktop/orvelwinconfig.svg")).pixmap(32, 32));
+    auto *version = new QLabel(QStringLiteral("OrvelWinConfig Version 2.0"), this);
+    auto *second = new QLabel(QStringLiteral("Place files, horoscopes and settings for OrvelWin CE"), this);
+    m_maker = link(QStringLiteral("Tamrex Solution"), QStringLiteral("tamsol.html"));
+    m_author = link(QStringLiteral("Jorin Falk"), QStringLiteral("jfa.html"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    for (QWidget *row : {static_cast<QWidget *>(icon), static_cast<QWidget *>(version), static_cast<QWidget *>(second),
+                         static_cast<QWidget *>(m_maker), static_cast<QWidget *>(m_author)})
+        layout->addWidget(row, 0, Qt::AlignHCenter);
+    layout->addWidget(buttons);
+}
+
+QLabel *CAboutDlg::link(const QString &text, const QString &page)
+{
+    auto *label = new QLabel(QStringLiteral("<a href=\"%1\" style=\"color: rgb(0, 0, 255)\">%2</a>")
+                                 .arg(page, text.toHtmlEscaped()),
+                             this);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(label, &QLabel::linkActivated, this, [this](const QString &name) {
+        const QString path = m_programFolder + u'/' + name;
+        emit helpPageOpened(path);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path)); // a failure shows nothing
+    });
+    return label;
+}
+
+} // namespace orvel

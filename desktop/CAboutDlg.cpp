@@ -16,14 +16,14 @@ CAboutDlg::CAboutDlg(const QString &programFolder, QWidget *parent) : QDialog(pa
     icon->setPixmap(QIcon(QStringLiteral(":/desktop/orvelwinconfig.svg")).pixmap(32, 32));
     auto *version = new QLabel(QStringLiteral("OrvelWinConfig Version 2.0"), this);
     auto *second = new QLabel(QStringLiteral("Place files, horoscopes and settings for OrvelWin CE"), this);
-    m_maker = link(QStringLiteral("Tamrex Solution"), QStringLiteral("tamsol.html"));
-    m_author = link(QStringLiteral("Jorin Falk"), QStringLiteral("jfa.html"));
+    QLabel *maker = link(QStringLiteral("Tamrex Solution"), QStringLiteral("tamsol.html"));
+    QLabel *author = link(QStringLiteral("Jorin Falk"), QStringLiteral("jfa.html"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);
     for (QWidget *row : {static_cast<QWidget *>(icon), static_cast<QWidget *>(version), static_cast<QWidget *>(second),
-                         static_cast<QWidget *>(m_maker), static_cast<QWidget *>(m_author)})
+                         static_cast<QWidget *>(maker), static_cast<QWidget *>(author)})
         layout->addWidget(row, 0, Qt::AlignHCenter);
     layout->addWidget(buttons);
 }
@@ -35,9 +35,7 @@ QLabel *CAboutDlg::link(const QString &text, const QString &page)
                              this);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(label, &QLabel::linkActivated, this, [this](const QString &name) {
-        const QString path = m_programFolder + u'/' + name;
-        emit helpPageOpened(path);
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path)); // a failure shows nothing
+        QDesktopServices::openUrl(QUrl::fromLocalFile(m_programFolder + u'/' + name)); // a failure shows nothing
     });
     return label;
 }

@@ -13,19 +13,10 @@ class CAboutDlg : public QDialog {
 public:
     CAboutDlg(const QString &programFolder, QWidget *parent = nullptr);
 
-    QLabel *makerLink() const { return m_maker; }
-    QLabel *authorLink() const { return m_author; }
-
-signals:
-    // A name was clicked: the help page's path, about to be opened.
-    void helpPageOpened(const QString &path);
-
 private:
     QLabel *link(const QString &text, const QString &page);
 
     QString m_programFolder;
-    QLabel *m_maker;
-    QLabel *m_author;
 };
 
 } // namespace orvel

@@ -25,8 +25,6 @@ public:
     // shows messages and questions and must outlive the link.
     DeviceLink(QString deviceRoot, MessageSink &sink, int retryMs = 1000);
 
-    const QString &deviceRoot() const { return m_root; }
-
     // True once the device root exists and holds the registry. Until then it waits
     // `retryMs` with the event loop running and asks the user to connect the handheld,
     // again after each Yes; false after No, with no further message.

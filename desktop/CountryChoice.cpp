@@ -2,8 +2,10 @@
 
 #include "desktop/DeviceLink.h"
 #include "desktop/FileCopy.h"
+#include "placedb/DatabaseFile.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/SortKey.h"
+#include "platform/MessageSink.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -110,6 +112,12 @@ bool CountryChoice::save(const QStringList &codes)
 
 bool CountryChoice::rebuildMirror(const QStringList &codes)
 {
+    // Codes come from the country file; one that could name a file elsewhere is refused.
+    for (const QString &code : codes)
+        if (DatabaseFile::pathFor(databaseFolder(), PlacePrefix, code).isEmpty()) {
+            m_sink.showMessage(QStringLiteral("The country code \"%1\" cannot name a place file.").arg(code));
+            return false;
+        }
     const QString mirror = mirrorFolder();
     std::error_code error;
     const std::optional<QStringList> old = filesIn(mirror, error);

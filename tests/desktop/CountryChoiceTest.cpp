@@ -48,6 +48,7 @@ private slots:
     void saveWithNothingChosenEmptiesTheDevice();
     void saveOfAUsStateCopiesItsExtraTables();
     void saveStopsAndStaysOpenOnAMissingFile();
+    void saveRefusesACodeThatNamesAFileElsewhere();
 };
 
 void CountryChoiceTest::listKeys_data()
@@ -180,6 +181,18 @@ void CountryChoiceTest::saveStopsAndStaysOpenOnAMissingFile()
     QCOMPARE(scene.folders.sink.messages, QStringList{QStringLiteral("No such file or directory")});
     // The handheld is left alone when the mirror could not be rebuilt.
     QCOMPARE(DesktopFolders::filesIn(scene.folders.deviceDatabase()), QStringList{QStringLiteral("Orte_D.txt")});
+}
+
+void CountryChoiceTest::saveRefusesACodeThatNamesAFileElsewhere()
+{
+    ChoiceScene scene;
+    DesktopFolders::writeFile(scene.folders.program() + QStringLiteral("/SelOrvelDB/Orte_D.txt"), "chosen before");
+    QVERIFY(!scene.choice.save({QStringLiteral("D"), QStringLiteral("/../../outside")}));
+    QCOMPARE(scene.folders.sink.messages,
+             QStringList{QStringLiteral("The country code \"/../../outside\" cannot name a place file.")});
+    QCOMPARE(DesktopFolders::readFile(scene.folders.program() + QStringLiteral("/SelOrvelDB/Orte_D.txt")),
+             QByteArray("chosen before"));
+    QCOMPARE(DesktopFolders::filesIn(scene.folders.deviceDatabase()), QStringList());
 }
 
 QTEST_MAIN(CountryChoiceTest)

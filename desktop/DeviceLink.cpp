@@ -1,0 +1,134 @@
+#include "desktop/DeviceLink.h"
+
+#include "desktop/DevicePath.h"
+#include "desktop/FileCopy.h"
+#include "desktop/RegistryFile.h"
+#include "platform/FileError.h"
+#include "platform/MessageSink.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace orvel {
+
+namespace fs = std::filesystem;
+
+DeviceLink::DeviceLink(QString deviceRoot, MessageSink &sink, int retryMs)
+    : m_root(std::move(deviceRoot)), m_sink(sink), m_retryMs(retryMs)
+{
+}
+
+bool DeviceLink::present() const
+{
+    return QFileInfo(m_root).isDir() && QFileInfo(m_root + u'/' + RegistryFileName).isFile();
+}
+
+bool DeviceLink::ConnectDevice()
+{
+    if (present())
+        return true;
+    for (;;) {
+        // The event loop runs meanwhile, so windows repaint and a mount can finish.
+        QEventLoop wait;
+        QTimer::singleShot(m_retryMs, &wait, &QEventLoop::quit);
+        wait.exec();
+        if (present())
+            return true;
+        if (!m_sink.askYesNo(QStringLiteral("Please connect your PDA to ActiveSync.")))
+            return false;
+    }
+}
+
+QString DeviceLink::GetDeviceInstallDir()
+{
+    QFile file(m_root + u'/' + RegistryFileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportSystemError(std::make_error_code(FileError::isMissing(file.fileName()) ? std::errc::no_such_file_or_directory
+                                                                                    : std::errc::permission_denied));
+        return {};
+    }
+    const std::optional<RegistryFile> registry = RegistryFile::parse(file.readAll());
+    const std::optional<QString> dir = registry ? registry->value(InstallKey, InstallValue) : std::nullopt;
+    if (!dir) {
+        ReportSystemError(std::make_error_code(std::errc::no_such_file_or_directory));
+        return {};
+    }
+    return *dir;
+}
+
+QString DeviceLink::localPath(const QString &handheldPath)
+{
+    if (const std::optional<QString> path = DevicePath::resolve(m_root, handheldPath))
+        return *path;
+    m_sink.showMessage(QStringLiteral("%1 lies outside the device folder %2.").arg(handheldPath, QDir::toNativeSeparators(m_root)));
+    return {};
+}
+
+bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheldPath)
+{
+    if (!QFileInfo(pcPath).isFile()) {
+        m_sink.showMessage(FileError::message(pcPath, QFileDevice::OpenError, QStringLiteral("not a file")));
+        return false;
+    }
+    const QString target = localPath(handheldPath);
+    if (target.isEmpty())
+        return false;
+    std::error_code error;
+    fs::create_directories(FileCopy::native(target).parent_path(), error);
+    if (!error)
+        error = FileCopy::replace(pcPath, target);
+    if (error) {
+        ReportSystemError(error);
+        return false;
+    }
+    return true;
+}
+
+bool DeviceLink::CopyFileFromDevice(const QString &handheldPath, const QString &pcPath)
+{
+    const std::optional<QString> source = DevicePath::resolve(m_root, handheldPath);
+    if (!source || !QFileInfo(*source).isFile())
+        return false;
+    if (const std::error_code error = FileCopy::replace(*source, pcPath)) {
+        ReportSystemError(error);
+        return false;
+    }
+    return true;
+}
+
+bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
+{
+    const QString folder = localPath(handheldFolder);
+    if (folder.isEmpty())
+        return false;
+    if (!QFileInfo(folder).isDir())
+        return true;
+    std::error_code error;
+    for (fs::directory_iterator it(FileCopy::native(folder), error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        const auto underscore = name.find('_');
+        if (underscore == std::string::npos || name.find('.', underscore) == std::string::npos
+            || it->is_directory(error))
+            continue;
+        fs::remove(it->path(), error);
+        if (error)
+            break;
+    }
+    if (error) {
+        ReportSystemError(error);
+        return false;
+    }
+    return true;
+}
+
+void DeviceLink::ReportSystemError(const std::error_code &error)
+{
+    m_sink.showMessage(QString::fromLocal8Bit(error.message()));
+}
+
+} // namespace orvel

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include <system_error>
+
+namespace orvel {
+
+class MessageSink;
+
+// The link to the handheld, reached as a folder that stands for its file system (a
+// mounted device, a memory card, a network mount): the "device root". Holds no
+// connection between calls; every call looks at the folder anew.
+class DeviceLink {
+public:
+    // Registry key and value under HKEY_LOCAL_MACHINE in which the handheld program's
+    // installer records its install folder.
+    static inline const QString InstallKey =
+        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Apps\\Tamrex Solution + Jorin Falk OrvelWin CE");
+    static inline const QString InstallValue = QStringLiteral("InstallDir");
+    // The handheld's registry, in the device root.
+    static inline const QString RegistryFileName = QStringLiteral("registry.reg");
+
+    // `retryMs`: how long the connection test waits before it asks again. `sink`
+    // shows messages and questions and must outlive the link.
+    DeviceLink(QString deviceRoot, MessageSink &sink, int retryMs = 1000);
+
+    // True once the device root exists and holds the registry. Until then it waits
+    // `retryMs` with the event loop running and asks the user to connect the handheld,
+    // again after each Yes; false after No, with no further message.
+    bool ConnectDevice();
+
+    // The handheld program's install folder as a handheld path; the empty string after
+    // a message when the registry file, its key or its value is missing.
+    QString GetDeviceInstallDir();
+
+    // Copies a PC file to the handheld, replacing the handheld file only once the new
+    // one is complete. False, with a message, when either side fails.
+    bool CopyFileToDevice(const QString &pcPath, const QString &handheldPath);
+
+    // Copies a handheld file to the PC the same way. False without a message when the
+    // handheld file does not exist or cannot be read (the PC file is left as it was);
+    // false with a message when the PC file cannot be written.
+    bool CopyFileFromDevice(const QString &handheldPath, const QString &pcPath);
+
+    // Deletes the files of handheld folder `handheldFolder` whose names hold an
+    // underscore and a dot (place files and time tables); a missing folder has none.
+    // False after a message at the first failure.
+    bool DeletePlaceFiles(const QString &handheldFolder);
+
+    // The local path of a handheld path, or the empty string (after a message) when it
+    // would leave the device root.
+    QString localPath(const QString &handheldPath);
+
+    // Shows the system's text for a failure on the PC's or on the handheld's files.
+    void ReportSystemError(const std::error_code &error);
+
+private:
+    bool present() const;
+
+    QString m_root;
+    MessageSink &m_sink;
+    int m_retryMs;
+};
+
+} // namespace orvel

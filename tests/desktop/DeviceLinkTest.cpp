@@ -1,0 +1,279 @@
+#include "DesktopFolders.h"
+
+#include "desktop/DesktopOptions.h"
+#include "desktop/DeviceLink.h"
+#include "desktop/DevicePath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace orvel;
+
+namespace {
+
+// Answers Yes and makes the device appear when asked for the `appearAt`-th time.
+class MountingSink : public RecordingMessageSink {
+public:
+    MountingSink(QString root, int appearAt) : m_root(std::move(root)), m_appearAt(appearAt) {}
+    bool askYesNo(const QString &text) override
+    {
+        RecordingMessageSink::askYesNo(text);
+        if (questions.size() == m_appearAt)
+            DesktopFolders::writeFile(m_root + QStringLiteral("/registry.reg"), "REGEDIT4\n");
+        return answer;
+    }
+
+private:
+    QString m_root;
+    int m_appearAt;
+};
+
+QByteArray pattern(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 251) & 0xFF);
+    return bytes;
+}
+
+// Lowers the largest file this process may write, for as long as it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
+} // namespace
+
+class DeviceLinkTest : public QObject {
+    Q_OBJECT
+private slots:
+    void connectsWhenTheDeviceAppearsWhileAsked();
+    void noEndsTheConnectionTestSilently();
+    void installFolderFromTheRegistry_data();
+    void installFolderFromTheRegistry();
+    void handheldPathsMatchAnyCase_data();
+    void handheldPathsMatchAnyCase();
+    void pathsLeavingTheDeviceAreRefused_data();
+    void pathsLeavingTheDeviceAreRefused();
+    void largeFilesCopyByteForByte();
+    void missingDeviceFileLeavesThePcCopy();
+    void failingWriteKeepsTheOldFile();
+    void deletesOnlyPlaceFilesAndTables();
+    void deviceRootFromOptions_data();
+    void deviceRootFromOptions();
+};
+
+void DeviceLinkTest::connectsWhenTheDeviceAppearsWhileAsked()
+{
+    QTemporaryDir root;
+    MountingSink sink(root.path(), 3);
+    DeviceLink device(root.path(), sink, 5);
+    QVERIFY(device.ConnectDevice());
+    QCOMPARE(sink.questions, QStringList(3, QStringLiteral("Please connect your PDA to ActiveSync.")));
+    QVERIFY(sink.messages.isEmpty());
+}
+
+void DeviceLinkTest::noEndsTheConnectionTestSilently()
+{
+    QTemporaryDir root;
+    RecordingMessageSink sink;
+    sink.answer = false;
+    DeviceLink device(root.path() + QStringLiteral("/not-mounted"), sink, 5);
+    QVERIFY(!device.ConnectDevice());
+    QCOMPARE(sink.questions.size(), 1);
+    QVERIFY(sink.messages.isEmpty());
+}
+
+void DeviceLinkTest::installFolderFromTheRegistry_data()
+{
+    QTest::addColumn<QByteArray>("registry");
+    QTest::addColumn<QString>("installDir");
+    const QByteArray key = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Apps\\Tamrex Solution + Jorin Falk OrvelWin CE]\r\n";
+    QTest::newRow("REGEDIT4") << QByteArray("REGEDIT4\r\n\r\n" + key + "\"InstallDir\"=\"\\\\Program Files\\\\OrvelWin\"\r\n")
+                              << QStringLiteral("\\Program Files\\OrvelWin");
+    const QString v5 = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[hkey_local_machine\\software\\apps\\"
+                                      "Tamrex Solution + Jorin Falk OrvelWin CE]\r\n\"installdir\"=\"\\\\Speicher\\\\Orvel \\\"CE\\\"\"\r\n");
+    QByteArray utf16("\xFF\xFE");
+    utf16.append(reinterpret_cast<const char *>(v5.utf16()), v5.size() * 2);
+    QTest::newRow("version 5, UTF-16, other case, quote escape") << utf16 << QStringLiteral("\\Speicher\\Orvel \"CE\"");
+    QTest::newRow("value missing") << QByteArray("REGEDIT4\r\n" + key + "\"Version\"=\"1\"\r\n") << QString();
+    QTest::newRow("key missing") << QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\"InstallDir\"=\"\\\\x\"\r\n") << QString();
+    QTest::newRow("not a registry export") << QByteArray(key + "\"InstallDir\"=\"\\\\x\"\r\n") << QString();
+    QTest::newRow("no registry file") << QByteArray() << QString();
+}
+
+void DeviceLinkTest::installFolderFromTheRegistry()
+{
+    QFETCH(QByteArray, registry);
+    QFETCH(QString, installDir);
+    QTemporaryDir root;
+    if (!registry.isEmpty())
+        DesktopFolders::writeFile(root.path() + QStringLiteral("/registry.reg"), registry);
+    RecordingMessageSink sink;
+    DeviceLink device(root.path(), sink);
+    QCOMPARE(device.GetDeviceInstallDir(), installDir);
+    QCOMPARE(sink.messages, installDir.isEmpty() ? QStringList{QStringLiteral("No such file or directory")} : QStringList());
+}
+
+void DeviceLinkTest::handheldPathsMatchAnyCase_data()
+{
+    QTest::addColumn<QString>("handheldPath");
+    QTest::addColumn<QString>("local");
+    QTest::newRow("existing file in other case") << QStringLiteral("\\PROGRAM FILES\\orvelwin\\HOROSKOP.XML")
+                                                 << QStringLiteral("/Program Files/OrvelWin/Horoskop.xml");
+    QTest::newRow("new settings file") << QStringLiteral("\\Program Files\\OrvelWin\\Orvel.XML")
+                                       << QStringLiteral("/Program Files/OrvelWin/orvel.xml");
+    QTest::newRow("new database folder and file") << QStringLiteral("\\program files\\OrvelWin\\ORVELDB\\Orte_D.txt")
+                                                  << QStringLiteral("/Program Files/OrvelWin/OrvelDB/Orte_D.txt");
+    QTest::newRow("forward slashes and dots") << QStringLiteral("/Program Files/./OrvelWin//horoskop.xml")
+                                              << QStringLiteral("/Program Files/OrvelWin/Horoskop.xml");
+}
+
+void DeviceLinkTest::handheldPathsMatchAnyCase()
+{
+    QFETCH(QString, handheldPath);
+    QFETCH(QString, local);
+    QTemporaryDir root;
+    DesktopFolders::writeFile(root.path() + QStringLiteral("/Program Files/OrvelWin/Horoskop.xml"), "x");
+    const QString canonicalRoot = QFileInfo(root.path()).canonicalFilePath();
+    QCOMPARE(DevicePath::resolve(root.path(), handheldPath).value_or(QStringLiteral("<refused>")), canonicalRoot + local);
+}
+
+void DeviceLinkTest::pathsLeavingTheDeviceAreRefused_data()
+{
+    QTest::addColumn<QString>("handheldPath");
+    QTest::newRow("parent") << QStringLiteral("\\..\\outside.txt");
+    QTest::newRow("parent after a folder") << QStringLiteral("\\Program Files\\..\\..\\outside.txt");
+    QTest::newRow("drive") << QStringLiteral("C:\\Windows\\win.ini");
+    QTest::newRow("link out of the root") << QStringLiteral("\\escape\\outside.txt");
+    QTest::newRow("file linked out of the root") << QStringLiteral("\\LINKED.TXT");
+}
+
+void DeviceLinkTest::pathsLeavingTheDeviceAreRefused()
+{
+    QFETCH(QString, handheldPath);
+    QTemporaryDir outside;
+    QTemporaryDir root;
+    DesktopFolders::writeFile(outside.path() + QStringLiteral("/outside.txt"), "secret");
+    QVERIFY(QFile::link(outside.path(), root.path() + QStringLiteral("/escape")));
+    QVERIFY(QFile::link(outside.path() + QStringLiteral("/outside.txt"), root.path() + QStringLiteral("/linked.txt")));
+    QVERIFY(!DevicePath::resolve(root.path(), handheldPath));
+
+    DesktopFolders::writeFile(root.path() + QStringLiteral("/registry.reg"), "REGEDIT4\n");
+    RecordingMessageSink sink;
+    DeviceLink device(root.path(), sink);
+    QVERIFY(!device.CopyFileToDevice(root.path() + QStringLiteral("/registry.reg"), handheldPath));
+    QCOMPARE(DesktopFolders::readFile(outside.path() + QStringLiteral("/outside.txt")), QByteArray("secret"));
+    QCOMPARE(sink.messages.size(), 1);
+}
+
+void DeviceLinkTest::largeFilesCopyByteForByte()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink);
+    const QByteArray bytes = pattern(200 * 1024 + 13);
+    const QString pcFile = folders.program() + QStringLiteral("/horoskop.xml");
+    DesktopFolders::writeFile(pcFile, bytes);
+    QVERIFY(device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\Horoskop.xml")));
+    const QString deviceFile = folders.device() + QStringLiteral("/Program Files/OrvelWin/horoskop.xml");
+    QCOMPARE(DesktopFolders::readFile(deviceFile), bytes);
+
+    DesktopFolders::writeFile(pcFile, "older working copy");
+    QVERIFY(device.CopyFileFromDevice(QStringLiteral("\\program files\\orvelwin\\HOROSKOP.xml"), pcFile));
+    QCOMPARE(DesktopFolders::readFile(pcFile), bytes);
+    QVERIFY(folders.sink.messages.isEmpty());
+    QCOMPARE(DesktopFolders::filesIn(QFileInfo(deviceFile).path()), QStringList{QStringLiteral("horoskop.xml")});
+}
+
+void DeviceLinkTest::missingDeviceFileLeavesThePcCopy()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink);
+    const QString pcFile = folders.program() + QStringLiteral("/orvel.xml");
+    DesktopFolders::writeFile(pcFile, "working copy");
+    QVERIFY(!device.CopyFileFromDevice(QStringLiteral("\\Program Files\\OrvelWin\\orvel.xml"), pcFile));
+    QCOMPARE(DesktopFolders::readFile(pcFile), QByteArray("working copy"));
+    QVERIFY(folders.sink.messages.isEmpty());
+}
+
+void DeviceLinkTest::failingWriteKeepsTheOldFile()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink);
+    const QString pcFile = folders.program() + QStringLiteral("/big.txt");
+    DesktopFolders::writeFile(pcFile, pattern(256 * 1024));
+    DesktopFolders::writeFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt"), "old places");
+    {
+        FileSizeLimit limit(64 * 1024);
+        QVERIFY(!device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB\\Orte_D.txt")));
+    }
+    QCOMPARE(DesktopFolders::readFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")), QByteArray("old places"));
+    QCOMPARE(DesktopFolders::filesIn(folders.deviceDatabase()), QStringList{QStringLiteral("Orte_D.txt")});
+    // The copy stops short without an error of its own; the size check catches it.
+    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("Input/output error")});
+}
+
+void DeviceLinkTest::deletesOnlyPlaceFilesAndTables()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink);
+    for (const char *name : {"Orte_D.txt", "Ttable_USTX.txt", "Country.txt", "Zones.txt", "notes_txt"})
+        DesktopFolders::writeFile(folders.deviceDatabase() + u'/' + QLatin1String(name), "x");
+    QVERIFY(QDir().mkpath(folders.deviceDatabase() + QStringLiteral("/Old_Files.d")));
+    QVERIFY(device.DeletePlaceFiles(QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB")));
+    QCOMPARE(DesktopFolders::filesIn(folders.deviceDatabase()),
+             (QStringList{QStringLiteral("Country.txt"), QStringLiteral("Zones.txt"), QStringLiteral("notes_txt")}));
+    QVERIFY(QFileInfo(folders.deviceDatabase() + QStringLiteral("/Old_Files.d")).isDir());
+    QVERIFY(device.DeletePlaceFiles(QStringLiteral("\\Program Files\\Elsewhere\\OrvelDB")));
+    QVERIFY(folders.sink.messages.isEmpty());
+}
+
+void DeviceLinkTest::deviceRootFromOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("deviceRoot");
+    QTest::newRow("option wins") << QStringList{QStringLiteral("--device"), QStringLiteral("/mnt/pda")}
+                                 << QStringLiteral("/media/card") << QStringLiteral("/mnt/pda");
+    QTest::newRow("environment") << QStringList{QStringLiteral("--root"), QStringLiteral("/opt/owc")}
+                                 << QStringLiteral("/media/card") << QStringLiteral("/media/card");
+    QTest::newRow("beside the program") << QStringList{QStringLiteral("--root"), QStringLiteral("/opt/owc")} << QString()
+                                        << QStringLiteral("/opt/owc/Device");
+    QTest::newRow("option without folder") << QStringList{QStringLiteral("--device")} << QString() << QString();
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--scale"), QStringLiteral("2")} << QString() << QString();
+}
+
+void DeviceLinkTest::deviceRootFromOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, environment);
+    QFETCH(QString, deviceRoot);
+    QString problem;
+    const std::optional<DesktopOptions> options = DesktopOptions::parse(arguments, problem);
+    QCOMPARE(options.has_value(), !deviceRoot.isEmpty());
+    QCOMPARE(problem.isEmpty(), options.has_value());
+    if (!options)
+        return;
+    QProcessEnvironment env;
+    if (!environment.isEmpty())
+        env.insert(QStringLiteral("ORVELWIN_DEVICE"), environment);
+    QCOMPARE(options->deviceRoot(options->root, env), deviceRoot);
+}
+
+QTEST_MAIN(DeviceLinkTest)
+#include "DeviceLinkTest.moc"

@@ -23,6 +23,7 @@ public:
 
     ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
 
+    const Clock &clock;
     COrvelWinDoc document;
     PlaceDatabase places;
     PlaceOffsetLookup lookup;

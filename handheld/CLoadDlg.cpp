@@ -27,7 +27,7 @@ CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWi
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CLoadDlg::accept);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QPushButton *remove = buttons->addButton(QStringLiteral("Delete"), QDialogButtonBox::ActionRole);
+    auto *remove = new QPushButton(QStringLiteral("Delete"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
     remove->setObjectName(QStringLiteral("delete"));
     connect(remove, &QPushButton::clicked, this, &CLoadDlg::deleteSelected);
@@ -35,7 +35,10 @@ CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWi
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
-    layout->addWidget(buttons);
+    auto *row = new QHBoxLayout;
+    row->addWidget(remove);
+    row->addWidget(buttons);
+    layout->addLayout(row);
 }
 
 int CLoadDlg::selectedRow() const

@@ -5,11 +5,29 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 #include <algorithm>
 #include <numeric>
 
 namespace orvel {
+
+namespace {
+
+// Adds the items in one insertion: thousands of places one by one would be slow.
+void addItems(QComboBox *combo, const std::vector<std::pair<QString, int>> &items)
+{
+    QList<QStandardItem *> rows;
+    rows.reserve(qsizetype(items.size()));
+    for (const auto &[text, index] : items) {
+        auto *row = new QStandardItem(text);
+        row->setData(index, Qt::UserRole);
+        rows.append(row);
+    }
+    qobject_cast<QStandardItemModel *>(combo->model())->invisibleRootItem()->appendRows(rows);
+}
+
+} // namespace
 
 PlaceCombos::PlaceCombos(PlaceDatabase &database, QComboBox *countries, QComboBox *cities)
     : QObject(cities), m_database(database), m_countries(countries), m_cities(cities)
@@ -31,8 +49,10 @@ bool PlaceCombos::fillCountries(const QString &country)
     m_countries->clear();
     if (!m_database.LoadCountryList(m_countryList))
         return false;
+    std::vector<std::pair<QString, int>> items;
     for (std::size_t i = 0; i < m_countryList.size(); ++i)
-        m_countries->addItem(m_countryList[i].name, int(i));
+        items.emplace_back(m_countryList[i].name, int(i));
+    addItems(m_countries, items);
     const int match = m_countries->findText(country, Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_countries->setCurrentIndex(match >= 0 ? match : (m_countries->count() > 0 ? 0 : -1));
     return true;
@@ -52,8 +72,11 @@ bool PlaceCombos::fillCities(const QString &text, const QString &city)
     std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
         return QString::localeAwareCompare(m_placeList[a].name, m_placeList[b].name) < 0;
     });
+    std::vector<std::pair<QString, int>> items;
+    items.reserve(order.size());
     for (const int i : order)
-        m_cities->addItem(m_placeList[i].name, i);
+        items.emplace_back(m_placeList[i].name, i);
+    addItems(m_cities, items);
     const int match = m_cities->findText(city, Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_cities->setCurrentIndex(match >= 0 ? match : (m_cities->count() > 0 ? 0 : -1));
     m_cities->setEditText(text);

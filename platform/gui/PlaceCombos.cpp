@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
@@ -32,6 +33,13 @@ void addItems(QComboBox *combo, const std::vector<std::pair<QString, int>> &item
 PlaceCombos::PlaceCombos(PlaceDatabase &database, QComboBox *countries, QComboBox *cities)
     : QObject(cities), m_database(database), m_countries(countries), m_cities(cities)
 {
+    // Sized by the layout, not by measuring every one of thousands of names.
+    for (QComboBox *combo : {countries, cities}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
+        if (auto *list = qobject_cast<QListView *>(combo->view()))
+            list->setUniformItemSizes(true);
+    }
     m_cities->setEditable(true);
     m_cities->setInsertPolicy(QComboBox::NoInsert);
     m_cities->setCompleter(nullptr); // completing inline would defeat the one-letter reload

@@ -1,17 +1,23 @@
 #include "handheld/CMainFrame.h"
 
 #include "handheld/CAboutDlg.h"
+#include "handheld/CLoadDlg.h"
+#include "handheld/CSolarDlg.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "handheld/chart/CommandAvailability.h"
 #include "handheld/info/InformationWindows.h"
+#include "platform/Clock.h"
 #include "platform/MessageSink.h"
+#include "platform/gui/CHoroscopeDlg.h"
 
 #include <QDesktopServices>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <tuple>
 
 namespace orvel {
 
@@ -36,7 +42,7 @@ constexpr BarButton BarButtons[] = {
 } // namespace
 
 CMainFrame::CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale)
-    : m_session(session), m_ui(ui), m_scale(scale),
+    : m_session(session), m_ui(ui), m_panel(panel), m_scale(scale),
       m_openPage([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
 {
     setWindowTitle(QStringLiteral("OrvelWin"));
@@ -76,17 +82,17 @@ void CMainFrame::createCommands()
     for (const auto &[id, text] : windows)
         addCommand(id, QString::fromLatin1(text), [this, id = id] { openInformationWindow(id); });
 
-    // Commands whose windows are opened by whoever listens to commandRequested.
-    const std::pair<CommandId, const char *> requested[] = {
-        {CommandId::Solar, "Solar"},
-        {CommandId::New, "New..."},
-        {CommandId::Edit, "Edit..."},
-        {CommandId::Load, "Load..."},
+    // The dialog commands, each only where the chart mode offers it.
+    const std::tuple<CommandId, const char *, void (CMainFrame::*)()> dialogs[] = {
+        {CommandId::Solar, "Solar", &CMainFrame::solar},
+        {CommandId::New, "New...", &CMainFrame::newHoroscope},
+        {CommandId::Edit, "Edit...", &CMainFrame::editHoroscope},
+        {CommandId::Load, "Load...", &CMainFrame::loadHoroscope},
     };
-    for (const auto &[id, text] : requested)
-        addCommand(id, QString::fromLatin1(text), [this, id = id] {
+    for (const auto &[id, text, handler] : dialogs)
+        addCommand(id, QString::fromLatin1(text), [this, id = id, handler = handler] {
             if (isAvailable(id, m_session.commands.mode()))
-                emit commandRequested(id);
+                (this->*handler)();
         });
 
     QAction *houses = addCommand(CommandId::HidingHouses, QStringLiteral("Hiding houses"),
@@ -190,6 +196,67 @@ void CMainFrame::toggleHiding(int ChartSettings::*flag)
     settings.*flag = settings.*flag ? 0 : 1;
     m_view->update();
     m_session.document.saveSettings();
+}
+
+void CMainFrame::newHoroscope()
+{
+    const HoroscopeDialogVariant variant = HoroscopeDialogVariant::handheld();
+    HoroscopeRecord record = HoroscopeRecord::createDefault(m_session.clock.now());
+    record.name = variant.newRecordName;
+    m_session.places.LoadLastCountry(record.country);
+    CHoroscopeDlg dialog(record, variant, m_session.places.databaseFolder(), m_ui, &m_panel, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_session.places.SaveLastCountry(record.country);
+    // The new horoscope becomes Radix I; the one it displaces goes to the end.
+    std::vector<HoroscopeRecord> &horoscopes = m_session.document.horoscopes();
+    horoscopes.push_back(std::exchange(horoscopes.front(), std::move(record)));
+    m_session.document.saveHoroscopes();
+    m_session.engine.setCurrentSlot(0);
+    m_session.commands.showRadixI();
+    m_view->update();
+}
+
+void CMainFrame::editHoroscope()
+{
+    HoroscopeRecord &record = m_session.document.horoscopes().at(m_session.engine.currentSlot());
+    CHoroscopeDlg dialog(record, HoroscopeDialogVariant::handheld(), m_session.places.databaseFolder(), m_ui,
+                         &m_panel, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_session.places.SaveLastCountry(record.country);
+    m_session.document.saveHoroscopes();
+    recomputeCurrentChart();
+}
+
+void CMainFrame::loadHoroscope()
+{
+    CLoadDlg dialog(m_session.document.horoscopes(), m_session.commands.mode(), this);
+    dialog.exec();
+    // Deletions stand even when the dialog is cancelled.
+    m_session.document.saveHoroscopes();
+    recomputeCurrentChart();
+}
+
+void CMainFrame::solar()
+{
+    const int slot = m_session.engine.currentSlot();
+    const HoroscopeRecord &birth = m_session.document.horoscopes().at(slot <= 1 ? slot : 0);
+    CSolarDlg dialog(birth, m_session.places.databaseFolder(), m_session.clock, m_ui, m_panel, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.place())
+        return;
+    if (m_session.commands.showSolar(dialog.year(), *dialog.place()))
+        m_view->update();
+}
+
+void CMainFrame::recomputeCurrentChart()
+{
+    if (m_session.commands.mode() == ChartMode::Solar) {
+        solar();
+        return;
+    }
+    m_session.commands.recompute();
+    m_view->update();
 }
 
 void CMainFrame::about()

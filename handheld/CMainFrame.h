@@ -38,10 +38,6 @@ public:
     // How help pages are opened; the desktop's default browser unless replaced.
     void setPageOpener(std::function<void(const QString &path)> opener) { m_openPage = std::move(opener); }
 
-signals:
-    // A command that this frame leaves to others (the dialogs of later windows).
-    void commandRequested(orvel::CommandId id);
-
 private:
     QAction *addCommand(CommandId id, const QString &text, std::function<void()> handler);
     void createCommands();
@@ -56,11 +52,23 @@ private:
     // Opens an information or aspect window over the current chart.
     void openInformationWindow(CommandId id);
     void toggleHiding(int ChartSettings::*flag);
+    // The horoscope commands: a new horoscope becomes Radix I; an edited or loaded one
+    // is saved and its chart computed again.
+    void newHoroscope();
+    void editHoroscope();
+    void loadHoroscope();
+    // Asks for the year and place of a solar return and shows it; a cancelled dialog
+    // or a failed offset lookup keeps the chart on screen.
+    void solar();
+    // Runs the command of the current chart mode again; Solar asks again.
+    void recomputeCurrentChart();
+
     void about();
     void exitProgram();
 
     HandheldSession &m_session;
     MessageSink &m_ui;
+    SoftInputPanel &m_panel;
     int m_scale;
     COrvelWinView *m_view = nullptr;
     QToolBar *m_bar = nullptr;

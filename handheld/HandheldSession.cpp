@@ -4,7 +4,7 @@ namespace orvel {
 
 HandheldSession::HandheldSession(const Clock &clock, MessageSink &ui, const QString &programFolder,
                                  const QString &dataFolder)
-    : programFolder(programFolder), document(clock, ui, programFolder, dataFolder),
+    : clock(clock), programFolder(programFolder), document(clock, ui, programFolder, dataFolder),
       places(programFolder + QStringLiteral("/OrvelDB"), dataFolder + QStringLiteral("/LstCntry.dat"), ui,
              PlaceDatabase::Variant::Handheld),
       lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)

@@ -23,6 +23,7 @@ public:
 
     ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
 
+    const Clock &clock;
     const QString programFolder; // help pages, ephemeris, database and font lie here
     COrvelWinDoc document;
     PlaceDatabase places;

@@ -11,9 +11,11 @@
 #include "platform/FileError.h"
 #include "platform/MessageSink.h"
 
+#include <QDateTime>
 #include <QFile>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace orvel {
 
@@ -35,6 +37,16 @@ struct Handover {
     int zone = 0;
     friend bool operator==(const Handover &, const Handover &) = default;
 };
+
+// `moment` moved by `seconds`; invalid when it leaves the dates DateTime knows.
+DateTime shifted(const DateTime &moment, int seconds)
+{
+    const QDateTime local(QDate(moment.year(), moment.month(), moment.day()),
+                          QTime(moment.hour(), moment.minute(), moment.second()), Qt::UTC);
+    const QDateTime moved = local.addSecs(seconds);
+    return DateTime(moved.date().year(), moved.date().month(), moved.date().day(), moved.time().hour(),
+                    moved.time().minute(), moved.time().second());
+}
 
 } // namespace
 
@@ -222,6 +234,42 @@ bool PlaceDatabase::GetDeltaGMT(const DateTime &moment, const QString &tableCode
             break;
     }
     return applyZoneOffset(prefix + designation, offset);
+}
+
+bool PlaceDatabase::GetClockChange(const DateTime &moment, const QString &tableCode, int zone,
+                                   std::optional<ClockChange> &change)
+{
+    change.reset();
+    // Clocks move by two hours at most, so the offsets three hours either side of the
+    // moment are those on both sides of any change the moment can fall into.
+    constexpr int Reach = 3 * 3600;
+    const auto offsetAt = [&](int seconds, double &offset) {
+        offset = 0.0;
+        return GetDeltaGMT(shifted(moment, seconds), tableCode, zone, offset);
+    };
+    double before = 0.0;
+    double after = 0.0;
+    if (!offsetAt(-Reach, before) || !offsetAt(Reach, after))
+        return false;
+    if (before == after)
+        return true;
+
+    // The first second from which the later offset is in force. Time tables start the
+    // later offset at the later of the change's two local readings, so the local times
+    // that occur twice or never lie just before that second.
+    int earlier = -Reach;
+    int later = Reach;
+    while (later - earlier > 1) {
+        const int middle = earlier + (later - earlier) / 2;
+        double offset = 0.0;
+        if (!offsetAt(middle, offset))
+            return false;
+        (offset == after ? later : earlier) = middle;
+    }
+    const qint64 jump = qRound64((after - before) * 3600.0);
+    if (later > 0 && later <= std::abs(jump))
+        change = ClockChange{jump < 0 ? ClockChange::Kind::Repeated : ClockChange::Kind::Skipped, before, after};
+    return true;
 }
 
 bool PlaceDatabase::applyZoneOffset(const QString &key, double &offset)

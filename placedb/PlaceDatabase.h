@@ -1,5 +1,6 @@
 #pragma once
 
+#include "placedb/ClockChange.h"
 #include "placedb/CountryRecord.h"
 #include "placedb/PlaceRecord.h"
 #include "placedb/ZoneSection.h"
@@ -60,6 +61,16 @@ public:
     // otherwise. False when a file cannot be read, a time table is malformed, the
     // moment is invalid, or redirections go round in a circle.
     bool GetDeltaGMT(const DateTime &moment, const QString &tableCode, int zone, double &offset);
+
+    // Whether local moment `moment` falls into a clock change of a place's time table
+    // and zone: `change` is set when the moment occurs twice or never there, and
+    // emptied otherwise. False, with `change` empty, when GetDeltaGMT fails nearby.
+    bool GetClockChange(const DateTime &moment, const QString &tableCode, int zone,
+                        std::optional<ClockChange> &change);
+
+    Variant variant() const { return m_variant; }
+    // The OrvelDB folder the object reads, without a trailing separator.
+    const QString &databaseFolder() const { return m_folder; }
 
     // How many handovers between tables one lookup follows before it gives up.
     static constexpr int MaxPasses = 32;

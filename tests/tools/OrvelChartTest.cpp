@@ -346,6 +346,26 @@ TEST_F(OrvelChartTest, TimeZoneOfBothVariants)
     EXPECT_EQ(run({QStringLiteral("tz"), QStringLiteral("Deutschland"), QStringLiteral("Berlin"), QStringLiteral("1916")}).exitCode, 2);
 }
 
+TEST_F(OrvelChartTest, TimeZoneTellsOfClockChanges)
+{
+    // Berlin, zone 11 of table D: clocks go back from MESZ to MEZ at 01.10.1916 01:00.
+    const QStringList twice{QStringLiteral("tz"), QStringLiteral("Deutschland"), QStringLiteral("Berlin"),
+                            QStringLiteral("01.10.1916 00:30:00")};
+    const ProcessResult handheld = run(twice);
+    ASSERT_EQ(handheld.exitCode, 0) << handheld.err.toStdString();
+    const QJsonObject change = handheld.json()[QStringLiteral("clock_change")].toObject();
+    EXPECT_EQ(change[QStringLiteral("kind")].toString(), QStringLiteral("repeated"));
+    EXPECT_EQ(change[QStringLiteral("before")].toDouble(), 2.0);
+    EXPECT_EQ(change[QStringLiteral("after")].toDouble(), 1.0);
+    EXPECT_EQ(handheld.json()[QStringLiteral("offset")].toDouble(), 2.0);
+
+    const ProcessResult desktop = run(twice + QStringList{QStringLiteral("--desktop")});
+    EXPECT_TRUE(desktop.json()[QStringLiteral("clock_change")].isNull());
+    const ProcessResult summer = run({QStringLiteral("tz"), QStringLiteral("Deutschland"), QStringLiteral("Berlin"),
+                                      QStringLiteral("01.07.1916 12:00:00")});
+    EXPECT_TRUE(summer.json()[QStringLiteral("clock_change")].isNull());
+}
+
 TEST_F(OrvelChartTest, LastCountryIsWrittenAndReadBack)
 {
     EXPECT_TRUE(run({QStringLiteral("lastcountry")}).out.isEmpty());

@@ -120,12 +120,23 @@ QByteArray ChartJson::places(const std::vector<PlaceRecord> &list)
     return json.text();
 }
 
-QByteArray ChartJson::offset(bool ok, double offset)
+QByteArray ChartJson::offset(bool ok, double offset, const std::optional<ClockChange> &change)
 {
     JsonWriter json;
     json.beginObject();
     json.member("ok", ok);
     json.member("offset", offset);
+    json.key("clock_change");
+    if (change) {
+        json.beginObject();
+        json.member("kind", change->kind == ClockChange::Kind::Repeated ? QStringLiteral("repeated")
+                                                                                : QStringLiteral("skipped"));
+        json.member("before", change->before);
+        json.member("after", change->after);
+        json.endObject();
+    } else {
+        json.value(nullptr);
+    }
     json.endObject();
     return json.text();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "placedb/ClockChange.h"
+
 #include <QByteArray>
 
+#include <optional>
 #include <vector>
 
 namespace orvel {
@@ -24,7 +27,8 @@ public:
     static QByteArray settings(const ChartSettings &settings);
     static QByteArray countries(const std::vector<CountryRecord> &list);
     static QByteArray places(const std::vector<PlaceRecord> &list);
-    static QByteArray offset(bool ok, double offset);
+    // `change`: the clock change the moment falls into, if any.
+    static QByteArray offset(bool ok, double offset, const std::optional<ClockChange> &change);
 };
 
 } // namespace orvel

@@ -57,6 +57,12 @@ void JsonWriter::value(double number)
     m_text += std::isfinite(number) ? QByteArray::number(number, 'g', 17) : QByteArray("null");
 }
 
+void JsonWriter::value(std::nullptr_t)
+{
+    separate();
+    m_text += "null";
+}
+
 void JsonWriter::value(int number)
 {
     separate();

@@ -21,6 +21,7 @@ public:
     void value(int number);
     void value(bool flag);
     void value(const QString &text);
+    void value(std::nullptr_t);
     // One member of the enclosing object: its name, then its value or array of values.
     template <typename T>
     void member(const char *name, const T &v)

@@ -236,7 +236,11 @@ int timeZone(Session &s, const QStringList &args)
         return Failed;
     double offset = 0.0;
     const bool ok = s.lookup.offsetAt(*place, moment, offset);
-    print(ChartJson::offset(ok, offset));
+    // The desktop program never tells of clock changes.
+    std::optional<ClockChange> change;
+    if (ok && s.places.variant() == PlaceDatabase::Variant::Handheld)
+        s.places.GetClockChange(moment, place->tableCode, place->zone, change);
+    print(ChartJson::offset(ok, offset, change));
     return 0;
 }
 

@@ -1,0 +1,70 @@
+#include "handheld/CLoadDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace orvel {
+
+CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWidget *parent)
+    : QDialog(parent), m_horoscopes(horoscopes), m_mode(mode)
+{
+    setWindowTitle(QStringLiteral("Loading horoscope..."));
+    m_list = new QTreeWidget;
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("City")});
+    m_list->setColumnWidth(0, 120);
+    m_list->setColumnWidth(1, 100);
+    // Rows stand in list order, so a row's index is its record's list position.
+    for (const HoroscopeRecord &record : m_horoscopes)
+        m_list->addTopLevelItem(new QTreeWidgetItem({record.name, record.city}));
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CLoadDlg::accept);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto *remove = new QPushButton(QStringLiteral("Delete"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    remove->setObjectName(QStringLiteral("delete"));
+    connect(remove, &QPushButton::clicked, this, &CLoadDlg::deleteSelected);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CLoadDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    auto *row = new QHBoxLayout;
+    row->addWidget(remove);
+    row->addWidget(buttons);
+    layout->addLayout(row);
+}
+
+int CLoadDlg::selectedRow() const
+{
+    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.front());
+}
+
+void CLoadDlg::deleteSelected()
+{
+    const int row = selectedRow();
+    // Radix I and Radix II always need a horoscope each.
+    if (row < 0 || m_list->topLevelItemCount() < 3)
+        return;
+    m_horoscopes.erase(m_horoscopes.begin() + row);
+    delete m_list->takeTopLevelItem(row);
+}
+
+void CLoadDlg::accept()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const int target = m_mode == ChartMode::RadixII ? 1 : 0;
+    std::swap(m_horoscopes.at(row), m_horoscopes.at(target));
+    QDialog::accept();
+}
+
+} // namespace orvel

@@ -1,0 +1,393 @@
+// New..., Edit..., Load... and Solar from the frame, with their dialogs driven as a
+// user would, on the fixture place database and a fixed clock; the load and solar
+// dialogs' own rules.
+#include "TestProgramFolder.h"
+
+#include "handheld/CLoadDlg.h"
+#include "handheld/CMainFrame.h"
+#include "handheld/CSolarDlg.h"
+#include "handheld/HandheldSession.h"
+#include "placedb/PlaceDatabase.h"
+#include "platform/Clock.h"
+#include "platform/RecordingMessageSink.h"
+#include "platform/gui/SoftInputPanel.h"
+#include "storage/HoroscopeFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <functional>
+
+using namespace orvel;
+
+Q_DECLARE_METATYPE(orvel::ChartMode)
+
+namespace {
+
+class RecordingPanel : public SoftInputPanel {
+public:
+    void setUp(QWidget *, bool) override {}
+};
+
+const DateTime Now(2024, 1, 1, 12, 0, 0);
+
+HoroscopeRecord person(const QString &name)
+{
+    HoroscopeRecord r = HoroscopeRecord::createDefault(DateTime(1970, 5, 17, 8, 30, 0));
+    r.name = name;
+    r.country = QStringLiteral("Deutschland");
+    r.city = QStringLiteral("Aachen");
+    r.latitude = QStringLiteral("50°47'N");
+    r.longitude = QStringLiteral("6°05'E");
+    r.deltaGmt = 1.0;
+    return r;
+}
+
+QStringList names(const std::vector<HoroscopeRecord> &records)
+{
+    QStringList list;
+    for (const HoroscopeRecord &r : records)
+        list << r.name;
+    return list;
+}
+
+QStringList itemTexts(const QComboBox *combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+// The program on a temporary folder with the given horoscopes, showing Radix I.
+struct Program {
+    explicit Program(const QStringList &horoscopes)
+    {
+        clock.fix(Now);
+        clock.fixZone(QTimeZone(QByteArrayLiteral("Europe/Berlin")));
+        std::vector<HoroscopeRecord> &list = session.document.horoscopes();
+        list.clear();
+        for (const QString &name : horoscopes)
+            list.push_back(person(name));
+        session.commands.showRadixI();
+    }
+
+    // Runs a command whose dialog `user` operates once it is open.
+    void run(CommandId command, std::function<void(QDialog &)> user)
+    {
+        QTimer::singleShot(0, [user] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            user(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        frame.action(command)->trigger();
+    }
+
+    std::vector<HoroscopeRecord> savedHoroscopes() const
+    {
+        std::vector<HoroscopeRecord> records;
+        HoroscopeFile::load(folder.file(QStringLiteral("horoskop.xml")), records, Now);
+        return records;
+    }
+
+    TestProgramFolder folder;
+    Clock clock;
+    RecordingMessageSink sink;
+    RecordingPanel panel;
+    HandheldSession session{clock, sink, folder.path(), folder.path()};
+    CMainFrame frame{session, sink, panel, 1};
+};
+
+void clickOk(QDialog &dialog)
+{
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+void selectRow(QDialog &dialog, int row)
+{
+    auto *list = dialog.findChild<QTreeWidget *>();
+    list->setCurrentItem(list->topLevelItem(row));
+}
+
+// Fills the edit dialog with a typed-in place.
+void enterTypedPlace(QDialog &dialog, const QString &name)
+{
+    dialog.findChild<QLineEdit *>(QStringLiteral("name"))->setText(name);
+    dialog.findChild<QCheckBox *>(QStringLiteral("other"))->click();
+    dialog.findChild<QLineEdit *>(QStringLiteral("typedCity"))->setText(QStringLiteral("Atlantis"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("latitude"))->setText(QStringLiteral("10"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("longitude"))->setText(QStringLiteral("20"));
+}
+
+} // namespace
+
+class HoroscopeCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newBecomesRadixIAndTheOldOneMovesToTheEnd();
+    void newStartsInTheLastUsedCountry();
+    void cancelledNewWritesNothing();
+    void unwritableFilesAreReportedAndKept();
+    void editSavesAndKeepsTheMode();
+    void loadInRadixIIFromPosition4();
+    void loadAtTheTargetLeavesTheList();
+    void cancelledLoadStillSavesDeletions();
+    void deleteNeedsThreeHoroscopes_data();
+    void deleteNeedsThreeHoroscopes();
+    void solarYearRules();
+    void solarCountryEmptiesTheCitiesUntilALetter();
+    void solarShowsTheChosenPlace();
+    void solarWithAFailedLookupKeepsTheChart();
+};
+
+void HoroscopeCommandsTest::newBecomesRadixIAndTheOldOneMovesToTheEnd()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    p.session.commands.showRadixII();
+    p.frame.action(CommandId::RadixI)->trigger();
+    p.run(CommandId::New, [](QDialog &d) {
+        QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("name"))->text(), QStringLiteral("(New Horoscope)"));
+        QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("country"))->currentIndex(), 0);
+        enterTypedPlace(d, QStringLiteral("New"));
+        clickOk(d);
+    });
+    const QStringList expected{QStringLiteral("New"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")};
+    QCOMPARE(names(p.session.document.horoscopes()), expected);
+    QCOMPARE(names(p.savedHoroscopes()), expected);
+    QCOMPARE(p.session.commands.mode(), ChartMode::RadixI);
+    QCOMPARE(p.session.engine.currentSlot(), 0);
+    QString country;
+    p.session.places.LoadLastCountry(country);
+    QCOMPARE(country, p.session.document.horoscopes().front().country);
+    QVERIFY(!country.isEmpty());
+}
+
+void HoroscopeCommandsTest::newStartsInTheLastUsedCountry()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    p.session.places.SaveLastCountry(QStringLiteral("England"));
+    QString shown;
+    p.run(CommandId::New,
+          [&](QDialog &d) { shown = d.findChild<QComboBox *>(QStringLiteral("country"))->currentText(); });
+    QCOMPARE(shown, QStringLiteral("England"));
+}
+
+void HoroscopeCommandsTest::cancelledNewWritesNothing()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    p.run(CommandId::New, [](QDialog &d) {
+        enterTypedPlace(d, QStringLiteral("New"));
+        d.reject();
+    });
+    QCOMPARE(names(p.session.document.horoscopes()), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QVERIFY(!QFile::exists(p.folder.file(QStringLiteral("horoskop.xml"))));
+    QVERIFY(!QFile::exists(p.folder.file(QStringLiteral("LstCntry.dat"))));
+}
+
+void HoroscopeCommandsTest::unwritableFilesAreReportedAndKept()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    // Folders in the files' places cannot be replaced by files.
+    QDir(p.folder.path()).mkdir(QStringLiteral("horoskop.xml"));
+    QDir(p.folder.path()).mkdir(QStringLiteral("LstCntry.dat"));
+    p.run(CommandId::New, [](QDialog &d) {
+        enterTypedPlace(d, QStringLiteral("New"));
+        clickOk(d);
+    });
+    QCOMPARE(p.sink.messages.size(), 3); // reading and writing LstCntry.dat, writing horoskop.xml
+    QVERIFY(p.sink.messages.last().contains(QStringLiteral("horoskop.xml")));
+    QVERIFY(QFileInfo(p.folder.file(QStringLiteral("horoskop.xml"))).isDir());
+    QVERIFY(QFileInfo(p.folder.file(QStringLiteral("LstCntry.dat"))).isDir());
+}
+
+void HoroscopeCommandsTest::editSavesAndKeepsTheMode()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    p.frame.action(CommandId::RadixII)->trigger();
+    p.run(CommandId::Edit, [](QDialog &d) {
+        QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("name"))->text(), QStringLiteral("B"));
+        d.findChild<QLineEdit *>(QStringLiteral("name"))->setText(QStringLiteral("Edited"));
+        clickOk(d);
+    });
+    QCOMPARE(names(p.savedHoroscopes()), (QStringList{QStringLiteral("A"), QStringLiteral("Edited")}));
+    QCOMPARE(p.session.commands.mode(), ChartMode::RadixII);
+    QCOMPARE(p.session.engine.currentSlot(), 1);
+    QString country;
+    p.session.places.LoadLastCountry(country);
+    QCOMPARE(country, QStringLiteral("Deutschland"));
+}
+
+void HoroscopeCommandsTest::loadInRadixIIFromPosition4()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E")});
+    p.frame.action(CommandId::RadixII)->trigger();
+    p.run(CommandId::Load, [](QDialog &d) {
+        selectRow(d, 4);
+        clickOk(d);
+    });
+    const QStringList expected{QStringLiteral("A"), QStringLiteral("E"), QStringLiteral("C"), QStringLiteral("D"),
+                               QStringLiteral("B")};
+    QCOMPARE(names(p.session.document.horoscopes()), expected);
+    QCOMPARE(names(p.savedHoroscopes()), expected);
+    QCOMPARE(p.session.commands.mode(), ChartMode::RadixII);
+}
+
+void HoroscopeCommandsTest::loadAtTheTargetLeavesTheList()
+{
+    std::vector<HoroscopeRecord> list{person(QStringLiteral("A")), person(QStringLiteral("B")), person(QStringLiteral("C"))};
+    CLoadDlg dialog(list, ChartMode::RadixI);
+    selectRow(dialog, 0);
+    emit dialog.list()->itemDoubleClicked(dialog.list()->topLevelItem(0), 0);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(names(list), (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+}
+
+void HoroscopeCommandsTest::cancelledLoadStillSavesDeletions()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    p.run(CommandId::Load, [](QDialog &d) {
+        clickOk(d); // without a selection the dialog stays open
+        QVERIFY(d.isVisible());
+        selectRow(d, 2);
+        d.findChild<QPushButton *>(QStringLiteral("delete"))->click();
+        d.reject();
+    });
+    QCOMPARE(names(p.savedHoroscopes()), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(p.session.commands.mode(), ChartMode::RadixI);
+}
+
+void HoroscopeCommandsTest::deleteNeedsThreeHoroscopes_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("two") << QStringList{"A", "B"} << QStringList{"A", "B"};
+    QTest::newRow("three") << QStringList{"A", "B", "C"} << QStringList{"A", "C"};
+}
+
+void HoroscopeCommandsTest::deleteNeedsThreeHoroscopes()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    std::vector<HoroscopeRecord> list;
+    for (const QString &name : before)
+        list.push_back(person(name));
+    CLoadDlg dialog(list, ChartMode::RadixI);
+    selectRow(dialog, 1);
+    dialog.findChild<QPushButton *>(QStringLiteral("delete"))->click();
+    QCOMPARE(names(list), after);
+    QCOMPARE(dialog.list()->topLevelItemCount(), int(after.size()));
+    QCOMPARE(dialog.list()->topLevelItem(1)->text(0), after[1]);
+}
+
+void HoroscopeCommandsTest::solarYearRules()
+{
+    TestProgramFolder folder;
+    Clock clock;
+    clock.fix(Now);
+    RecordingMessageSink sink;
+    RecordingPanel panel;
+    const HoroscopeRecord birth = person(QStringLiteral("A"));
+    CSolarDlg dialog(birth, folder.database(), clock, sink, panel);
+    QVERIFY(dialog.OnInitDialog());
+    dialog.show();
+    QLineEdit *year = dialog.yearEdit();
+    QCOMPARE(year->text(), QStringLiteral("2024"));
+
+    QTest::keyClicks(year, QStringLiteral("x"));
+    QCOMPARE(year->text(), QStringLiteral("2024")); // refused at once
+    const auto leave = [&](const QString &typed) {
+        year->clear();
+        QTest::keyClicks(year, typed);
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(year, &out);
+        return year->text();
+    };
+    QCOMPARE(leave(QStringLiteral("1969")), QStringLiteral("2024"));
+    QCOMPARE(leave(QStringLiteral("3001")), QStringLiteral("2024"));
+    QCOMPARE(leave(QString()), QStringLiteral("2024"));
+    QCOMPARE(leave(QStringLiteral("1970")), QStringLiteral("1970"));
+    dialog.findChild<QToolButton *>(QStringLiteral("yearDown"))->click();
+    QCOMPARE(year->text(), QStringLiteral("1970")); // the spin stops at the birth year
+    QCOMPARE(leave(QStringLiteral("3000")), QStringLiteral("3000"));
+    dialog.findChild<QToolButton *>(QStringLiteral("yearUp"))->click();
+    QCOMPARE(year->text(), QStringLiteral("3000"));
+
+    // OK refuses a year out of range without a message.
+    year->setText(QStringLiteral("1969"));
+    clickOk(dialog);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.place());
+    QVERIFY(sink.messages.isEmpty());
+}
+
+void HoroscopeCommandsTest::solarCountryEmptiesTheCitiesUntilALetter()
+{
+    TestProgramFolder folder;
+    Clock clock;
+    clock.fix(Now);
+    RecordingMessageSink sink;
+    RecordingPanel panel;
+    const HoroscopeRecord birth = person(QStringLiteral("A"));
+    CSolarDlg dialog(birth, folder.database(), clock, sink, panel);
+    QVERIFY(dialog.OnInitDialog());
+    dialog.show();
+    auto *cities = dialog.findChild<QComboBox *>(QStringLiteral("city"));
+    QCOMPARE(cities->currentText(), QStringLiteral("Aachen"));
+
+    auto *countries = dialog.findChild<QComboBox *>(QStringLiteral("country"));
+    emit countries->activated(countries->currentIndex());
+    QCOMPARE(cities->count(), 0);
+    clickOk(dialog); // no city: the focus goes to the city field
+    QVERIFY(dialog.isVisible());
+
+    QTest::keyClicks(cities->lineEdit(), QStringLiteral("Z"));
+    QCOMPARE(itemTexts(cities), QStringList{});
+    cities->lineEdit()->clear();
+    QTest::keyClicks(cities->lineEdit(), QStringLiteral("A"));
+    QCOMPARE(itemTexts(cities), (QStringList{QStringLiteral("Aachen"), QStringLiteral("Augsburg")}));
+    clickOk(dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.place()->city, QStringLiteral("Aachen"));
+    QCOMPARE(dialog.year(), 2024);
+}
+
+void HoroscopeCommandsTest::solarShowsTheChosenPlace()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    p.run(CommandId::Solar, [](QDialog &d) {
+        auto *cities = d.findChild<QComboBox *>(QStringLiteral("city"));
+        cities->lineEdit()->clear();
+        QTest::keyClicks(cities->lineEdit(), QStringLiteral("A"));
+        QTest::keyClicks(cities->lineEdit(), QStringLiteral("ugsburg"));
+        auto *year = d.findChild<QLineEdit *>(QStringLiteral("year"));
+        year->setText(QStringLiteral("2000"));
+        clickOk(d);
+    });
+    QCOMPARE(p.session.commands.mode(), ChartMode::Solar);
+    QCOMPARE(p.session.commands.solarPlace()->city, QStringLiteral("Augsburg"));
+    QCOMPARE(p.session.commands.solarMoment().year(), 2000);
+}
+
+void HoroscopeCommandsTest::solarWithAFailedLookupKeepsTheChart()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    p.run(CommandId::Solar, [&](QDialog &d) {
+        p.folder.damage(QStringLiteral("Ttable_D.txt"));
+        clickOk(d);
+    });
+    QCOMPARE(p.session.commands.mode(), ChartMode::RadixI);
+    QVERIFY(!p.session.commands.solarPlace());
+    QCOMPARE(p.sink.messages.size(), 1);
+}
+
+QTEST_MAIN(HoroscopeCommandsTest)
+#include "HoroscopeCommandsTest.moc"

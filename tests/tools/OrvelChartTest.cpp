@@ -477,3 +477,99 @@ TEST_F(OrvelChartTest, TableAsAlignedText)
         }
     }
 }
+
+namespace {
+
+// Two good records (one placed through the database's time tables) and a bad date.
+const char *ImportFile = "#A93:Meier,Anna,f,1.7.1980,12:00,Berlin,D\r\n"
+                         "#A93:Bad,Date,m,30.2.1980,12:00,Berlin,D\r\n"
+                         "#A93:M\xfcller,J\xf6rg,m,1.1.1990,8:15,Augsburg,D\r\n"
+                         "#B93:2447892.802083,48n22,10e54,1he00,0\r\n";
+
+QList<QJsonObject> jsonLines(const QByteArray &out)
+{
+    QList<QJsonObject> lines;
+    for (const QByteArray &line : out.split('\n')) {
+        if (!line.isEmpty())
+            lines.append(QJsonDocument::fromJson(line).object());
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST_F(OrvelChartTest, ImportAppendsTheGoodRecordsAndSaysWhyOthersWereSkipped)
+{
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    const ProcessResult r = run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QJsonObject> lines = jsonLines(r.out);
+    ASSERT_EQ(lines.size(), 3);
+    const char *status[] = {"imported", "skipped", "imported"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines[i][QStringLiteral("record")].toInt(), i + 1);
+        EXPECT_EQ(lines[i][QStringLiteral("status")].toString(), QLatin1String(status[i]));
+    }
+    EXPECT_EQ(lines[1][QStringLiteral("name")].toString(), QStringLiteral("Date Bad"));
+    EXPECT_TRUE(lines[1][QStringLiteral("reason")].toString().contains(QStringLiteral("30.2.1980")));
+
+    const QJsonArray list = run({QStringLiteral("horoscopes")}).json().array();
+    ASSERT_EQ(list.size(), 4);
+    EXPECT_EQ(list[0][QStringLiteral("name")].toString(), QStringLiteral("First"));
+    EXPECT_EQ(list[2][QStringLiteral("name")].toString(), QStringLiteral("Anna Meier"));
+    EXPECT_EQ(list[2][QStringLiteral("latitude")].toString(), QStringLiteral("52\u00B031'N"));
+    EXPECT_EQ(list[2][QStringLiteral("delta_gmt")].toDouble(), 1.0); // the fixture's tables know no summer time then
+    EXPECT_EQ(list[3][QStringLiteral("name")].toString(), QStringLiteral("J\u00F6rg M\u00FCller"));
+    EXPECT_EQ(list[3][QStringLiteral("date")].toString(), QStringLiteral("01.01.1990 08:15:00"));
+}
+
+TEST_F(OrvelChartTest, FailedImportLeavesTheHoroscopeFileAlone)
+{
+    QFile before(db.root() + QStringLiteral("/horoskop.xml"));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray original = before.readAll();
+    writeFile(QStringLiteral("bad.aaf"), "#A93:Bad,Date,m,30.2.1980,12:00,Berlin,D\n#B93:*,1n,2e,3he,0\n");
+    writeFile(QStringLiteral("empty.aaf"), "");
+    for (const char *file : {"bad.aaf", "empty.aaf", "missing.aaf"}) {
+        const ProcessResult r = run({QStringLiteral("import"), db.root() + u'/' + QLatin1String(file)});
+        EXPECT_EQ(r.exitCode, 1) << file;
+        EXPECT_FALSE(r.err.isEmpty()) << file;
+    }
+    writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop><Horoskop>cut off");
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    EXPECT_EQ(run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")}).exitCode, 1);
+    QFile after(db.root() + QStringLiteral("/horoskop.xml"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), QByteArray("<Orvel_Horoskop><Horoskop>cut off"));
+    writeFile(QStringLiteral("horoskop.xml"), original);
+}
+
+TEST_F(OrvelChartTest, ImportIntoAMissingFileAddsNoDefaultRecords)
+{
+    QFile::remove(db.root() + QStringLiteral("/horoskop.xml"));
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    ASSERT_EQ(run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")}).exitCode, 0);
+    const QJsonArray list = run({QStringLiteral("horoscopes")}).json().array();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0][QStringLiteral("name")].toString(), QStringLiteral("Anna Meier"));
+}
+
+TEST_F(OrvelChartTest, ExportWritesEveryStoredHoroscope)
+{
+    const QString out = db.root() + QStringLiteral("/out.aaf");
+    const ProcessResult r = run({QStringLiteral("export"), out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QJsonObject> lines = jsonLines(r.out);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[1][QStringLiteral("status")].toString(), QStringLiteral("exported"));
+    EXPECT_TRUE(lines[1][QStringLiteral("reason")].toString().contains(QStringLiteral("Atlantis")));
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_EQ(written, QByteArray("#A93:First,*,*,12.4.1980,9:15,Berlin,D\r\n"
+                                         "#B93:2444341.802083,52n31,13e24,2he00,0\r\n"
+                                         "#A93:Second,*,*,3.11.1991,22:40,Nowhere,*\r\n"
+                                         "#B93:2448564.569444,34s36,58w22,3hw00,0\r\n"));
+    EXPECT_EQ(run({QStringLiteral("export"), out, QStringLiteral("--latin")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("export"), db.root() + QStringLiteral("/no/folder/out.aaf")}).exitCode, 1);
+}

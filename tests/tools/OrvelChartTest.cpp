@@ -11,6 +11,7 @@
 #include "platform/RecordingMessageSink.h"
 #include "storage/HoroscopeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -572,4 +573,95 @@ TEST_F(OrvelChartTest, ExportWritesEveryStoredHoroscope)
                                          "#B93:2448564.569444,34s36,58w22,3hw00,0\r\n"));
     EXPECT_EQ(run({QStringLiteral("export"), out, QStringLiteral("--latin")}).exitCode, 2);
     EXPECT_EQ(run({QStringLiteral("export"), db.root() + QStringLiteral("/no/folder/out.aaf")}).exitCode, 1);
+}
+
+namespace {
+
+QByteArray horoscopeElement(const char *name, const char *date, const char *latitude, const char *longitude, const char *delta)
+{
+    return QByteArray("<Horoskop><Name>") + name + "</Name><Date>" + date + "</Date><City>X</City><Country>Y</Country>"
+        + "<Latitude>" + latitude + "</Latitude><Longitude>" + longitude + "</Longitude><Delta_GMT>" + delta
+        + "</Delta_GMT></Horoskop>";
+}
+
+// Three horoscopes, the middle one with a date that the loader drops.
+const QByteArray BatchElements[] = {
+    horoscopeElement("Erste", "12.04.1980 09:15:00", "52 31 N", "13 24 E", "2.0"),
+    horoscopeElement("Kaputt", "31.02.1990 10:00:00", "48 N", "11 E", "1.0"),
+    horoscopeElement("Dritte/3", "03.11.1991 22:40:00", "34 36 S", "58 22 W", "-3.0"),
+};
+
+} // namespace
+
+TEST_F(OrvelChartTest, BatchGivesEachHoroscopeTheChartOfItsOwnRadix1)
+{
+    writeFile(QStringLiteral("horoskop.xml"),
+              "<Orvel_Horoskop>" + BatchElements[0] + BatchElements[1] + BatchElements[2] + "</Orvel_Horoskop>");
+    const ProcessResult batch = run({QStringLiteral("batch"), QStringLiteral("radix")});
+    EXPECT_EQ(batch.exitCode, 1);
+    const ProcessResult tables = run({QStringLiteral("batch"), QStringLiteral("table"), QStringLiteral("planets")});
+    EXPECT_EQ(tables.exitCode, 1);
+    const QList<QJsonObject> lines = jsonLines(batch.out);
+    const QList<QJsonObject> tableLines = jsonLines(tables.out);
+    ASSERT_EQ(lines.size(), 3);
+    ASSERT_EQ(tableLines.size(), 3);
+    EXPECT_EQ(lines[1][QStringLiteral("index")].toInt(), 1);
+    EXPECT_EQ(lines[1][QStringLiteral("horoscope")].toString(), QStringLiteral("Kaputt"));
+    EXPECT_TRUE(lines[1][QStringLiteral("error")].toString().contains(QStringLiteral("31.02.1990")));
+    EXPECT_FALSE(lines[1].contains(QStringLiteral("chart")));
+    EXPECT_TRUE(tableLines[1].contains(QStringLiteral("error")));
+
+    for (int i : {0, 2}) {
+        // The same horoscope alone at entry 0, through the single commands.
+        writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop>" + BatchElements[i] + BatchElements[0] + "</Orvel_Horoskop>");
+        const ProcessResult single = run({QStringLiteral("radix1")});
+        const ProcessResult table = run({QStringLiteral("table"), QStringLiteral("planets"), QStringLiteral("radix1")});
+        ASSERT_EQ(single.exitCode, 0);
+        EXPECT_EQ(lines[i][QStringLiteral("index")].toInt(), i);
+        EXPECT_EQ(lines[i][QStringLiteral("chart")].toObject(), single.json().object()) << i;
+        EXPECT_EQ(tableLines[i][QStringLiteral("table")].toObject(), table.json().object()) << i;
+    }
+    EXPECT_EQ(lines[2][QStringLiteral("horoscope")].toString(), QStringLiteral("Dritte/3"));
+}
+
+TEST_F(OrvelChartTest, BatchReadsAnotherFileOrAnAafFileAndAddsNoDefaults)
+{
+    writeFile(QStringLiteral("other.xml"), "<Orvel_Horoskop>" + BatchElements[2] + "</Orvel_Horoskop>");
+    const ProcessResult fromXml = run({QStringLiteral("batch"), QStringLiteral("radix"), QStringLiteral("--from"),
+                                       db.root() + QStringLiteral("/other.xml")});
+    EXPECT_EQ(fromXml.exitCode, 0);
+    ASSERT_EQ(jsonLines(fromXml.out).size(), 1);
+    EXPECT_EQ(jsonLines(fromXml.out)[0][QStringLiteral("horoscope")].toString(), QStringLiteral("Dritte/3"));
+
+    writeFile(QStringLiteral("in.AAF"), ImportFile);
+    const ProcessResult fromAaf = run({QStringLiteral("batch"), QStringLiteral("radix"), QStringLiteral("--from"),
+                                       db.root() + QStringLiteral("/in.AAF")});
+    EXPECT_EQ(fromAaf.exitCode, 1);
+    const QList<QJsonObject> lines = jsonLines(fromAaf.out);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("chart")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("error")));
+    EXPECT_EQ(lines[2][QStringLiteral("horoscope")].toString(), QStringLiteral("J\u00F6rg M\u00FCller"));
+
+    QFile::remove(db.root() + QStringLiteral("/horoskop.xml"));
+    const ProcessResult none = run({QStringLiteral("batch"), QStringLiteral("radix")});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.out.isEmpty());
+}
+
+TEST_F(OrvelChartTest, BatchRenderWritesOnePictureANumberedName)
+{
+    writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop>" + BatchElements[2] + BatchElements[0] + "</Orvel_Horoskop>");
+    const QString folder = db.root() + QStringLiteral("/pictures");
+    const ProcessResult r = run({QStringLiteral("batch"), QStringLiteral("render"), QStringLiteral("--svg"), folder});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{u"0000-Dritte_3.svg"_qs, u"0001-Erste.svg"_qs}));
+    QFile svg(folder + QStringLiteral("/0001-Erste.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    for (const QStringList &wrong : {QStringList{u"batch"_qs}, QStringList{u"batch"_qs, u"radix2"_qs},
+                                     QStringList{u"batch"_qs, u"table"_qs, u"elementz"_qs},
+                                     QStringList{u"batch"_qs, u"render"_qs},
+                                     QStringList{u"batch"_qs, u"radix"_qs, u"--from"_qs}})
+        EXPECT_EQ(run(wrong).exitCode, 2) << wrong.join(u' ').toStdString();
 }

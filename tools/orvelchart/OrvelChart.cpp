@@ -14,6 +14,7 @@
 #include "platform/StderrMessageSink.h"
 #include "storage/COrvelWinDoc.h"
 #include "tools/orvelchart/AafCommands.h"
+#include "tools/orvelchart/BatchCommand.h"
 #include "tools/orvelchart/ChartJson.h"
 
 #include <cstdio>
@@ -67,7 +68,7 @@ struct Session {
     ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
 
     const Clock &clock;
-    StderrMessageSink ui;
+    KeptMessageSink ui;
     COrvelWinDoc document;
     PlaceDatabase places;
     PlaceOffsetLookup lookup;
@@ -364,6 +365,11 @@ const std::map<QString, CommandSpec> &commandTable()
         {QStringLiteral("tz"), {3, 3, timeZone, invalidMoment}},
         {QStringLiteral("lastcountry"), {0, 1, lastCountry}},
         {QStringLiteral("table"), {2, 6, informationTable, invalidTable}},
+        {QStringLiteral("batch"), {1, 5, [](Session &s, const QStringList &args) {
+             return BatchCommand::run({s.engine, s.commands, s.document.horoscopes(), s.document.settings(), s.lookup,
+                                       s.ui, s.document.horoscopeFile()},
+                                      args, s.clock.now());
+         }, BatchCommand::invalid}},
         {QStringLiteral("import"), {1, 1, [](Session &s, const QStringList &args) {
              return AafCommands::importFile(s.document.horoscopeFile(), s.lookup, args, s.clock.now());
          }}},
@@ -387,7 +393,9 @@ bool OrvelChart::paints(const QStringList &arguments)
     qsizetype i = 0;
     while (i < arguments.size() && arguments[i].startsWith(QStringLiteral("--")))
         i += 2;
-    return i < arguments.size() && arguments[i] == QStringLiteral("render");
+    return i < arguments.size()
+        && (arguments[i] == QStringLiteral("render")
+            || (arguments[i] == QStringLiteral("batch") && BatchCommand::paints(arguments.mid(i + 1))));
 }
 
 int OrvelChart::run(QStringList arguments)

@@ -326,7 +326,7 @@ AafEntry Importer::read(const AafRawRecord &raw)
         } else if (!isUnknown(b[4])) {
             bool ok = false;
             daylight = b[4].toDouble(&ok);
-            if (!ok || std::abs(daylight) > 3) {
+            if (!ok || !std::isfinite(daylight) || std::abs(daylight) > 3) {
                 r.notes << QStringLiteral("daylight saving '%1' not understood, taken as 0").arg(b[4]);
                 daylight = 0;
             }
@@ -370,8 +370,11 @@ AafEntry Importer::read(const AafRawRecord &raw)
             offset = value;
     }
     if (!offset && julian && time) {
-        offset = (midnight + *time - (*julian - SerialEpochJulianDay) * 86400.0) / 3600.0;
-        r.notes << QStringLiteral("offset taken from the Julian day");
+        const double implied = (midnight + *time - (*julian - SerialEpochJulianDay) * 86400.0) / 3600.0;
+        if (std::abs(implied) <= MaxOffsetHours) {
+            offset = implied;
+            r.notes << QStringLiteral("offset taken from the Julian day");
+        }
     }
     if (!offset)
         r.notes << QStringLiteral("no time zone: Delta_GMT 0 taken");

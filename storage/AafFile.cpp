@@ -7,6 +7,7 @@
 #include "storage/AafChunks.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -488,6 +489,10 @@ QByteArray AafFile::write(const std::vector<HoroscopeRecord> &horoscopes, PlaceD
         const qsizetype space = name.lastIndexOf(u' ');
         const QString last = space < 0 ? name : name.mid(space + 1);
         const QString first = space < 0 ? QString() : name.left(space).trimmed();
+
+        static const QRegularExpression breaksField(QStringLiteral("[,#\\r\\n]"));
+        if (h.name.contains(breaksField) || h.city.contains(breaksField))
+            notes << QStringLiteral("commas, '#' and line breaks cannot travel: written as ';' and blanks");
 
         QString code;
         for (const DirectoryCountry &c : countries) {

@@ -316,6 +316,7 @@ TEST(AafFileTest, WriterMarksWhatCannotTravel)
     const QByteArray bytes = AafFile::write(ours, places, AafFile::Encoding::Windows1252, entries);
     EXPECT_TRUE(bytes.startsWith("#A93:2,Smith; John,*,1.1.1950,0:00,*,*\r\n#B93:"));
     EXPECT_TRUE(entries[0].reason.contains(QStringLiteral("'Atlantis' is not in the place database")));
+    EXPECT_TRUE(entries[0].reason.contains(QStringLiteral("commas, '#' and line breaks cannot travel")));
     EXPECT_TRUE(entries[1].reason.contains(QStringLiteral("2 characters outside Windows-1252")));
     EXPECT_TRUE(AafFile::write(ours, places, AafFile::Encoding::Utf8, entries).contains("\xe4\xb8\xad"));
     EXPECT_TRUE(entries[1].reason.isEmpty());

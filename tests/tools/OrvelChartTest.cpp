@@ -626,12 +626,17 @@ TEST_F(OrvelChartTest, BatchGivesEachHoroscopeTheChartOfItsOwnRadix1)
 
 TEST_F(OrvelChartTest, BatchReadsAnotherFileOrAnAafFileAndAddsNoDefaults)
 {
-    writeFile(QStringLiteral("other.xml"), "<Orvel_Horoskop>" + BatchElements[2] + "</Orvel_Horoskop>");
+    // The shipped ephemeris ends in 2399: the chart of the year 9000 fails, the batch goes on.
+    writeFile(QStringLiteral("other.xml"),
+              "<Orvel_Horoskop>" + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + BatchElements[2]
+                  + "</Orvel_Horoskop>");
     const ProcessResult fromXml = run({QStringLiteral("batch"), QStringLiteral("radix"), QStringLiteral("--from"),
                                        db.root() + QStringLiteral("/other.xml")});
-    EXPECT_EQ(fromXml.exitCode, 0);
-    ASSERT_EQ(jsonLines(fromXml.out).size(), 1);
-    EXPECT_EQ(jsonLines(fromXml.out)[0][QStringLiteral("horoscope")].toString(), QStringLiteral("Dritte/3"));
+    EXPECT_EQ(fromXml.exitCode, 1);
+    ASSERT_EQ(jsonLines(fromXml.out).size(), 2);
+    EXPECT_TRUE(jsonLines(fromXml.out)[0][QStringLiteral("error")].toString().contains(QStringLiteral("not found")));
+    EXPECT_EQ(jsonLines(fromXml.out)[1][QStringLiteral("horoscope")].toString(), QStringLiteral("Dritte/3"));
+    EXPECT_TRUE(jsonLines(fromXml.out)[1].contains(QStringLiteral("chart")));
 
     writeFile(QStringLiteral("in.AAF"), ImportFile);
     const ProcessResult fromAaf = run({QStringLiteral("batch"), QStringLiteral("radix"), QStringLiteral("--from"),

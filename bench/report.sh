@@ -11,7 +11,7 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
     exit 2
 fi
 
-benches=(engine/bench_engine placedb/bench_placedb orveldb/bench_orveldb startup/bench_startup infowin/bench_infowin wheel/bench_wheel desktop/bench_desktop dialogs/bench_dialogs)
+benches=(engine/bench_engine placedb/bench_placedb orveldb/bench_orveldb startup/bench_startup infowin/bench_infowin wheel/bench_wheel desktop/bench_desktop dialogs/bench_dialogs batch/bench_batch)
 targets=()
 for bench in "${benches[@]}"; do
     targets+=("${bench#*/}")

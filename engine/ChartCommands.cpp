@@ -102,11 +102,14 @@ bool ChartCommands::showSolar(int year, const ChartPlace &place)
     const double natalSun = m_engine.slot(2).longitude[Sun];
 
     // Bisection on the Sun's longitude, from the birthday in that year: steps of
-    // 2, 1, 0.5 ... days until they fall below one second.
+    // 2, 1, 0.5 ... days until they fall below one second. Only the Sun is computed
+    // on the way; the whole chart once, at the moment where the search ends.
     const DateTime &birth = natal.birth;
     double t = modifiedJulianDay(birth.day(), birth.month(), year,
                                  birth.hour() + birth.minute() / 60.0 + birth.second() / 3600.0);
     double step = 4.0;
+    double sun = m_engine.slot(slot).longitude[Sun];
+    double offset = 0.0;
     do {
         const CalendarMoment c = fromModifiedJulianDay(t);
         const int h = static_cast<int>(c.hours);
@@ -115,14 +118,14 @@ bool ChartCommands::showSolar(int year, const ChartPlace &place)
         const int s = static_cast<int>((minutes - m) * 60);
         const DateTime moment(c.year, c.month, c.day, h, m, s);
 
-        double offset = 0.0;
+        offset = 0.0;
         if (!m_places.offsetAt(place, moment, offset))
             return false;
-        m_engine.computePositions(moment, offset, placeLongitude, placeLatitude);
+        m_engine.sunLongitude(moment, offset, sun);
         m_solarMoment = moment;
         m_solarPlace = place;
 
-        double diff = natalSun - m_engine.slot(slot).longitude[Sun];
+        double diff = natalSun - sun;
         if (diff > 180)
             diff -= 360;
         else if (diff < -180)
@@ -131,6 +134,7 @@ bool ChartCommands::showSolar(int year, const ChartPlace &place)
         t += step;
     } while (std::abs(step) >= OneSecondInDays);
 
+    m_engine.computePositions(m_solarMoment, offset, placeLongitude, placeLatitude);
     m_engine.computeHouses(m_settings.houseSystem);
     m_engine.computeGlyphLevels();
     m_engine.searchAspects(m_settings);

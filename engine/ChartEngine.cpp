@@ -34,10 +34,7 @@ void ChartEngine::computePositions(const DateTime &local, double deltaGmt, doubl
 {
     m_lastLatitude = latitude;
     m_lastLongitude = longitude;
-    // Hours below 0 or from 24 on are passed as they are: the Julian day runs into the
-    // neighbouring day.
-    const double ut = local.hour() + local.minute() / 60.0 - deltaGmt;
-    m_lastJulianDay = Ephemeris::julianDay(local.year(), local.month(), local.day(), ut);
+    m_lastJulianDay = julianDayUt(local, deltaGmt);
 
     ChartSlot &slot = m_slots[m_currentSlot];
     for (int body = 0; body < BodyCount; ++body) {
@@ -50,6 +47,25 @@ void ChartEngine::computePositions(const DateTime &local, double deltaGmt, doubl
         slot.longitude[body] = position.longitude;
         slot.speed[body] = position.speed;
     }
+}
+
+double ChartEngine::julianDayUt(const DateTime &local, double deltaGmt)
+{
+    // Hours below 0 or from 24 on are passed as they are: the Julian day runs into the
+    // neighbouring day.
+    const double ut = local.hour() + local.minute() / 60.0 - deltaGmt;
+    return Ephemeris::julianDay(local.year(), local.month(), local.day(), ut);
+}
+
+void ChartEngine::sunLongitude(const DateTime &local, double deltaGmt, double &longitude)
+{
+    Ephemeris::BodyPosition position;
+    QString error;
+    if (!Ephemeris::body(julianDayUt(local, deltaGmt), Sun, position, error)) {
+        m_errors.showMessage(error);
+        return;
+    }
+    longitude = position.longitude;
 }
 
 void ChartEngine::computeHouses(int houseSystem)

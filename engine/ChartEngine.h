@@ -34,6 +34,10 @@ public:
     // and place; remembers moment and place for computeHouses. An ephemeris error is
     // shown once and leaves the bodies not yet reached as they were.
     void computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude);
+    // The Sun's longitude at a local moment (seconds ignored), exactly as
+    // computePositions finds it, leaving the tables alone. An ephemeris error is shown
+    // and leaves `longitude` as it was.
+    void sunLongitude(const DateTime &local, double deltaGmt, double &longitude);
     // Cusps, AC and MC for the moment and place of the last computePositions.
     void computeHouses(int houseSystem);
     void computeGlyphLevels();
@@ -43,6 +47,8 @@ public:
     void searchCrossAspects(const ChartSettings &settings);
 
 private:
+    static double julianDayUt(const DateTime &local, double deltaGmt);
+
     MessageSink &m_errors;
     std::array<ChartSlot, SlotCount> m_slots{};
     int m_currentSlot = 0;

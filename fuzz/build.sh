@@ -7,4 +7,4 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
   -DORVEL_FUZZ=ON -DBUILD_TESTING=OFF
 cmake --build build-fuzz -j"$(nproc)" --target \
   fuzz_read_field fuzz_country_list fuzz_load_places fuzz_zone_lookup fuzz_last_country \
-  fuzz_coordinates fuzz_horoscope_file fuzz_settings_file
+  fuzz_coordinates fuzz_horoscope_file fuzz_settings_file fuzz_aaf_file

@@ -46,6 +46,9 @@ def main():
         put(target, xml.name, xml.read_bytes())
     put("settings_file", "defaults.xml", (FIXTURES / "storage" / "orvel_defaults.txt").read_bytes())
     put("horoscope_file", "demo.xml", (ROOT / "resources" / "demo" / "horoskop.xml").read_bytes())
+    put("aaf_file", "twenty_births", (FIXTURES / "storage" / "twenty-births.aaf").read_bytes())
+    put("aaf_file", "damaged", b"#B93:*,52n31,13e24,1he00,1\n#A93:Bad,Date,m,31.2.1980,12:00,Berlin,D\n"
+        b"#A93:Short\n#A93:Ok,*,e,1.1.2000,*,Berlin,D\n#B93:2451544.958333,*,*,*,*\n#ZNAM:CET\n")
 
 
 if __name__ == "__main__":

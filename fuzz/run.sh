@@ -10,7 +10,7 @@ root=$(pwd)
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(read_field country_list load_places zone_lookup last_country coordinates horoscope_file settings_file)
+[ ${#targets[@]} -gt 0 ] || targets=(read_field country_list load_places zone_lookup last_country coordinates horoscope_file settings_file aaf_file)
 scratch=$(mktemp -d)
 mkdir -p "$root/fuzz-findings"
 status=0

@@ -5,7 +5,7 @@
 #include "placedb/DatabaseFile.h"
 #include "placedb/PlaceFile.h"
 #include "placedb/SortKey.h"
-#include "placedb/Windows1252.h"
+#include "platform/Windows1252.h"
 #include "placedb/ZoneFile.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/FileError.h"
@@ -86,9 +86,21 @@ bool PlaceDatabase::LoadPlaces(std::vector<PlaceRecord> &places, const QString &
 {
     places.clear();
     const QString key = MakeSortKey(searchText);
-    if (countryCode.isEmpty() || key.isEmpty())
+    if (key.isEmpty())
         return true;
+    return readPlaceFile(countryCode, [&](const QString &text) { places = PlaceFile::readStretch(text, key.front()); });
+}
 
+bool PlaceDatabase::LoadAllPlaces(std::vector<PlaceRecord> &places, const QString &countryCode)
+{
+    places.clear();
+    return readPlaceFile(countryCode, [&](const QString &text) { places = PlaceFile::readAll(text); });
+}
+
+bool PlaceDatabase::readPlaceFile(const QString &countryCode, const std::function<void(const QString &)> &use)
+{
+    if (countryCode.isEmpty())
+        return true;
     // A code that could reach outside the folder names no place file of ours.
     const QString path = DatabaseFile::pathFor(m_folder, QStringLiteral("Orte_"), countryCode);
     if (path.isEmpty())
@@ -103,7 +115,7 @@ bool PlaceDatabase::LoadPlaces(std::vector<PlaceRecord> &places, const QString &
     }
     const QString text = Windows1252::toText(file.bytes.constData(), file.bytes.size());
     file.bytes = QByteArray();
-    places = PlaceFile::readStretch(text, key.front());
+    use(text);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,9 @@ public:
     // True also when nothing matches or the place file does not exist; false, with a
     // message, when it exists but cannot be read.
     bool LoadPlaces(std::vector<PlaceRecord> &places, const QString &countryCode, const QString &searchText);
+    // Replaces `places` with every place of country `countryCode`, in file order; the
+    // same outcomes as LoadPlaces.
+    bool LoadAllPlaces(std::vector<PlaceRecord> &places, const QString &countryCode);
 
     // Sets `country` to the archived name; leaves it as it is when the file does not
     // exist, or (with a message) cannot be read or is damaged.
@@ -78,6 +82,9 @@ public:
 private:
     // Reads a whole database file; shows the message and gives nullopt on failure.
     std::optional<QByteArray> readOrReport(const QString &path);
+    // Reads the place file of `countryCode` and hands its text to `use`; nothing for a
+    // missing file or unusable code, false with a message for an unreadable one.
+    bool readPlaceFile(const QString &countryCode, const std::function<void(const QString &)> &use);
     const ZoneSection *cachedSection(const QString &tableCode, int zone) const;
     // Sets `offset` from the zone file's record for `key`, if there is one.
     bool applyZoneOffset(const QString &key, double &offset);

@@ -48,4 +48,24 @@ std::vector<PlaceRecord> PlaceFile::readStretch(const QString &text, QChar keyCh
     return places;
 }
 
+std::vector<PlaceRecord> PlaceFile::readAll(const QString &text)
+{
+    std::vector<PlaceRecord> places;
+    const qsizetype lineEnd = text.indexOf(u'\n');
+    if (lineEnd < 0)
+        return places;
+    const QChar *data = text.constData();
+    const qsizetype length = text.size();
+    qsizetype position = lineEnd + 1;
+    while (position < length) {
+        const qsizetype before = position;
+        PlaceRecord record = PlaceRecord::read(data, length, position);
+        if (position <= before)
+            break;
+        if (record.number != 0 && !record.name.isEmpty())
+            places.push_back(std::move(record));
+    }
+    return places;
+}
+
 } // namespace orvel

@@ -18,6 +18,8 @@ public:
     // The records of `keyCharacter`'s stretch, in file order, without those numbered
     // 0; empty when the index has no usable entry for it. `text` is the whole file.
     static std::vector<PlaceRecord> readStretch(const QString &text, QChar keyCharacter);
+    // Every record after the index line, in file order, without those numbered 0.
+    static std::vector<PlaceRecord> readAll(const QString &text);
 };
 
 } // namespace orvel

@@ -1,10 +1,28 @@
 #include "placedb/PlaceOffsetLookup.h"
 
+#include "engine/CoordinateText.h"
 #include "placedb/PlaceDatabase.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace orvel {
+
+namespace {
+
+// Great-circle distance on a sphere of the Earth's mean radius (haversine).
+double distanceKm(double lat1, double lon1, double lat2, double lon2)
+{
+    constexpr double radian = std::numbers::pi / 180.0;
+    const double dLat = (lat2 - lat1) * radian;
+    const double dLon = (lon2 - lon1) * radian;
+    const double a = std::sin(dLat / 2) * std::sin(dLat / 2)
+        + std::cos(lat1 * radian) * std::cos(lat2 * radian) * std::sin(dLon / 2) * std::sin(dLon / 2);
+    return 2 * 6371.0 * std::asin(std::min(1.0, std::sqrt(a)));
+}
+
+} // namespace
 
 PlaceOffsetLookup::PlaceOffsetLookup(PlaceDatabase &database) : m_database(database) {}
 
@@ -31,6 +49,52 @@ std::optional<ChartPlace> PlaceOffsetLookup::findPlace(const QString &country, c
 bool PlaceOffsetLookup::offsetAt(const ChartPlace &place, const DateTime &local, double &offset)
 {
     return m_database.GetDeltaGMT(local, place.tableCode, place.zone, offset);
+}
+
+std::vector<DirectoryCountry> PlaceOffsetLookup::countries()
+{
+    std::vector<CountryRecord> list;
+    std::vector<DirectoryCountry> countries;
+    if (!m_database.LoadCountryList(list))
+        return countries;
+    countries.reserve(list.size());
+    for (const CountryRecord &c : list)
+        countries.push_back({c.code, c.name});
+    return countries;
+}
+
+std::optional<ChartPlace> PlaceOffsetLookup::nearestPlace(const QString &code, double latitude, double longitude,
+                                                          double &distance)
+{
+    auto located = m_located.find(code);
+    if (located == m_located.end()) {
+        QString name;
+        for (const DirectoryCountry &c : countries()) {
+            if (c.code == code)
+                name = c.name;
+        }
+        std::vector<PlaceRecord> places;
+        m_database.LoadAllPlaces(places, code);
+        std::vector<LocatedPlace> list;
+        list.reserve(places.size());
+        for (const PlaceRecord &p : places)
+            list.push_back({{p.name, name, p.latitude, p.longitude, p.tableCode, p.zone},
+                            parseCoordinateText(p.latitude), parseCoordinateText(p.longitude)});
+        located = m_located.insert(code, std::move(list));
+    }
+    const LocatedPlace *best = nullptr;
+    double bestDistance = 0;
+    for (const LocatedPlace &p : *located) {
+        const double d = distanceKm(latitude, longitude, p.latitude, p.longitude);
+        if (!best || d < bestDistance) {
+            best = &p;
+            bestDistance = d;
+        }
+    }
+    if (!best)
+        return std::nullopt;
+    distance = bestDistance;
+    return best->place;
 }
 
 } // namespace orvel

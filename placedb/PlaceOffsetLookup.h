@@ -1,23 +1,37 @@
 #pragma once
 
-#include "engine/OffsetLookup.h"
+#include "engine/PlaceDirectory.h"
+
+#include <QHash>
 
 namespace orvel {
 
 class PlaceDatabase;
 
-// Places and offsets for the chart variants, from the place database: the country
-// by exact name in the country list, the city by exact name among its places.
-class PlaceOffsetLookup : public OffsetLookup {
+// Places and offsets for the chart variants and the horoscope import, from the place
+// database: the country by exact name in the country list, the city by exact name
+// among its places.
+class PlaceOffsetLookup : public PlaceDirectory {
 public:
     // `database` must outlive the lookup.
     explicit PlaceOffsetLookup(PlaceDatabase &database);
 
     std::optional<ChartPlace> findPlace(const QString &country, const QString &city) override;
     bool offsetAt(const ChartPlace &place, const DateTime &local, double &offset) override;
+    std::vector<DirectoryCountry> countries() override;
+    std::optional<ChartPlace> nearestPlace(const QString &code, double latitude, double longitude,
+                                           double &distanceKm) override;
 
 private:
+    struct LocatedPlace {
+        ChartPlace place;
+        double latitude;
+        double longitude;
+    };
+
     PlaceDatabase &m_database;
+    // Every place of the countries nearestPlace looked at, read once per lookup object.
+    QHash<QString, std::vector<LocatedPlace>> m_located;
 };
 
 } // namespace orvel

@@ -18,7 +18,32 @@ std::int64_t daysFromCivil(int year, int month, int day)
     return era * 146097 + dayOfEra - 306; // 306: 0000-03-01 .. 0001-01-01
 }
 
+// The proleptic Gregorian date `days` after 0001-01-01; the inverse of daysFromCivil.
+void civilFromDays(std::int64_t days, int &year, int &month, int &day)
+{
+    const std::int64_t z = days + 306;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t dayOfEra = z - era * 146097;
+    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
+    day = int(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+    month = int(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    year = int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+}
+
 } // namespace
+
+DateTime DateTime::fromSerialSeconds(std::int64_t seconds)
+{
+    // Far outside the valid years the day count would not fit an int year.
+    if (seconds < 0 || seconds > std::int64_t(10000) * 366 * 86400)
+        return {};
+    int year = 0, month = 0, day = 0;
+    civilFromDays(seconds / 86400, year, month, day);
+    const int second = int(seconds % 86400);
+    return DateTime(year, month, day, second / 3600, second / 60 % 60, second % 60);
+}
 
 DateTime::DateTime(int year, int month, int day, int hour, int minute, int second)
     : m_year(year), m_month(month), m_day(day), m_hour(hour), m_minute(minute), m_second(second)

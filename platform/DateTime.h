@@ -24,6 +24,8 @@ public:
 
     // Seconds since 0001-01-01 00:00:00 of the proleptic Gregorian calendar; for ordering.
     std::int64_t serialSeconds() const;
+    // The moment `seconds` after 0001-01-01 00:00:00; invalid outside the years 100 to 9999.
+    static DateTime fromSerialSeconds(std::int64_t seconds);
 
     // "DD.MM.YYYY HH:MM:SS"; years below 1000 get leading zeros, so that the text
     // always has the 19 characters fromText needs.

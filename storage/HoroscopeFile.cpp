@@ -54,17 +54,18 @@ double hoursValue(const QString &text)
     return negative ? -value : value;
 }
 
-// The record an element describes, or nothing when its Date is short or impossible.
-std::optional<HoroscopeRecord> readRecord(const QDomElement &element, const DateTime &now)
+// The record an element describes, or why the loader drops it (a short or impossible Date).
+HoroscopeFile::Element readElement(const QDomElement &element, const DateTime &now)
 {
     HoroscopeRecord record = HoroscopeRecord::createDefault(now);
+    QString error;
     for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
         const QString tag = child.tagName();
         const QString text = XmlDocument::text(child);
         if (tag == DateTag) {
             record.birth = DateTime::fromText(text);
-            if (!record.birth.isValid())
-                return std::nullopt;
+            if (!record.birth.isValid() && error.isEmpty())
+                error = QStringLiteral("Date '%1' is not a date \"DD.MM.YYYY HH:MM:SS\" of the years 100 to 9999").arg(text);
         } else if (tag == DeltaGmtTag) {
             record.deltaGmt = hoursValue(text);
         } else {
@@ -74,24 +75,39 @@ std::optional<HoroscopeRecord> readRecord(const QDomElement &element, const Date
             }
         }
     }
-    return record;
+    if (!error.isEmpty())
+        return {record.name, std::nullopt, error};
+    return {record.name, record, QString()};
 }
 
 } // namespace
 
-bool HoroscopeFile::load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now)
+bool HoroscopeFile::loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now)
 {
     XmlDocument document;
     if (!document.load(path))
         return false;
-    std::vector<HoroscopeRecord> loaded;
+    std::vector<Element> loaded;
     document.walk([&](const QDomElement &element) {
         if (element.tagName() != RecordTag)
             return true;
-        if (std::optional<HoroscopeRecord> record = readRecord(element, now))
-            loaded.push_back(std::move(*record));
+        loaded.push_back(readElement(element, now));
         return false;
     });
+    elements = std::move(loaded);
+    return true;
+}
+
+bool HoroscopeFile::load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now)
+{
+    std::vector<Element> elements;
+    if (!loadElements(path, elements, now))
+        return false;
+    std::vector<HoroscopeRecord> loaded;
+    for (Element &e : elements) {
+        if (e.record)
+            loaded.push_back(std::move(*e.record));
+    }
     records = std::move(loaded);
     return true;
 }

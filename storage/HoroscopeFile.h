@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace orvel {
@@ -14,12 +15,23 @@ class MessageSink;
 // list order under the root Orvel_Horoskop.
 class HoroscopeFile {
 public:
+    // One Horoskop element as the loader sees it: the record it gives, or why it
+    // would be dropped.
+    struct Element {
+        QString name;                          // its Name, or the default name
+        std::optional<HoroscopeRecord> record; // nothing when the loader drops it
+        QString error;                         // why it is dropped
+    };
+
     static constexpr const char *FileName = "horoskop.xml";
 
     // Replaces `records` with the horoscopes of the file, in document order. Records
     // without a Date take `now`; elements with a short or impossible Date are skipped.
     // False when the file cannot be read or parsed; `records` is then untouched.
     static bool load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now);
+    // Every Horoskop element of the file in document order, those load drops included.
+    // False when the file cannot be read or parsed; `elements` is then untouched.
+    static bool loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now);
     // Writes the whole list. On failure tells `sink` why (naming the file), keeps the
     // old file intact and returns false.
     static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink);

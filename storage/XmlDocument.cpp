@@ -50,26 +50,69 @@ void reportFailure(const QString &path, const QString &reason, qint64 line = 0, 
                      static_cast<long long>(column), path.toLocal8Bit().constData());
 }
 
-struct TextPosition {
-    qint64 line;
-    qint64 column;
+struct ParseError {
+    QString reason;
+    qint64 line = 0;
+    qint64 column = 0;
 };
 
-// Where the nesting first goes deeper than XmlDocument::MaxDepth, if it does. The
-// stream reader is linear in the depth, unlike the DOM built from it.
-std::optional<TextPosition> tooDeepAt(const QByteArray &bytes)
+// Builds the DOM in one pass of the stream reader, which also watches the nesting:
+// deeper than XmlDocument::MaxDepth is refused where it starts, before the DOM (whose
+// own parser slows down with the square of the depth) sees it. Text of white space
+// only is dropped, as the DOM's parser does.
+std::optional<QDomDocument> parse(const QByteArray &bytes, ParseError &error)
 {
     QXmlStreamReader reader(bytes);
     reader.setNamespaceProcessing(false);
+    QDomDocument dom;
+    // The document gets its body with the first node it creates; until then it is null.
+    QDomNode current;
+    const auto append = [&](const QDomNode &node) {
+        if (current.isNull())
+            current = dom;
+        return current.appendChild(node);
+    };
     int depth = 0;
     while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > XmlDocument::MaxDepth)
-            return TextPosition{reader.lineNumber(), reader.columnNumber()};
-        if (token == QXmlStreamReader::EndElement)
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            if (++depth > XmlDocument::MaxDepth) {
+                error = {QStringLiteral("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth),
+                         reader.lineNumber(), reader.columnNumber()};
+                return std::nullopt;
+            }
+            QDomElement element = dom.createElement(reader.qualifiedName().toString());
+            for (const QXmlStreamAttribute &a : reader.attributes())
+                element.setAttribute(a.qualifiedName().toString(), a.value().toString());
+            current = append(element);
+            break;
+        }
+        case QXmlStreamReader::EndElement:
             --depth;
+            current = current.parentNode();
+            break;
+        case QXmlStreamReader::Characters:
+            if (reader.isCDATA())
+                append(dom.createCDATASection(reader.text().toString()));
+            else if (!reader.isWhitespace())
+                append(dom.createTextNode(reader.text().toString()));
+            break;
+        case QXmlStreamReader::Comment:
+            append(dom.createComment(reader.text().toString()));
+            break;
+        case QXmlStreamReader::ProcessingInstruction:
+            append(dom.createProcessingInstruction(reader.processingInstructionTarget().toString(),
+                                                reader.processingInstructionData().toString()));
+            break;
+        default:
+            break;
+        }
     }
-    return std::nullopt;
+    if (reader.hasError()) {
+        error = {reader.errorString(), reader.lineNumber(), reader.columnNumber()};
+        return std::nullopt;
+    }
+    return dom;
 }
 
 // Drops what XML 1.0 cannot carry: control characters other than tab and line breaks,
@@ -101,8 +144,14 @@ bool XmlDocument::load(const QString &path)
         reportFailure(path, FileError::message(path, file.error(), file.errorString()));
         return false;
     }
-    // Reading one byte past the limit also stops endless devices.
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // A file is read by its size, one byte more to notice growth; a device without a
+    // size is read up to one byte past the limit, which also stops endless ones.
+    const qint64 size = file.isSequential() ? MaxFileSize : file.size();
+    if (size > MaxFileSize) {
+        reportFailure(path, QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
+        return false;
+    }
+    const QByteArray bytes = file.read(size + 1);
     if (file.error() != QFileDevice::NoError) {
         reportFailure(path, FileError::message(path, file.error(), file.errorString()));
         return false;
@@ -111,20 +160,14 @@ bool XmlDocument::load(const QString &path)
         reportFailure(path, QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
         return false;
     }
-    if (const std::optional<TextPosition> at = tooDeepAt(bytes)) {
-        reportFailure(path, QStringLiteral("Elements are nested more than %1 deep.").arg(MaxDepth), at->line, at->column);
-        return false;
-    }
-    QDomDocument dom;
-    QString reason;
-    int line = 0;
-    int column = 0;
-    if (!dom.setContent(bytes, false, &reason, &line, &column)) {
-        reportFailure(path, reason, line, column);
+    ParseError error;
+    std::optional<QDomDocument> dom = parse(bytes, error);
+    if (!dom) {
+        reportFailure(path, error.reason, error.line, error.column);
         return false;
     }
     std::fputs("XML document loaded successfully\n", stderr);
-    m_dom = dom;
+    m_dom = *dom;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/AspectSearch.h"
 #include "engine/ChartCommands.h"
 #include "engine/ChartMath.h"
+#include "engine/CoordinateText.h"
 #include "engine/Ephemeris.h"
 #include "engine/OffsetLookup.h"
 #include "platform/Clock.h"
@@ -245,4 +246,71 @@ TEST_F(ChartCommandsTest, FailedSolarLookupChangesNeitherModeNorSolarPlace)
     EXPECT_EQ(commands.mode(), ChartMode::RadixI);
     EXPECT_FALSE(commands.solarPlace().has_value());
     EXPECT_EQ(ui.busyOff, 1);
+}
+
+namespace {
+
+struct SolarResult {
+    DateTime moment;
+    ChartSlot slot;
+};
+
+// The solar return search as it was first written: every body at every step of the
+// bisection, the houses and levels at the end. The reference for the faster search.
+SolarResult searchWithEveryBody(const HoroscopeRecord &natal, int year, const ChartPlace &place,
+                                const ChartSettings &settings)
+{
+    RecordingMessageSink quiet;
+    ChartEngine e(quiet);
+    e.computeChart(natal, settings);
+    const double natalSun = e.slot(0).longitude[Sun];
+    const double longitude = parseCoordinateText(place.longitude);
+    const double latitude = parseCoordinateText(place.latitude);
+    double t = modifiedJulianDay(natal.birth.day(), natal.birth.month(), year,
+                                 natal.birth.hour() + natal.birth.minute() / 60.0 + natal.birth.second() / 3600.0);
+    double step = 4.0;
+    DateTime moment;
+    do {
+        const CalendarMoment c = fromModifiedJulianDay(t);
+        const int h = static_cast<int>(c.hours);
+        const double minutes = (c.hours - h) * 60;
+        const int m = static_cast<int>(minutes);
+        moment = DateTime(c.year, c.month, c.day, h, m, static_cast<int>((minutes - m) * 60));
+        e.computePositions(moment, 1.0, longitude, latitude);
+        double diff = natalSun - e.slot(0).longitude[Sun];
+        diff += diff > 180 ? -360 : diff < -180 ? 360 : 0;
+        step = diff > 0 ? std::abs(step) / 2 : -std::abs(step) / 2;
+        t += step;
+    } while (std::abs(step) >= 1.0 / 86400.0);
+    e.computeHouses(settings.houseSystem);
+    e.computeGlyphLevels();
+    return {moment, e.slot(0)};
+}
+
+} // namespace
+
+// Forty births spread over 1900 to 2060 at all hours, each returned in five or six years
+// from 1950 to 2100: the Sun-only search ends at the same moment with the same chart, to the bit.
+TEST_F(ChartCommandsTest, SolarSearchOfTheSunAloneGivesTheSameMomentAndChart)
+{
+    int searches = 0;
+    for (int i = 0; i < 40; ++i) {
+        const DateTime birth(1900 + i * 4, 1 + (i * 5) % 12, 1 + (i * 7) % 28, (i * 5) % 24, (i * 13) % 60, (i * 17) % 60);
+        horoscopes[0] = horoscope("Natal", birth, (i % 7) - 3.0, "48 08 N", "11 34 E");
+        for (int year = 1950 + i % 30; year <= 2100; year += 30) {
+            const SolarResult expected = searchWithEveryBody(horoscopes[0], year, FixedOffsets::berlin(), settings);
+            commands.showRadixI();
+            ASSERT_TRUE(commands.showSolar(year, FixedOffsets::berlin()));
+            const ChartSlot &slot = engine.slot(engine.currentSlot());
+            SCOPED_TRACE(birth.toText().toStdString() + " in " + std::to_string(year));
+            EXPECT_EQ(commands.solarMoment(), expected.moment);
+            EXPECT_EQ(slot.longitude, expected.slot.longitude);
+            EXPECT_EQ(slot.speed, expected.slot.speed);
+            EXPECT_EQ(slot.cusp, expected.slot.cusp);
+            EXPECT_EQ(slot.level, expected.slot.level);
+            ++searches;
+        }
+    }
+    EXPECT_EQ(searches, 202);
+    EXPECT_TRUE(ui.messages.isEmpty());
 }

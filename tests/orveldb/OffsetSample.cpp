@@ -3,7 +3,7 @@
 // database: "code TAB zone TAB place number TAB YYYY-MM-DDTHH:MM:SS TAB offset seconds".
 #include "placedb/DatabaseFile.h"
 #include "placedb/PlaceDatabase.h"
-#include "placedb/Windows1252.h"
+#include "platform/Windows1252.h"
 #include "platform/RecordingMessageSink.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "placedb/FieldReader.h"
 #include "placedb/SortKey.h"
-#include "placedb/Windows1252.h"
+#include "platform/Windows1252.h"
 #include "placedb/ZoneFile.h"
 
 #include <gtest/gtest.h>

@@ -57,3 +57,14 @@ TEST(ProgramFolder, CutsBeforeTheLastSeparator)
     orvel::ProgramFolder::setOverride(QString());
     EXPECT_FALSE(orvel::ProgramFolder::path().isEmpty());
 }
+
+TEST(DateTimeTest, SerialSecondsConvertBack)
+{
+    for (const DateTime &d : {DateTime(100, 1, 1), DateTime(1582, 10, 15, 12, 0, 1), DateTime(1900, 2, 28, 23, 59, 59),
+                              DateTime(2000, 2, 29, 6, 30, 0), DateTime(2100, 3, 1), DateTime(9999, 12, 31, 23, 59, 59)}) {
+        ASSERT_TRUE(d.isValid());
+        EXPECT_EQ(DateTime::fromSerialSeconds(d.serialSeconds()), d) << d.toText().toStdString();
+    }
+    EXPECT_FALSE(DateTime::fromSerialSeconds(-1).isValid());
+    EXPECT_FALSE(DateTime::fromSerialSeconds(DateTime(9999, 12, 31, 23, 59, 59).serialSeconds() + 1).isValid());
+}

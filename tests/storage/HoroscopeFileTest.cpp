@@ -240,3 +240,25 @@ TEST_F(HoroscopeFileTest, SaveUnderARegularFileFailsWithAMessage)
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].contains(QStringLiteral("horoskop.xml"))) << sink.messages[0].toStdString();
 }
+
+TEST_F(HoroscopeFileTest, ElementsIncludeThoseTheLoaderDropsWithTheReason)
+{
+    writeBytes(path(), "<Orvel_Horoskop><Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                       "<Horoskop><Name>B</Name><Date>31.02.2000 10:00:00</Date><Date>01.01.2000 10:00:00</Date></Horoskop>"
+                       "<Horoskop><Date>1.1.2000</Date></Horoskop><Horoskop/></Orvel_Horoskop>");
+    std::vector<HoroscopeFile::Element> elements;
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(HoroscopeFile::loadElements(path(), elements, Now));
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(elements.size(), 4u);
+    EXPECT_EQ(elements[0].name, QStringLiteral("A"));
+    EXPECT_TRUE(elements[0].record && elements[0].error.isEmpty());
+    // The first bad Date drops the element, as the loader does, even with a good one after it.
+    EXPECT_EQ(elements[1].name, QStringLiteral("B"));
+    EXPECT_FALSE(elements[1].record);
+    EXPECT_TRUE(elements[1].error.contains(QStringLiteral("31.02.2000")));
+    EXPECT_EQ(elements[2].name, QStringLiteral("(New Horoscope)"));
+    EXPECT_FALSE(elements[2].record);
+    EXPECT_EQ(elements[3].record->birth, Now);
+    EXPECT_EQ(load().size(), 2u);
+}

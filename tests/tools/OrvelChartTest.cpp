@@ -563,3 +563,195 @@ TEST_F(OrvelChartTest, RenderWithWrongArgumentsSaysWhatInOneLine)
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     }
 }
+
+namespace {
+
+// Two good records (one placed through the database's time tables) and a bad date.
+const char *ImportFile = "#A93:Meier,Anna,f,1.7.1980,12:00,Berlin,D\r\n"
+                         "#A93:Bad,Date,m,30.2.1980,12:00,Berlin,D\r\n"
+                         "#A93:M\xfcller,J\xf6rg,m,1.1.1990,8:15,Augsburg,D\r\n"
+                         "#B93:2447892.802083,48n22,10e54,1he00,0\r\n";
+
+QList<QJsonObject> jsonLines(const QByteArray &out)
+{
+    QList<QJsonObject> lines;
+    for (const QByteArray &line : out.split('\n')) {
+        if (!line.isEmpty())
+            lines.append(QJsonDocument::fromJson(line).object());
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST_F(OrvelChartTest, ImportAppendsTheGoodRecordsAndSaysWhyOthersWereSkipped)
+{
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    const ProcessResult r = run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QJsonObject> lines = jsonLines(r.out);
+    ASSERT_EQ(lines.size(), 3);
+    const char *status[] = {"imported", "skipped", "imported"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines[i][QStringLiteral("record")].toInt(), i + 1);
+        EXPECT_EQ(lines[i][QStringLiteral("status")].toString(), QLatin1String(status[i]));
+    }
+    EXPECT_EQ(lines[1][QStringLiteral("name")].toString(), QStringLiteral("Date Bad"));
+    EXPECT_TRUE(lines[1][QStringLiteral("reason")].toString().contains(QStringLiteral("30.2.1980")));
+
+    const QJsonArray list = run({QStringLiteral("horoscopes")}).json().array();
+    ASSERT_EQ(list.size(), 4);
+    EXPECT_EQ(list[0][QStringLiteral("name")].toString(), QStringLiteral("First"));
+    EXPECT_EQ(list[2][QStringLiteral("name")].toString(), QStringLiteral("Anna Meier"));
+    EXPECT_EQ(list[2][QStringLiteral("latitude")].toString(), QStringLiteral("52\u00B031'N"));
+    EXPECT_EQ(list[2][QStringLiteral("delta_gmt")].toDouble(), 1.0); // the fixture's tables know no summer time then
+    EXPECT_EQ(list[3][QStringLiteral("name")].toString(), QStringLiteral("J\u00F6rg M\u00FCller"));
+    EXPECT_EQ(list[3][QStringLiteral("date")].toString(), QStringLiteral("01.01.1990 08:15:00"));
+}
+
+TEST_F(OrvelChartTest, FailedImportLeavesTheHoroscopeFileAlone)
+{
+    QFile before(db.root() + QStringLiteral("/horoskop.xml"));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray original = before.readAll();
+    writeFile(QStringLiteral("bad.aaf"), "#A93:Bad,Date,m,30.2.1980,12:00,Berlin,D\n#B93:*,1n,2e,3he,0\n");
+    writeFile(QStringLiteral("empty.aaf"), "");
+    for (const char *file : {"bad.aaf", "empty.aaf", "missing.aaf"}) {
+        const ProcessResult r = run({QStringLiteral("import"), db.root() + u'/' + QLatin1String(file)});
+        EXPECT_EQ(r.exitCode, 1) << file;
+        EXPECT_FALSE(r.err.isEmpty()) << file;
+    }
+    writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop><Horoskop>cut off");
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    EXPECT_EQ(run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")}).exitCode, 1);
+    QFile after(db.root() + QStringLiteral("/horoskop.xml"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), QByteArray("<Orvel_Horoskop><Horoskop>cut off"));
+    writeFile(QStringLiteral("horoskop.xml"), original);
+}
+
+TEST_F(OrvelChartTest, ImportIntoAMissingFileAddsNoDefaultRecords)
+{
+    QFile::remove(db.root() + QStringLiteral("/horoskop.xml"));
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    ASSERT_EQ(run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")}).exitCode, 0);
+    const QJsonArray list = run({QStringLiteral("horoscopes")}).json().array();
+    ASSERT_EQ(list.size(), 2);
+    EXPECT_EQ(list[0][QStringLiteral("name")].toString(), QStringLiteral("Anna Meier"));
+}
+
+TEST_F(OrvelChartTest, ExportWritesEveryStoredHoroscope)
+{
+    const QString out = db.root() + QStringLiteral("/out.aaf");
+    const ProcessResult r = run({QStringLiteral("export"), out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QJsonObject> lines = jsonLines(r.out);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[1][QStringLiteral("status")].toString(), QStringLiteral("exported"));
+    EXPECT_TRUE(lines[1][QStringLiteral("reason")].toString().contains(QStringLiteral("Atlantis")));
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_EQ(written, QByteArray("#A93:First,*,*,12.4.1980,9:15,Berlin,D\r\n"
+                                         "#B93:2444341.802083,52n31,13e24,2he00,0\r\n"
+                                         "#A93:Second,*,*,3.11.1991,22:40,Nowhere,*\r\n"
+                                         "#B93:2448564.569444,34s36,58w22,3hw00,0\r\n"));
+    EXPECT_EQ(run({QStringLiteral("export"), out, QStringLiteral("--latin")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("export"), db.root() + QStringLiteral("/no/folder/out.aaf")}).exitCode, 1);
+}
+
+namespace {
+
+QByteArray horoscopeElement(const char *name, const char *date, const char *latitude, const char *longitude, const char *delta)
+{
+    return QByteArray("<Horoskop><Name>") + name + "</Name><Date>" + date + "</Date><City>X</City><Country>Y</Country>"
+        + "<Latitude>" + latitude + "</Latitude><Longitude>" + longitude + "</Longitude><Delta_GMT>" + delta
+        + "</Delta_GMT></Horoskop>";
+}
+
+// Three horoscopes, the middle one with a date that the loader drops.
+const QByteArray BatchElements[] = {
+    horoscopeElement("Erste", "12.04.1980 09:15:00", "52 31 N", "13 24 E", "2.0"),
+    horoscopeElement("Kaputt", "31.02.1990 10:00:00", "48 N", "11 E", "1.0"),
+    horoscopeElement("Dritte/3", "03.11.1991 22:40:00", "34 36 S", "58 22 W", "-3.0"),
+};
+
+} // namespace
+
+TEST_F(OrvelChartTest, BatchGivesEachHoroscopeTheChartOfItsOwnRadix1)
+{
+    writeFile(QStringLiteral("horoskop.xml"),
+              "<Orvel_Horoskop>" + BatchElements[0] + BatchElements[1] + BatchElements[2] + "</Orvel_Horoskop>");
+    const ProcessResult batch = run({QStringLiteral("batch"), QStringLiteral("radix")});
+    EXPECT_EQ(batch.exitCode, 1);
+    const ProcessResult tables = run({QStringLiteral("batch"), QStringLiteral("table"), QStringLiteral("planets")});
+    EXPECT_EQ(tables.exitCode, 1);
+    const QList<QJsonObject> lines = jsonLines(batch.out);
+    const QList<QJsonObject> tableLines = jsonLines(tables.out);
+    ASSERT_EQ(lines.size(), 3);
+    ASSERT_EQ(tableLines.size(), 3);
+    EXPECT_EQ(lines[1][QStringLiteral("index")].toInt(), 1);
+    EXPECT_EQ(lines[1][QStringLiteral("horoscope")].toString(), QStringLiteral("Kaputt"));
+    EXPECT_TRUE(lines[1][QStringLiteral("error")].toString().contains(QStringLiteral("31.02.1990")));
+    EXPECT_FALSE(lines[1].contains(QStringLiteral("chart")));
+    EXPECT_TRUE(tableLines[1].contains(QStringLiteral("error")));
+
+    for (int i : {0, 2}) {
+        // The same horoscope alone at entry 0, through the single commands.
+        writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop>" + BatchElements[i] + BatchElements[0] + "</Orvel_Horoskop>");
+        const ProcessResult single = run({QStringLiteral("radix1")});
+        const ProcessResult table = run({QStringLiteral("table"), QStringLiteral("planets"), QStringLiteral("radix1")});
+        ASSERT_EQ(single.exitCode, 0);
+        EXPECT_EQ(lines[i][QStringLiteral("index")].toInt(), i);
+        EXPECT_EQ(lines[i][QStringLiteral("chart")].toObject(), single.json().object()) << i;
+        EXPECT_EQ(tableLines[i][QStringLiteral("table")].toObject(), table.json().object()) << i;
+    }
+    EXPECT_EQ(lines[2][QStringLiteral("horoscope")].toString(), QStringLiteral("Dritte/3"));
+}
+
+TEST_F(OrvelChartTest, BatchReadsAnotherFileOrAnAafFileAndAddsNoDefaults)
+{
+    // The shipped ephemeris ends in 2399: the chart of the year 9000 fails, the batch goes on.
+    writeFile(QStringLiteral("other.xml"),
+              "<Orvel_Horoskop>" + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + BatchElements[2]
+                  + "</Orvel_Horoskop>");
+    const ProcessResult fromXml = run({QStringLiteral("batch"), QStringLiteral("radix"), QStringLiteral("--from"),
+                                       db.root() + QStringLiteral("/other.xml")});
+    EXPECT_EQ(fromXml.exitCode, 1);
+    ASSERT_EQ(jsonLines(fromXml.out).size(), 2);
+    EXPECT_TRUE(jsonLines(fromXml.out)[0][QStringLiteral("error")].toString().contains(QStringLiteral("not found")));
+    EXPECT_EQ(jsonLines(fromXml.out)[1][QStringLiteral("horoscope")].toString(), QStringLiteral("Dritte/3"));
+    EXPECT_TRUE(jsonLines(fromXml.out)[1].contains(QStringLiteral("chart")));
+
+    writeFile(QStringLiteral("in.AAF"), ImportFile);
+    const ProcessResult fromAaf = run({QStringLiteral("batch"), QStringLiteral("radix"), QStringLiteral("--from"),
+                                       db.root() + QStringLiteral("/in.AAF")});
+    EXPECT_EQ(fromAaf.exitCode, 1);
+    const QList<QJsonObject> lines = jsonLines(fromAaf.out);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("chart")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("error")));
+    EXPECT_EQ(lines[2][QStringLiteral("horoscope")].toString(), QStringLiteral("J\u00F6rg M\u00FCller"));
+
+    QFile::remove(db.root() + QStringLiteral("/horoskop.xml"));
+    const ProcessResult none = run({QStringLiteral("batch"), QStringLiteral("radix")});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.out.isEmpty());
+}
+
+TEST_F(OrvelChartTest, BatchRenderWritesOnePictureANumberedName)
+{
+    writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop>" + BatchElements[2] + BatchElements[0] + "</Orvel_Horoskop>");
+    const QString folder = db.root() + QStringLiteral("/pictures");
+    const ProcessResult r = run({QStringLiteral("batch"), QStringLiteral("render"), QStringLiteral("--svg"), folder});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{u"0000-Dritte_3.svg"_qs, u"0001-Erste.svg"_qs}));
+    QFile svg(folder + QStringLiteral("/0001-Erste.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    for (const QStringList &wrong : {QStringList{u"batch"_qs}, QStringList{u"batch"_qs, u"radix2"_qs},
+                                     QStringList{u"batch"_qs, u"table"_qs, u"elementz"_qs},
+                                     QStringList{u"batch"_qs, u"render"_qs},
+                                     QStringList{u"batch"_qs, u"radix"_qs, u"--from"_qs}})
+        EXPECT_EQ(run(wrong).exitCode, 2) << wrong.join(u' ').toStdString();
+}

@@ -13,6 +13,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/StderrMessageSink.h"
 #include "storage/COrvelWinDoc.h"
+#include "tools/orvelchart/AafCommands.h"
+#include "tools/orvelchart/BatchCommand.h"
 #include "tools/orvelchart/ChartJson.h"
 
 #include <cstdio>
@@ -54,7 +56,7 @@ bool parseYear(const QString &text, int &year)
 // Everything one command works with, built by the document's start-up.
 struct Session {
     Session(const Clock &clock, PlaceDatabase::Variant variant)
-        : document(clock, ui, ProgramFolder::path(), ProgramFolder::path()),
+        : clock(clock), document(clock, ui, ProgramFolder::path(), ProgramFolder::path()),
           places(ProgramFolder::file(QStringLiteral("OrvelDB")), ProgramFolder::file(QStringLiteral("LstCntry.dat")),
                  ui, variant),
           lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
@@ -65,7 +67,8 @@ struct Session {
     void printChart() { print(ChartJson::chart(engine, commands, document.settings())); }
     ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
 
-    StderrMessageSink ui;
+    const Clock &clock;
+    KeptMessageSink ui;
     COrvelWinDoc document;
     PlaceDatabase places;
     PlaceOffsetLookup lookup;
@@ -366,6 +369,17 @@ const std::map<QString, CommandSpec> &commandTable()
         {QStringLiteral("tz"), {3, 3, timeZone, invalidMoment}},
         {QStringLiteral("lastcountry"), {0, 1, lastCountry}},
         {QStringLiteral("table"), {2, 6, informationTable, invalidTable}},
+        {QStringLiteral("batch"), {1, 5, [](Session &s, const QStringList &args) {
+             return BatchCommand::run({s.engine, s.commands, s.document.horoscopes(), s.document.settings(), s.lookup,
+                                       s.ui, s.document.horoscopeFile()},
+                                      args, s.clock.now());
+         }, BatchCommand::invalid}},
+        {QStringLiteral("import"), {1, 1, [](Session &s, const QStringList &args) {
+             return AafCommands::importFile(s.document.horoscopeFile(), s.lookup, args, s.clock.now());
+         }}},
+        {QStringLiteral("export"), {1, 2, [](Session &s, const QStringList &args) {
+             return AafCommands::exportFile(s.document.horoscopeFile(), s.lookup, args, s.clock.now());
+         }, AafCommands::invalidExport}},
         };
         for (const auto &[name, chart] : chartTable())
             commands[name] = {chart.arguments, chart.arguments, [name](Session &s, const QStringList &args) {
@@ -383,7 +397,9 @@ bool OrvelChart::paints(const QStringList &arguments)
     qsizetype i = 0;
     while (i < arguments.size() && arguments[i].startsWith(QStringLiteral("--")))
         i += 2;
-    return i < arguments.size() && arguments[i] == QStringLiteral("render");
+    return i < arguments.size()
+        && (arguments[i] == QStringLiteral("render")
+            || (arguments[i] == QStringLiteral("batch") && BatchCommand::paints(arguments.mid(i + 1))));
 }
 
 int OrvelChart::run(QStringList arguments)

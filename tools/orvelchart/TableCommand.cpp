@@ -36,7 +36,7 @@ const char *modeName(ChartMode mode)
     return names[static_cast<int>(mode) - 1];
 }
 
-void printJson(const QString &window, ChartMode mode, const InfoTable &table)
+QByteArray tableJson(const QString &window, ChartMode mode, const InfoTable &table)
 {
     JsonWriter json;
     json.beginObject();
@@ -55,7 +55,7 @@ void printJson(const QString &window, ChartMode mode, const InfoTable &table)
         json.array(row);
     json.endArray();
     json.endObject();
-    std::printf("%s\n", json.text().constData());
+    return json.text();
 }
 
 // Title and name on a line each, then header and rows in columns two spaces apart,
@@ -110,7 +110,14 @@ void TableCommand::print(const QString &window, const ChartScene &scene, bool as
     if (asText)
         printText(table);
     else
-        printJson(window, scene.mode(), table);
+        std::printf("%s\n", tableJson(window, scene.mode(), table).constData());
+}
+
+QByteArray TableCommand::json(const QString &window, const ChartScene &scene)
+{
+    const InfoWindow shown = windows().at(window).window;
+    return tableJson(window, scene.mode(),
+                     InfoTables::table(shown, InfoSnapshot::take(scene, shown == InfoWindow::AspectsTable)));
 }
 
 } // namespace orvel

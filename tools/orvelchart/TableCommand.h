@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace orvel {
@@ -17,6 +18,8 @@ public:
 
     // Prints the table of `window` over the chart that `scene` shows.
     static void print(const QString &window, const ChartScene &scene, bool asText);
+    // The same table as the JSON object that print writes.
+    static QByteArray json(const QString &window, const ChartScene &scene);
 };
 
 } // namespace orvel

@@ -2,7 +2,7 @@
 
 #include "placedb/DatabaseFile.h"
 #include "placedb/PlaceRecord.h"
-#include "placedb/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <QDir>
 

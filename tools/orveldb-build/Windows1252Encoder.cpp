@@ -1,6 +1,6 @@
 #include "Windows1252Encoder.h"
 
-#include "placedb/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <QHash>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace orvel {
@@ -9,6 +10,9 @@ namespace orvel {
 class Windows1252 {
 public:
     static QString toText(const char *data, qsizetype length);
+    // `text` in the code page. A character it lacks becomes '?' and is counted in
+    // `unencodable` when that is given.
+    static QByteArray fromText(const QString &text, qsizetype *unencodable = nullptr);
 };
 
 } // namespace orvel

@@ -1,5 +1,6 @@
-#include "placedb/Windows1252.h"
+#include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orvel {
@@ -34,6 +35,33 @@ QString Windows1252::toText(const char *data, qsizetype length)
     for (qsizetype i = 0; i < length; ++i)
         out[i] = Table[static_cast<unsigned char>(data[i])];
     return text;
+}
+
+QByteArray Windows1252::fromText(const QString &text, qsizetype *unencodable)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    qsizetype missing = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            bytes += char(c);
+            continue;
+        }
+        const auto found = std::find(HighControls.begin(), HighControls.end(), c);
+        if (found != HighControls.end()) {
+            bytes += char(0x80 + (found - HighControls.begin()));
+            continue;
+        }
+        // A pair of surrogates is one character.
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        bytes += '?';
+        ++missing;
+    }
+    if (unencodable)
+        *unencodable = missing;
+    return bytes;
 }
 
 } // namespace orvel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/OffsetLookup.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace orvel {
+
+// One country of the place database: its code (international vehicle code where it
+// has one, "USNY" for a state, "GBE" for England) and the name stored with a horoscope.
+struct DirectoryCountry {
+    QString code;
+    QString name;
+};
+
+// What importing horoscopes from other programs needs from the place database
+// besides places and offsets: the country list and the place nearest to a point.
+class PlaceDirectory : public OffsetLookup {
+public:
+    // The countries in the order they are offered; empty when the list cannot be read.
+    virtual std::vector<DirectoryCountry> countries() = 0;
+    // The place of country `code` nearest to the point (decimal degrees, north and
+    // east positive), with its great-circle distance in kilometres; nothing when the
+    // country has no places.
+    virtual std::optional<ChartPlace> nearestPlace(const QString &code, double latitude, double longitude,
+                                                   double &distanceKm) = 0;
+};
+
+} // namespace orvel

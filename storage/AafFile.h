@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/HoroscopeRecord.h"
+#include "platform/AtomicFileWriter.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace orvel {
+
+class PlaceDirectory;
+
+// What happened to one record of an AAF file on reading or writing.
+struct AafEntry {
+    int record = 0;                           // position in the file, from 1
+    QString name;                             // the horoscope's name
+    std::optional<HoroscopeRecord> horoscope; // on reading: the horoscope, unless skipped
+    QString reason;                           // why it was skipped, or what was noted; empty when neither
+};
+
+// Horoscopes to and from the astrological exchange format (AAF) that most astrology
+// programs of the German-speaking world import and export.
+//
+// Reading maps each record's #A93 chunk (name, first name, type, date, time, place,
+// country code) and #B93 chunk (Julian day in universal time, latitude, longitude,
+// zone difference, daylight saving) to a horoscope: the name as "First Last", the
+// country by its code in the place database (GB and USA resolved to the part or state
+// nearest to the coordinates, WL as Saint Lucia), the offset from the zone and the
+// daylight-saving hours, or from the place database's time tables when the file has
+// none. A Julian day in the file is checked against the local time and offset.
+//
+// Writing emits #A93, #B93 with the Julian day to the second and #ZNAM where known,
+// in Windows-1252 unless UTF-8 is asked for.
+class AafFile {
+public:
+    enum class Encoding { Windows1252, Utf8 };
+
+    struct Loaded {
+        bool ok = false;    // false when the file could not be read
+        QString error;      // why, naming the file
+        std::vector<AafEntry> entries;
+        int imported() const;
+    };
+
+    struct Saved {
+        AtomicFileWriter::Result file;
+        std::vector<AafEntry> entries; // one per horoscope, with what could not travel
+    };
+
+    // Reads `path`; `places` must stay valid during the call.
+    static Loaded load(const QString &path, PlaceDirectory &places);
+    static std::vector<AafEntry> read(const QByteArray &bytes, PlaceDirectory &places);
+
+    // Replaces the file at `path` with all of `horoscopes`; a failure keeps the old file.
+    static Saved save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places,
+                      Encoding encoding = Encoding::Windows1252);
+    static QByteArray write(const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places, Encoding encoding,
+                            std::vector<AafEntry> &entries);
+
+    // Files larger than this are refused unread: a collection of a hundred thousand
+    // births is a few tens of megabytes.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+};
+
+} // namespace orvel

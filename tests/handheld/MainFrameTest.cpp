@@ -267,7 +267,8 @@ private slots:
         for (const char *name : {"horoskop.xml", "orvel.xml"}) {
             QFile file(data.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("\xff\xfe<\0O\0r\0v\0\x01garbage", 20);
+            static constexpr char damaged[] = "\xff\xfe<\0O\0r\0v\0\x01garbage";
+            file.write(damaged, sizeof damaged - 1);
         }
         Clock clock;
         RecordingMessageSink ui;

@@ -1,4 +1,5 @@
 #include "DesktopFolders.h"
+#include "support/RecordingPaintDevice.h"
 
 #include "desktop/DeviceLink.h"
 #include "desktop/SymbolFontInstaller.h"
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -121,6 +123,9 @@ private slots:
     void colourAndGlyphChoosersEditTheSelectedPoint();
     void pointsEditTakesDigitsOnlyAndZeroWhenLeftEmpty();
     void editedCellsBecomeIntegersAndTheSumFollows();
+    void unreachableDeviceFolderKeepsItsFileAndTheWorkingCopyHoldsTheChange();
+    void planetsPageStartsTheFontInstallerOnce();
+    void glyphPagesPaintTheirGeometry();
 };
 
 void SettingsSheetTest::pagesInOrderAndButtons()
@@ -385,6 +390,88 @@ void SettingsSheetTest::editedCellsBecomeIntegersAndTheSumFollows()
     expected.planetValues[0] = 20;
     expected.orbs[4][2] = 0;
     QCOMPARE(f.written(), expected);
+}
+
+void SettingsSheetTest::unreachableDeviceFolderKeepsItsFileAndTheWorkingCopyHoldsTheChange()
+{
+    SheetFixture f(settingsXml(FewKeysOutOfOrder));
+    // A folder where the device file should be: it can be neither read nor replaced.
+    QVERIFY(QFile::remove(f.deviceFile()));
+    QVERIFY(QDir().mkdir(f.deviceFile()));
+    f.show<CPPageHouse>(3)->systems()->button(1)->click();
+    f.ok();
+    QVERIFY(!f.sheet->isVisible()); // closes whatever the store gave
+    QCOMPARE(f.folders.sink.messages.size(), 1);
+    QVERIFY(QFileInfo(f.deviceFile()).isDir());
+    ChartSettings expected = fewKeysOverDefaults();
+    expected.houseSystem = 1;
+    QCOMPARE(f.written(), expected);
+}
+
+void SettingsSheetTest::planetsPageStartsTheFontInstallerOnce()
+{
+    if (QFontDatabase::families().contains(QStringLiteral("OWSym")))
+        QSKIP("OWSym is installed on this machine; the installer would not be started");
+    QTemporaryDir fonts;
+    const QString installer = fonts.path() + QStringLiteral("/install.sh");
+    const QString counter = fonts.path() + QStringLiteral("/runs");
+    DesktopFolders::writeFile(installer, QStringLiteral("#!/bin/sh\necho run >> '%1'\n").arg(counter).toUtf8());
+    QVERIFY(QFile::setPermissions(installer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink, 0);
+    SymbolFontInstaller font(installer, fonts.path());
+    CPSheetConfig sheet(folders.program(), device, folders.sink, font);
+    QVERIFY(font.installerStarted()); // at the page's initialisation
+    RecordingPaintDevice canvas({400, 300});
+    sheet.page(0)->render(&canvas); // and painting looks again without a second start
+    QTRY_COMPARE(DesktopFolders::readFile(counter), QByteArray("run\n"));
+}
+
+void SettingsSheetTest::glyphPagesPaintTheirGeometry()
+{
+    const int font = QFontDatabase::addApplicationFont(QStringLiteral(ORVEL_PROGRAM_DIR "/OWSym.ttf"));
+    QVERIFY(font >= 0);
+    SheetFixture f;
+    auto glyphsOf = [](const PaintRecord &record, const QString &text) {
+        const std::vector<PaintRecord::Text> found = record.textsOf(text);
+        return found.size() == 1 ? found.front() : PaintRecord::Text{};
+    };
+    auto framed = [](const PaintRecord &record, const QRectF &rect) {
+        return std::any_of(record.rects.begin(), record.rects.end(), [&](const PaintRecord::Shape &s) { return s.rect == rect; });
+    };
+
+    auto *planets = f.show<CPPageColor>(0);
+    QTest::mouseClick(planets, Qt::LeftButton, {}, QPoint(100, 160)); // AC
+    RecordingPaintDevice planetCanvas({400, 300});
+    planets->render(&planetCanvas);
+    const PaintRecord::Text mars = glyphsOf(planetCanvas.record(), QStringLiteral("3"));
+    QCOMPARE(mars.font.family(), QStringLiteral("OWSym"));
+    QCOMPARE(mars.font.pixelSize(), 35);
+    QCOMPARE(mars.colour, QColor(255, 0, 0));
+    QVERIFY(CPPageColor::cell(4).contains(mars.baseline.toPoint()));
+    QVERIFY(framed(planetCanvas.record(), QRectF(81, 151, 67, 67))); // one pixel inside AC's cell
+
+    auto *elements = f.show<CPPageElement>(1);
+    QTest::mouseClick(elements, Qt::LeftButton, {}, QPoint(215, 70)); // Earth, sign 5
+    RecordingPaintDevice elementCanvas({400, 300});
+    elements->render(&elementCanvas);
+    const PaintRecord::Text earth = glyphsOf(elementCanvas.record(), QStringLiteral("Earth"));
+    QVERIFY(earth.font.bold());
+    QCOMPARE(earth.colour, QColor(31, 127, 0));
+    QCOMPARE(earth.baseline.x(), 15.0);
+    const PaintRecord::Text earthSigns = glyphsOf(elementCanvas.record(), QStringLiteral("A E L ")); // the tenth sign is 76
+    QCOMPARE(earthSigns.font.family(), QStringLiteral("OWSym"));
+    QVERIFY(framed(elementCanvas.record(), QRectF(11, 61, 347, 47)));  // Earth's row
+    QVERIFY(framed(elementCanvas.record(), QRectF(216, 62, 59, 45))); // sign 5, two pixels inside
+
+    auto *aspects = f.show<CPPageAspekt>(2);
+    RecordingPaintDevice aspectCanvas({400, 300});
+    aspects->render(&aspectCanvas);
+    QCOMPARE(glyphsOf(aspectCanvas.record(), QStringLiteral("Trine")).colour, QColor(0, 0, 255));
+    QVERIFY(!glyphsOf(aspectCanvas.record(), QStringLiteral("120")).text.isEmpty());
+    QCOMPARE(glyphsOf(aspectCanvas.record(), QStringLiteral("U ")).font.pixelSize(), 35);
+    QVERIFY(framed(aspectCanvas.record(), QRectF(11, 11, 317, 37)));
+    QFontDatabase::removeApplicationFont(font);
 }
 
 QTEST_MAIN(SettingsSheetTest)

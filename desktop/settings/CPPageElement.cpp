@@ -49,8 +49,10 @@ void CPPageElement::paintEvent(QPaintEvent *)
         painter.setPen(toQColor(block().elementColours[element]));
         painter.setFont(boldFont());
         painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, PointNames::element(element));
-        drawGlyphs(painter, box, Qt::AlignRight | Qt::AlignVCenter,
-                   {block().signGlyphs[element], block().signGlyphs[element + 4], block().signGlyphs[element + 8]}, true);
+        // Each glyph right-aligned in its own sign cell, so that what a click selects
+        // is the glyph under the pointer.
+        for (int sign = element; sign < SignCount; sign += ElementCount)
+            drawGlyphs(painter, signCell(sign), Qt::AlignRight | Qt::AlignVCenter, {block().signGlyphs[sign]}, true);
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setBrush(Qt::NoBrush);

@@ -5,8 +5,8 @@
 namespace orvel {
 
 // "Elements": one row of 50 by 350 pixels per element from (10, 10), in the element's
-// colour, with its name and the glyphs of its three signs; sign cells of 64 by 50 in
-// three columns from x = 150. A click selects a sign and an element.
+// colour, with its name and the glyphs of its three signs, each in its sign cell (64 by
+// 50, three columns from x = 150). A click selects a sign and an element.
 class CPPageElement : public CGlyphPage {
     Q_OBJECT
 public:

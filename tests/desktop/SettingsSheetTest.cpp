@@ -459,8 +459,12 @@ void SettingsSheetTest::glyphPagesPaintTheirGeometry()
     QVERIFY(earth.font.bold());
     QCOMPARE(earth.colour, QColor(31, 127, 0));
     QCOMPARE(earth.baseline.x(), 15.0);
-    const PaintRecord::Text earthSigns = glyphsOf(elementCanvas.record(), QStringLiteral("A E L ")); // the tenth sign is 76
-    QCOMPARE(earthSigns.font.family(), QStringLiteral("OWSym"));
+    for (const int sign : {1, 5, 9}) { // the tenth sign's glyph is "L"
+        const PaintRecord::Text glyph = glyphsOf(elementCanvas.record(), QString(QChar(f.sheet->settings().signGlyphs[sign])) + u' ');
+        QCOMPARE(glyph.font.family(), QStringLiteral("OWSym"));
+        QCOMPARE(glyph.colour, QColor(31, 127, 0));
+        QVERIFY2(CPPageElement::signCell(sign).contains(glyph.baseline.toPoint()), qPrintable(QString::number(sign)));
+    }
     QVERIFY(framed(elementCanvas.record(), QRectF(11, 61, 347, 47)));  // Earth's row
     QVERIFY(framed(elementCanvas.record(), QRectF(216, 62, 59, 45))); // sign 5, two pixels inside
 

@@ -27,10 +27,8 @@ CSymbolDlg::CSymbolDlg(int glyph, QWidget *parent) : QDialog(parent), m_glyph(gl
     m_ok = new QPushButton(this);
     m_ok->setIcon(QIcon(QStringLiteral(":/desktop/ok.svg")));
     m_ok->setIconSize(QSize(24, 24));
-    m_ok->setFlat(false);
     m_ok->setDefault(true);
     m_ok->setToolTip(QStringLiteral("OK"));
-    m_ok->setFont(QFont()); // its tooltip in the ordinary font
     connect(m_ok, &QPushButton::clicked, this, &CSymbolDlg::confirm);
 
     auto *layout = new QHBoxLayout(this);

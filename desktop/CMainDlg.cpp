@@ -3,6 +3,7 @@
 #include "desktop/CAboutDlg.h"
 #include "desktop/CCountryDlg.h"
 #include "desktop/CountryChoice.h"
+#include "desktop/settings/CPSheetConfig.h"
 #include "platform/MessageSink.h"
 
 #include <QDialogButtonBox>
@@ -16,7 +17,8 @@
 namespace orvel {
 
 CMainDlg::CMainDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink)
+    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink),
+      m_font(programFolder + QStringLiteral("/InstallFont"), SymbolFontInstaller::userFontFolder())
 {
     setWindowTitle(QStringLiteral("OrvelWin CE Configuration"));
     setWindowIcon(QIcon(QStringLiteral(":/desktop/orvelwinconfig.svg")));
@@ -69,7 +71,9 @@ void CMainDlg::openHoroscopeManager()
 
 void CMainDlg::openSettings()
 {
-    m_sink.showMessage(QStringLiteral("The settings editor is not part of this version."));
+    CPSheetConfig sheet(m_programFolder, m_device, m_sink, m_font, ValueChoosers::dialogs(), this);
+    sheet.fetch();
+    sheet.exec();
 }
 
 void CMainDlg::openAbout()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/SymbolFontInstaller.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -32,6 +34,7 @@ private:
     DeviceLink &m_device;
     MessageSink &m_sink;
     QPushButton *m_country;
+    SymbolFontInstaller m_font; // starts the font installer at most once per run
 };
 
 } // namespace orvel

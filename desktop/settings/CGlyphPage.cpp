@@ -1,0 +1,63 @@
+#include "desktop/settings/CGlyphPage.h"
+
+#include "platform/gui/ChartFonts.h"
+
+#include <QPainter>
+
+namespace orvel {
+
+CGlyphPage::CGlyphPage(const QString &caption, ChartSettings &block, const ValueChoosers &choosers, QWidget *parent)
+    : CSettingsPage(caption, parent), m_block(block), m_choosers(choosers)
+{
+}
+
+int CGlyphPage::cellAt(int coordinate, int origin, int size)
+{
+    return coordinate < origin ? -1 : (coordinate - origin) / size;
+}
+
+std::optional<QFont> CGlyphPage::symbolFont() const
+{
+    return ChartFonts::symbols(GlyphHeight, GlyphWidth);
+}
+
+void CGlyphPage::drawGlyphs(QPainter &painter, const QRect &box, int flags, const QList<int> &glyphs, bool spaced)
+{
+    QString text;
+    for (const int glyph : glyphs) {
+        text += QChar(glyph);
+        if (spaced)
+            text += u' ';
+    }
+    if (const std::optional<QFont> symbols = symbolFont())
+        painter.setFont(*symbols);
+    else
+        painter.setFont(font());
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawText(box, flags, text);
+}
+
+QFont CGlyphPage::boldFont() const
+{
+    QFont bold = font();
+    bold.setWeight(QFont::Bold);
+    return bold;
+}
+
+void CGlyphPage::editColour(Colour &colour, const QRect &box)
+{
+    if (const std::optional<Colour> chosen = m_choosers.colour(colour, this)) {
+        colour = *chosen;
+        update(box);
+    }
+}
+
+void CGlyphPage::editGlyph(int &glyph, const QRect &box)
+{
+    if (const std::optional<int> chosen = m_choosers.glyph(glyph, this)) {
+        glyph = *chosen;
+        update(box);
+    }
+}
+
+} // namespace orvel

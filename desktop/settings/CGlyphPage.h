@@ -1,0 +1,49 @@
+#pragma once
+
+#include "desktop/settings/CSettingsPage.h"
+#include "desktop/settings/ValueChoosers.h"
+#include "engine/ChartSettings.h"
+
+#include <QFont>
+#include <optional>
+
+class QPainter;
+
+namespace orvel {
+
+// A page that paints glyphs and colours straight from the sheet's block and edits
+// them in place through the colour and glyph choosers; it has nothing to hand back.
+class CGlyphPage : public CSettingsPage {
+    Q_OBJECT
+public:
+    CGlyphPage(const QString &caption, ChartSettings &block, const ValueChoosers &choosers, QWidget *parent = nullptr);
+
+    // Height and average width of the drawn glyphs, in pixels.
+    static constexpr int GlyphHeight = 35;
+    static constexpr int GlyphWidth = 17;
+
+    // The cell that `coordinate` falls in, counted from `origin` in steps of `size`;
+    // -1 left of (or above) the origin.
+    static int cellAt(int coordinate, int origin, int size);
+
+protected:
+    // The symbol font looked up anew, or nothing when it is missing.
+    std::optional<QFont> symbolFont() const;
+    // Draws `glyphs` (character codes, each followed by a blank when `spaced`) in
+    // `colour` within `box`, in the symbol font when there is one.
+    void drawGlyphs(QPainter &painter, const QRect &box, int flags, const QList<int> &glyphs, bool spaced);
+    // The page's font in bold.
+    QFont boldFont() const;
+
+    // Open the chooser preset with the value, store a confirmed value, repaint `box`.
+    void editColour(Colour &colour, const QRect &box);
+    void editGlyph(int &glyph, const QRect &box);
+
+    ChartSettings &block() { return m_block; }
+
+private:
+    ChartSettings &m_block;
+    const ValueChoosers &m_choosers;
+};
+
+} // namespace orvel

@@ -1,0 +1,66 @@
+#include "desktop/settings/CPPageAspekt.h"
+
+#include "desktop/settings/PointNames.h"
+#include "platform/gui/QtColour.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace orvel {
+
+CPPageAspekt::CPPageAspekt(ChartSettings &block, const ValueChoosers &choosers, QWidget *parent)
+    : CGlyphPage(QStringLiteral("Aspects"), block, choosers, parent)
+{
+    auto *colour = new QPushButton(QStringLiteral("&Color"), this);
+    auto *symbol = new QPushButton(QStringLiteral("&Symbol"), this);
+    colour->move(Origin, Origin + AspectKindCount * RowHeight + 10);
+    symbol->move(Origin + 100, Origin + AspectKindCount * RowHeight + 10);
+    connect(colour, &QPushButton::clicked, this, &CPPageAspekt::editColour);
+    connect(symbol, &QPushButton::clicked, this, &CPPageAspekt::editGlyph);
+    setMinimumSize(Origin * 2 + RowWidth, Origin + AspectKindCount * RowHeight + 50);
+}
+
+QRect CPPageAspekt::row(int kind)
+{
+    return {Origin, Origin + kind * RowHeight, RowWidth, RowHeight};
+}
+
+void CPPageAspekt::editColour()
+{
+    CGlyphPage::editColour(block().aspectColours[m_selected], row(m_selected));
+}
+
+void CPPageAspekt::editGlyph()
+{
+    CGlyphPage::editGlyph(block().aspectGlyphs[m_selected], row(m_selected));
+}
+
+void CPPageAspekt::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (int kind = 0; kind < AspectKindCount; ++kind) {
+        const QRect box = row(kind);
+        painter.setPen(toQColor(block().aspectColours[kind]));
+        painter.setFont(boldFont());
+        painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, PointNames::aspect(kind));
+        painter.drawText(box.adjusted(150, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::number(block().aspectAngles[kind]));
+        drawGlyphs(painter, box, Qt::AlignRight | Qt::AlignVCenter, {block().aspectGlyphs[kind]}, true);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(row(m_selected).adjusted(1, 1, -2, -2));
+}
+
+void CPPageAspekt::mousePressEvent(QMouseEvent *event)
+{
+    const int kind = cellAt(event->position().toPoint().y(), Origin, RowHeight);
+    if (kind < 0 || kind >= AspectKindCount || kind == m_selected)
+        return;
+    update(row(m_selected));
+    m_selected = kind;
+    update(row(m_selected));
+}
+
+} // namespace orvel

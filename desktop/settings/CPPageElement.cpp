@@ -1,0 +1,80 @@
+#include "desktop/settings/CPPageElement.h"
+
+#include "desktop/settings/PointNames.h"
+#include "platform/gui/QtColour.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace orvel {
+
+CPPageElement::CPPageElement(ChartSettings &block, const ValueChoosers &choosers, QWidget *parent)
+    : CGlyphPage(QStringLiteral("Elements"), block, choosers, parent)
+{
+    auto *colour = new QPushButton(QStringLiteral("&Color"), this);
+    auto *symbol = new QPushButton(QStringLiteral("&Symbol"), this);
+    colour->move(Origin, Origin + ElementCount * RowHeight + 10);
+    symbol->move(Origin + 100, Origin + ElementCount * RowHeight + 10);
+    connect(colour, &QPushButton::clicked, this, &CPPageElement::editColour);
+    connect(symbol, &QPushButton::clicked, this, &CPPageElement::editGlyph);
+    setMinimumSize(Origin * 2 + RowWidth, Origin + ElementCount * RowHeight + 50);
+}
+
+QRect CPPageElement::row(int element)
+{
+    return {Origin, Origin + element * RowHeight, RowWidth, RowHeight};
+}
+
+QRect CPPageElement::signCell(int sign)
+{
+    return {SignLeft + sign / ElementCount * SignWidth, Origin + sign % ElementCount * RowHeight, SignWidth, RowHeight};
+}
+
+void CPPageElement::editColour()
+{
+    CGlyphPage::editColour(block().elementColours[m_element], row(m_element));
+}
+
+void CPPageElement::editGlyph()
+{
+    CGlyphPage::editGlyph(block().signGlyphs[m_sign], row(m_sign % ElementCount));
+}
+
+void CPPageElement::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    for (int element = 0; element < ElementCount; ++element) {
+        const QRect box = row(element);
+        painter.setPen(toQColor(block().elementColours[element]));
+        painter.setFont(boldFont());
+        painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, PointNames::element(element));
+        // Each glyph right-aligned in its own sign cell, so that what a click selects
+        // is the glyph under the pointer.
+        for (int sign = element; sign < SignCount; sign += ElementCount)
+            drawGlyphs(painter, signCell(sign), Qt::AlignRight | Qt::AlignVCenter, {block().signGlyphs[sign]}, true);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(row(m_element).adjusted(1, 1, -2, -2));
+    painter.drawRect(signCell(m_sign).adjusted(2, 2, -3, -3));
+}
+
+void CPPageElement::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    const int line = cellAt(at.y(), Origin, RowHeight);
+    if (line < 0 || line >= ElementCount)
+        return;
+    const int column = cellAt(at.x(), SignLeft, SignWidth);
+    if (column >= 0 && column <= 2)
+        m_sign = line + ElementCount * column;
+    if (line != m_element) {
+        m_element = line;
+        if (m_sign % ElementCount != m_element)
+            m_sign = m_element; // the element's first sign
+    }
+    update();
+}
+
+} // namespace orvel

@@ -1,0 +1,101 @@
+#include "desktop/settings/CPSheetConfig.h"
+
+#include "desktop/DeviceLink.h"
+#include "desktop/settings/CPPageAspekt.h"
+#include "desktop/settings/CPPageAspektOrben.h"
+#include "desktop/settings/CPPageColor.h"
+#include "desktop/settings/CPPageDiverse.h"
+#include "desktop/settings/CPPageElement.h"
+#include "desktop/settings/CPPageHouse.h"
+#include "desktop/settings/CPPagePlanetBewertung.h"
+#include "platform/MessageSink.h"
+#include "platform/WaitCursor.h"
+#include "storage/SettingsFile.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace orvel {
+
+CPSheetConfig::CPSheetConfig(const QString &programFolder, DeviceLink &device, MessageSink &sink,
+                             SymbolFontInstaller &font, const ValueChoosers &choosers, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_choosers(choosers),
+      m_settings(ChartSettings::defaults()), m_tabs(new QTabWidget(this)),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+{
+    setWindowTitle(QStringLiteral("Configuration"));
+    m_pages = {new CPPageColor(m_settings, m_choosers, font),
+               new CPPageElement(m_settings, m_choosers),
+               new CPPageAspekt(m_settings, m_choosers),
+               new CPPageHouse(m_settings),
+               new CPPagePlanetBewertung(m_settings),
+               new CPPageAspektOrben(m_settings),
+               new CPPageDiverse(m_settings)};
+    for (CSettingsPage *page : m_pages)
+        m_tabs->addTab(page, page->caption());
+
+    m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &CPSheetConfig::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &CPSheetConfig::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_buttons);
+    resize(780, 420);
+}
+
+CPSheetConfig::~CPSheetConfig() = default;
+
+QString CPSheetConfig::workingCopy() const
+{
+    return m_programFolder + u'/' + QLatin1StringView(SettingsFile::FileName);
+}
+
+void CPSheetConfig::fetch()
+{
+    WaitCursor wait(m_sink);
+    if (m_device.ConnectDevice()) {
+        const QString installDir = m_device.GetDeviceInstallDir();
+        if (!installDir.isEmpty())
+            m_device.CopyFileFromDevice(installDir + u'\\' + QLatin1StringView(SettingsFile::FileName), workingCopy());
+    }
+    m_settings = ChartSettings::defaults();
+    SettingsFile::load(workingCopy(), m_settings); // a missing or damaged copy leaves the defaults
+}
+
+void CPSheetConfig::accept()
+{
+    WaitCursor wait(m_sink);
+    for (CSettingsPage *page : m_pages) {
+        if (!page->handBack()) {
+            m_tabs->setCurrentWidget(page);
+            return;
+        }
+    }
+    // A working copy that cannot be written keeps the sheet open: storing the old copy
+    // on the handheld would pass it off as the new settings.
+    if (!SettingsFile::save(workingCopy(), m_settings, m_sink))
+        return;
+    store();
+    QDialog::accept();
+}
+
+void CPSheetConfig::store()
+{
+    if (!m_device.ConnectDevice())
+        return;
+    const QString installDir = m_device.GetDeviceInstallDir();
+    if (!installDir.isEmpty())
+        m_device.CopyFileToDevice(workingCopy(), installDir + u'\\' + QLatin1StringView(SettingsFile::FileName));
+}
+
+void CPSheetConfig::reject()
+{
+    if (m_sink.askYesNo(QStringLiteral("Exit?")))
+        QDialog::reject();
+}
+
+} // namespace orvel

@@ -1,6 +1,6 @@
 #include "desktop/CCountryDlg.h"
 
-#include "desktop/CAboutDlg.h"
+#include "desktop/DesktopAbout.h"
 #include "desktop/CountryChoice.h"
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
@@ -51,7 +51,7 @@ CCountryDlg::CCountryDlg(CountryChoice &choice, MessageSink &sink, const QString
     QPushButton *about = buttons->addButton(QStringLiteral("&About OrvelWinConfig..."), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CCountryDlg::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(about, &QPushButton::clicked, this, [this, programFolder] { CAboutDlg(programFolder, this).exec(); });
+    connect(about, &QPushButton::clicked, this, [this, programFolder] { CAboutDlg::show(desktopAboutText(), programFolder, this); });
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(m_left, 0, 0);

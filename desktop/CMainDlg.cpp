@@ -1,6 +1,6 @@
 #include "desktop/CMainDlg.h"
 
-#include "desktop/CAboutDlg.h"
+#include "desktop/DesktopAbout.h"
 #include "desktop/CCountryDlg.h"
 #include "desktop/CountryChoice.h"
 #include "desktop/settings/CPSheetConfig.h"
@@ -78,7 +78,7 @@ void CMainDlg::openSettings()
 
 void CMainDlg::openAbout()
 {
-    CAboutDlg(m_programFolder, this).exec();
+    CAboutDlg::show(desktopAboutText(), m_programFolder, this);
 }
 
 } // namespace orvel

@@ -1,6 +1,5 @@
 #include "handheld/CMainFrame.h"
 
-#include "handheld/CAboutDlg.h"
 #include "handheld/CLoadDlg.h"
 #include "handheld/CSolarDlg.h"
 #include "handheld/COrvelWinView.h"
@@ -9,6 +8,7 @@
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
+#include "platform/gui/CAboutDlg.h"
 #include "platform/gui/CHoroscopeDlg.h"
 
 #include <QDesktopServices>
@@ -261,7 +261,10 @@ void CMainFrame::recomputeCurrentChart()
 
 void CMainFrame::about()
 {
-    CAboutDlg dialog(this);
+    CAboutDlg dialog({QStringLiteral("About OrvelWin"), QStringLiteral(":/handheld/orvelwin.svg"),
+                      QStringLiteral("OrvelWin Version %1").arg(QStringLiteral(ORVEL_VERSION)),
+                      QStringLiteral("Horoscopes computed with the Swiss Ephemeris")},
+                     this);
     connect(&dialog, &CAboutDlg::helpPageRequested, this,
             [this](const QString &name) { m_openPage(m_session.programFolder + u'/' + name); });
     dialog.exec();

@@ -3,6 +3,7 @@
 // city (the city list reloaded, the first place taken over) against typing a second
 // letter in the same field (no reload), and opening the dialog until its first paint
 // against an empty dialog of the same size, in alternating runs on the offscreen platform.
+#include "support/FirstPaint.h"
 #include "support/Timing.h"
 
 #include "placedb/PlaceDatabase.h"
@@ -20,40 +21,11 @@
 
 using namespace orvel;
 using orvel::bench::Samples;
+using orvel::bench::showUntilPainted;
 
 namespace {
 
 constexpr int Runs = 31;
-
-// Notes the first paint of the widget it watches.
-class FirstPaint : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-// Shows `dialog` and returns once its first paint is done; false if none came within
-// two seconds.
-bool showUntilPainted(QDialog &dialog)
-{
-    FirstPaint watch;
-    dialog.installEventFilter(&watch);
-    dialog.show();
-    QElapsedTimer limit;
-    limit.start();
-    while (!watch.painted && limit.elapsed() < 2000)
-        QApplication::processEvents();
-    QApplication::processEvents();
-    dialog.hide();
-    return watch.painted;
-}
 
 void type(QWidget *field, QChar letter)
 {

@@ -3,6 +3,7 @@
 // dialog of the same size, in alternating runs on the offscreen platform.
 #include "handheld/ChartSceneFixture.h"
 #include "handheld/info/InformationWindows.h"
+#include "support/FirstPaint.h"
 #include "support/Timing.h"
 
 #include <QApplication>
@@ -19,36 +20,12 @@ namespace {
 constexpr int Runs = 31;
 constexpr double BoundUs = 50000; // 50 ms from the command to the first paint
 
-// Notes the first paint of the widget it watches.
-class FirstPaint : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-// Shows the dialog `make` creates and returns once its first paint is done; false if
-// none came within two seconds.
+// Opens the dialog `make` creates until its first paint is done.
 template <typename Make>
 bool openUntilPainted(Make make)
 {
-    std::unique_ptr<QDialog> dialog = make();
-    FirstPaint watch;
-    dialog->installEventFilter(&watch);
-    dialog->show();
-    QElapsedTimer limit;
-    limit.start();
-    while (!watch.painted && limit.elapsed() < 2000)
-        QApplication::processEvents();
-    QApplication::processEvents(); // the children's paint of the same update
-    dialog->hide();
-    return watch.painted;
+    const std::unique_ptr<QDialog> dialog = make();
+    return bench::showUntilPainted(*dialog);
 }
 
 struct Figure {

@@ -3,7 +3,7 @@
 // scaling, and start-up on damaged or missing files.
 #include "support/RecordingPaintDevice.h"
 
-#include "handheld/CAboutDlg.h"
+#include "platform/gui/CAboutDlg.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"

@@ -1,19 +1,21 @@
-#include "handheld/CAboutDlg.h"
+#include "platform/gui/CAboutDlg.h"
 
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QIcon>
 #include <QLabel>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace orvel {
 
-CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(const Text &text, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About OrvelWin"));
+    setWindowTitle(text.title);
     auto *icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/handheld/orvelwin.svg")).pixmap(32, 32));
-    auto *version = new QLabel(QStringLiteral("OrvelWin Version %1").arg(QStringLiteral(ORVEL_VERSION)), this);
-    auto *second = new QLabel(QStringLiteral("Horoscopes computed with the Swiss Ephemeris"), this);
+    icon->setPixmap(QIcon(text.icon).pixmap(32, 32));
+    auto *version = new QLabel(text.version, this);
+    auto *second = new QLabel(text.second, this);
     m_maker = link(QStringLiteral("Tamrex Solution"), QStringLiteral("tamsol.html"));
     m_author = link(QStringLiteral("Jorin Falk"), QStringLiteral("jfa.html"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -24,6 +26,15 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
                          static_cast<QWidget *>(m_maker), static_cast<QWidget *>(m_author)})
         layout->addWidget(row, 0, Qt::AlignHCenter);
     layout->addWidget(buttons);
+}
+
+void CAboutDlg::show(const Text &text, const QString &programFolder, QWidget *parent)
+{
+    CAboutDlg dialog(text, parent);
+    connect(&dialog, &CAboutDlg::helpPageRequested, &dialog, [programFolder](const QString &name) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(programFolder + u'/' + name)); // a failure shows nothing
+    });
+    dialog.exec();
 }
 
 QLabel *CAboutDlg::link(const QString &text, const QString &page)

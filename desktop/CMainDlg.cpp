@@ -3,6 +3,8 @@
 #include "desktop/CAboutDlg.h"
 #include "desktop/CCountryDlg.h"
 #include "desktop/CountryChoice.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
+#include "platform/Clock.h"
 #include "platform/MessageSink.h"
 
 #include <QDialogButtonBox>
@@ -64,7 +66,9 @@ void CMainDlg::openCountryChoice()
 
 void CMainDlg::openHoroscopeManager()
 {
-    m_sink.showMessage(QStringLiteral("The horoscope manager is not part of this version."));
+    CHoroscopeManagerDlg dialog(m_programFolder, m_device, m_sink, Clock().now(), {}, this);
+    dialog.load();
+    dialog.exec();
 }
 
 void CMainDlg::openSettings()

@@ -155,28 +155,27 @@ HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
     return record;
 }
 
+PlaceDatabase CHoroscopeManagerDlg::placeDatabase() const
+{
+    return PlaceDatabase(m_programFolder + u'/' + DatabaseName, m_programFolder + u'/' + LastCountryName, m_sink,
+                         PlaceDatabase::Variant::Desktop);
+}
+
 bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
 {
     const bool ok = m_editor ? m_editor(record)
                              : CHoroscopeDlg(record, HoroscopeDialogVariant::desktop(),
                                              m_programFolder + u'/' + DatabaseName, m_sink, nullptr, this)
                                        .exec() == QDialog::Accepted;
-    if (ok) {
-        PlaceDatabase database(m_programFolder + u'/' + DatabaseName, m_programFolder + u'/' + LastCountryName,
-                               m_sink, PlaceDatabase::Variant::Desktop);
-        database.SaveLastCountry(record.country);
-    }
+    if (ok)
+        placeDatabase().SaveLastCountry(record.country);
     return ok;
 }
 
 void CHoroscopeManagerDlg::add()
 {
     HoroscopeRecord record = newRecord();
-    {
-        PlaceDatabase database(m_programFolder + u'/' + DatabaseName, m_programFolder + u'/' + LastCountryName,
-                               m_sink, PlaceDatabase::Variant::Desktop);
-        database.LoadLastCountry(record.country);
-    }
+    placeDatabase().LoadLastCountry(record.country);
     if (!runEditor(record))
         return;
     // The new record takes the first place; the one it displaces goes to the end.
@@ -184,8 +183,9 @@ void CHoroscopeManagerDlg::add()
         m_records.push_back(record);
         new QTreeWidgetItem(m_list);
     } else {
-        m_records.push_back(std::move(m_records.front()));
+        HoroscopeRecord first = std::move(m_records.front());
         m_records.front() = std::move(record);
+        m_records.push_back(std::move(first));
         new QTreeWidgetItem(m_list);
         setRow(int(m_records.size()) - 1, m_records.back());
     }
@@ -221,7 +221,7 @@ void CHoroscopeManagerDlg::remove()
 
 bool CHoroscopeManagerDlg::importFile(const QString &path)
 {
-    PlaceDatabase database(m_programFolder + u'/' + DatabaseName, QString(), m_sink, PlaceDatabase::Variant::Desktop);
+    PlaceDatabase database = placeDatabase();
     PlaceOffsetLookup places(database);
     const AafFile::Loaded loaded = AafFile::load(path, places);
     if (!loaded.ok) {
@@ -248,7 +248,7 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
 
 bool CHoroscopeManagerDlg::exportFile(const QString &path)
 {
-    PlaceDatabase database(m_programFolder + u'/' + DatabaseName, QString(), m_sink, PlaceDatabase::Variant::Desktop);
+    PlaceDatabase database = placeDatabase();
     PlaceOffsetLookup places(database);
     const AafFile::Saved saved = AafFile::save(path, m_records, places);
     if (!saved.file.ok) {

@@ -15,6 +15,7 @@ namespace orvel {
 
 class DeviceLink;
 class MessageSink;
+class PlaceDatabase;
 
 // Lists, adds, edits and deletes the horoscopes stored on the handheld, and imports and
 // exports them as AAF files. Works on a working copy of the handheld's horoscope file
@@ -69,6 +70,8 @@ private:
     void setRow(int row, const HoroscopeRecord &record);
     void write();
     HoroscopeRecord newRecord() const;
+    // The PC's place database, with the last-used-country file beside the program.
+    PlaceDatabase placeDatabase() const;
     bool runEditor(HoroscopeRecord &record);
     void updateButtons();
 

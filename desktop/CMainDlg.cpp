@@ -4,6 +4,8 @@
 #include "desktop/CCountryDlg.h"
 #include "desktop/CountryChoice.h"
 #include "desktop/settings/CPSheetConfig.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
+#include "platform/Clock.h"
 #include "platform/MessageSink.h"
 
 #include <QDialogButtonBox>
@@ -66,7 +68,9 @@ void CMainDlg::openCountryChoice()
 
 void CMainDlg::openHoroscopeManager()
 {
-    m_sink.showMessage(QStringLiteral("The horoscope manager is not part of this version."));
+    CHoroscopeManagerDlg dialog(m_programFolder, m_device, m_sink, Clock().now(), {}, this);
+    dialog.load();
+    dialog.exec();
 }
 
 void CMainDlg::openSettings()

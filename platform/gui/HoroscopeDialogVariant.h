@@ -20,6 +20,15 @@ struct HoroscopeDialogVariant {
         return {QStringLiteral("Horoscope"), QStringLiteral("(New Horoscope)"), {},
                 PlaceDatabase::Variant::Handheld, true};
     }
+    // The PC's: pictures from the desktop program's resources, no on-screen keyboard.
+    static HoroscopeDialogVariant desktop()
+    {
+        QStringList pictures;
+        for (const char *row : {"name", "date", "country", "city", "zone", "coordinates"})
+            pictures.append(QStringLiteral(":/desktop/horoscope-%1.svg").arg(QLatin1String(row)));
+        return {QStringLiteral("Horoscop"), QStringLiteral("(New horoscope)"), pictures,
+                PlaceDatabase::Variant::Desktop, false};
+    }
 };
 
 } // namespace orvel

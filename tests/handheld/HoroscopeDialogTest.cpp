@@ -41,8 +41,9 @@ HoroscopeRecord aachen()
 
 // One dialog on a record, opened and shown.
 struct OpenDialog {
-    explicit OpenDialog(HoroscopeRecord &record, const TestProgramFolder &folder)
-        : dialog(record, HoroscopeDialogVariant::handheld(), folder.database(), sink, &panel)
+    OpenDialog(HoroscopeRecord &record, const TestProgramFolder &folder,
+               const HoroscopeDialogVariant &variant = HoroscopeDialogVariant::handheld())
+        : dialog(record, variant, folder.database(), sink, &panel)
     {
         opened = dialog.OnInitDialog();
         dialog.show();
@@ -121,16 +122,22 @@ void HoroscopeDialogTest::coordinateCheck_data()
     QTest::addColumn<QString>("latitude");
     QTest::addColumn<QString>("longitude");
     QTest::addColumn<QString>("faulty"); // the field that gets the focus, or empty
+    QTest::addColumn<bool>("desktop"); // the PC's variant of the dialog
 
-    QTest::newRow("comma") << "52,31" << "13.24" << "";
-    QTest::newRow("latitude limit") << "90.00" << "0" << "";
-    QTest::newRow("minutes at the latitude limit") << "90.01" << "0" << "latitude";
-    QTest::newRow("beyond the latitude limit") << "91" << "0" << "latitude";
-    QTest::newRow("sixty minutes") << "45.60" << "0" << "latitude";
-    QTest::newRow("seconds at the longitude limit") << "10" << "180.0.30" << "";
-    QTest::newRow("minutes at the longitude limit") << "10" << "180.1" << "longitude";
-    QTest::newRow("letters") << "N52 31" << "E13 24" << "";
-    QTest::newRow("empty reads as zero") << "" << "" << "";
+    QTest::newRow("comma") << "52,31" << "13.24" << "" << false;
+    QTest::newRow("latitude limit") << "90.00" << "0" << "" << false;
+    QTest::newRow("minutes at the latitude limit") << "90.01" << "0" << "latitude" << false;
+    QTest::newRow("beyond the latitude limit") << "91" << "0" << "latitude" << false;
+    QTest::newRow("sixty minutes") << "45.60" << "0" << "latitude" << false;
+    QTest::newRow("seconds at the longitude limit") << "10" << "180.0.30" << "" << false;
+    QTest::newRow("minutes at the longitude limit") << "10" << "180.1" << "longitude" << false;
+    QTest::newRow("letters") << "N52 31" << "E13 24" << "" << false;
+    QTest::newRow("empty reads as zero") << "" << "" << "" << false;
+    QTest::newRow("desktop: seconds at the latitude limit") << "90 0 30" << "0" << "" << true;
+    QTest::newRow("desktop: minutes at the latitude limit") << "90 1" << "0" << "latitude" << true;
+    QTest::newRow("desktop: beyond the latitude limit") << "91" << "0" << "latitude" << true;
+    QTest::newRow("desktop: empty") << "" << "" << "" << true;
+    QTest::newRow("desktop: letter after the seconds") << "47 30 15 N" << "8 e 30" << "" << true;
 }
 
 void HoroscopeDialogTest::coordinateCheck()
@@ -138,9 +145,10 @@ void HoroscopeDialogTest::coordinateCheck()
     QFETCH(QString, latitude);
     QFETCH(QString, longitude);
     QFETCH(QString, faulty);
+    QFETCH(bool, desktop);
     TestProgramFolder folder;
     HoroscopeRecord record = aachen();
-    OpenDialog d(record, folder);
+    OpenDialog d(record, folder, desktop ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld());
     d.field<QCheckBox>("other")->click();
     d.retype("latitude", latitude);
     d.retype("longitude", longitude);

@@ -1,0 +1,309 @@
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
+
+#include "desktop/DeviceLink.h"
+#include "placedb/PlaceDatabase.h"
+#include "placedb/PlaceOffsetLookup.h"
+#include "platform/MessageSink.h"
+#include "platform/WaitCursor.h"
+#include "platform/gui/CHoroscopeDlg.h"
+#include "platform/gui/HoroscopeDialogVariant.h"
+#include "storage/AafFile.h"
+#include "storage/HoroscopeFile.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace orvel {
+
+namespace {
+
+const QString DatabaseName = QStringLiteral("OrvelDB");
+const QString LastCountryName = QStringLiteral("LstCntry.dat");
+
+} // namespace
+
+CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
+                                           const DateTime &now, Editor editor, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_now(now),
+      m_editor(std::move(editor))
+{
+    setWindowTitle(QStringLiteral("Horoscopes manager"));
+    m_list = new QTreeWidget(this);
+    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("City")});
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setColumnWidth(0, 160);
+    m_list->setColumnWidth(1, 240);
+    m_list->setMinimumSize(420, 260);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CHoroscopeManagerDlg::edit);
+
+    const auto button = [this](const QString &text, void (CHoroscopeManagerDlg::*slot)()) {
+        auto *b = new QPushButton(text, this);
+        b->setAutoDefault(false); // Enter must not press the focused button
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    QPushButton *add = button(QStringLiteral("&Add"), &CHoroscopeManagerDlg::add);
+    m_edit = button(QStringLiteral("&Edit"), &CHoroscopeManagerDlg::edit);
+    m_delete = button(QStringLiteral("&Delete"), &CHoroscopeManagerDlg::remove);
+    QPushButton *importButton = button(QStringLiteral("&Import..."), &CHoroscopeManagerDlg::chooseImportFile);
+    QPushButton *exportButton = button(QStringLiteral("Ex&port..."), &CHoroscopeManagerDlg::chooseExportFile);
+    QPushButton *exit = button(QStringLiteral("E&xit"), &CHoroscopeManagerDlg::reject);
+    auto *picture = new QLabel(this);
+    picture->setPixmap(QIcon(QStringLiteral(":/desktop/horoscopes.svg")).pixmap(48, 48));
+
+    auto *buttons = new QVBoxLayout;
+    for (QWidget *w : {static_cast<QWidget *>(add), static_cast<QWidget *>(m_edit), static_cast<QWidget *>(m_delete),
+                       static_cast<QWidget *>(importButton), static_cast<QWidget *>(exportButton)})
+        buttons->addWidget(w);
+    buttons->addStretch();
+    buttons->addWidget(picture, 0, Qt::AlignHCenter);
+    buttons->addWidget(exit);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+
+    m_buttonTimer.setInterval(10);
+    connect(&m_buttonTimer, &QTimer::timeout, this, &CHoroscopeManagerDlg::updateButtons);
+    updateButtons();
+}
+
+QString CHoroscopeManagerDlg::workingCopy() const
+{
+    return m_programFolder + u'/' + WorkingCopyName;
+}
+
+void CHoroscopeManagerDlg::load()
+{
+    WaitCursor busy(m_sink);
+    m_buttonTimer.start();
+    m_fetchFailed = !fetch();
+    read();
+    while (m_records.size() < 2) {
+        HoroscopeRecord filler = newRecord();
+        m_records.push_back(filler);
+    }
+    fillList();
+}
+
+bool CHoroscopeManagerDlg::fetch()
+{
+    if (!m_device.ConnectDevice())
+        return false;
+    const QString installDir = m_device.GetDeviceInstallDir();
+    if (installDir.isEmpty())
+        return false;
+    const QString handheldFile = installDir + DeviceFileName;
+    if (m_device.CopyFileFromDevice(handheldFile, workingCopy()))
+        return true;
+    // A handheld without a horoscope file has nothing that Exit could overwrite.
+    const QString local = m_device.localPath(handheldFile);
+    return !local.isEmpty() && !QFileInfo::exists(local);
+}
+
+void CHoroscopeManagerDlg::read()
+{
+    std::vector<HoroscopeFile::Element> elements;
+    if (!HoroscopeFile::loadElements(workingCopy(), elements, m_now))
+        return;
+    // A bad record is skipped and the rest read on: ending at it would let the next
+    // write and Exit drop every horoscope after it.
+    m_records.clear();
+    for (HoroscopeFile::Element &element : elements) {
+        if (element.record)
+            m_records.push_back(std::move(*element.record));
+        else
+            std::fprintf(stderr, "%s: horoscope \"%s\" skipped: %s\n", qPrintable(workingCopy()),
+                         qPrintable(element.name), qPrintable(element.error));
+    }
+}
+
+void CHoroscopeManagerDlg::fillList()
+{
+    m_list->clear();
+    for (std::size_t row = 0; row < m_records.size(); ++row) {
+        new QTreeWidgetItem(m_list);
+        setRow(int(row), m_records[row]);
+    }
+}
+
+void CHoroscopeManagerDlg::setRow(int row, const HoroscopeRecord &record)
+{
+    QTreeWidgetItem *item = m_list->topLevelItem(row);
+    item->setText(0, record.name);
+    item->setText(1, record.city);
+}
+
+void CHoroscopeManagerDlg::write()
+{
+    HoroscopeFile::save(workingCopy(), m_records, m_sink);
+}
+
+HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
+{
+    HoroscopeRecord record = HoroscopeRecord::createDefault(m_now);
+    record.name = HoroscopeDialogVariant::desktop().newRecordName;
+    return record;
+}
+
+PlaceDatabase CHoroscopeManagerDlg::placeDatabase() const
+{
+    return PlaceDatabase(m_programFolder + u'/' + DatabaseName, m_programFolder + u'/' + LastCountryName, m_sink,
+                         PlaceDatabase::Variant::Desktop);
+}
+
+bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
+{
+    const bool ok = m_editor ? m_editor(record)
+                             : CHoroscopeDlg(record, HoroscopeDialogVariant::desktop(),
+                                             m_programFolder + u'/' + DatabaseName, m_sink, nullptr, this)
+                                       .exec() == QDialog::Accepted;
+    if (ok)
+        placeDatabase().SaveLastCountry(record.country);
+    return ok;
+}
+
+void CHoroscopeManagerDlg::add()
+{
+    HoroscopeRecord record = newRecord();
+    placeDatabase().LoadLastCountry(record.country);
+    if (!runEditor(record))
+        return;
+    // The new record takes the first place; the one it displaces goes to the end.
+    if (m_records.empty()) {
+        m_records.push_back(record);
+        new QTreeWidgetItem(m_list);
+    } else {
+        HoroscopeRecord first = std::move(m_records.front());
+        m_records.front() = std::move(record);
+        m_records.push_back(std::move(first));
+        new QTreeWidgetItem(m_list);
+        setRow(int(m_records.size()) - 1, m_records.back());
+    }
+    setRow(0, m_records.front());
+    write();
+}
+
+void CHoroscopeManagerDlg::edit()
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    const int row = selected.first().row();
+    if (!runEditor(m_records[row]))
+        return;
+    setRow(row, m_records[row]);
+    write();
+}
+
+void CHoroscopeManagerDlg::remove()
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    if (selected.isEmpty() || m_list->topLevelItemCount() < 3)
+        return;
+    if (!m_sink.askYesNo(QStringLiteral("Delete?")))
+        return;
+    const int row = selected.first().row();
+    m_records.erase(m_records.begin() + row);
+    delete m_list->takeTopLevelItem(row);
+    write();
+    m_list->setFocus();
+}
+
+bool CHoroscopeManagerDlg::importFile(const QString &path)
+{
+    PlaceDatabase database = placeDatabase();
+    PlaceOffsetLookup places(database);
+    const AafFile::Loaded loaded = AafFile::load(path, places);
+    if (!loaded.ok) {
+        m_sink.showMessage(loaded.error);
+        return false;
+    }
+    QStringList skipped;
+    for (const AafEntry &entry : loaded.entries) {
+        if (entry.horoscope)
+            m_records.push_back(*entry.horoscope);
+        else
+            skipped.append(QStringLiteral("%1 (record %2): %3").arg(entry.name).arg(entry.record).arg(entry.reason));
+    }
+    QString report = QStringLiteral("%1 horoscopes imported.").arg(loaded.imported());
+    if (!skipped.isEmpty())
+        report += QStringLiteral("\nSkipped:\n") + skipped.join(u'\n');
+    if (loaded.imported() > 0) {
+        fillList();
+        write();
+    }
+    m_sink.showMessage(report);
+    return loaded.imported() > 0;
+}
+
+bool CHoroscopeManagerDlg::exportFile(const QString &path)
+{
+    PlaceDatabase database = placeDatabase();
+    PlaceOffsetLookup places(database);
+    const AafFile::Saved saved = AafFile::save(path, m_records, places);
+    if (!saved.file.ok) {
+        m_sink.showMessage(saved.file.errorMessage);
+        return false;
+    }
+    QStringList notes;
+    for (const AafEntry &entry : saved.entries) {
+        if (!entry.reason.isEmpty())
+            notes.append(QStringLiteral("%1: %2").arg(entry.name, entry.reason));
+    }
+    QString report = QStringLiteral("%1 horoscopes exported.").arg(saved.entries.size());
+    if (!notes.isEmpty())
+        report += u'\n' + notes.join(u'\n');
+    m_sink.showMessage(report);
+    return true;
+}
+
+void CHoroscopeManagerDlg::chooseImportFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import"), m_programFolder,
+                                                      QStringLiteral("AAF files (*.aaf);;All files (*)"));
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void CHoroscopeManagerDlg::chooseExportFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), m_programFolder,
+                                                      QStringLiteral("AAF files (*.aaf);;All files (*)"));
+    if (!path.isEmpty())
+        exportFile(path);
+}
+
+void CHoroscopeManagerDlg::reject()
+{
+    // After a failed fetch the working copy may lack what was added on the handheld since.
+    if (!m_fetchFailed || m_sink.askYesNo(StaleQuestion)) {
+        WaitCursor busy(m_sink);
+        // Nothing to store when no horoscope was ever fetched or written.
+        if (QFileInfo::exists(workingCopy()) && m_device.ConnectDevice()) {
+            const QString installDir = m_device.GetDeviceInstallDir();
+            if (!installDir.isEmpty())
+                m_device.CopyFileToDevice(workingCopy(), installDir + DeviceFileName);
+        }
+    }
+    m_buttonTimer.stop();
+    QDialog::reject();
+}
+
+void CHoroscopeManagerDlg::updateButtons()
+{
+    const bool selected = !m_list->selectedItems().isEmpty();
+    m_edit->setEnabled(selected);
+    m_delete->setEnabled(selected);
+}
+
+} // namespace orvel

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "engine/HoroscopeRecord.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+class QPushButton;
+class QTreeWidget;
+
+namespace orvel {
+
+class DeviceLink;
+class MessageSink;
+class PlaceDatabase;
+
+// Lists, adds, edits and deletes the horoscopes stored on the handheld, and imports and
+// exports them as AAF files. Works on a working copy of the handheld's horoscope file
+// beside the program: fetched at opening, rewritten after every change, stored back on
+// the handheld at Exit. List rows and records are in the same order.
+class CHoroscopeManagerDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Edits a record in place; true on OK. The program opens the horoscope edit dialog.
+    using Editor = std::function<bool(HoroscopeRecord &)>;
+
+    static inline const QString WorkingCopyName = QStringLiteral("horoskop.xml");
+    static inline const QString DeviceFileName = QStringLiteral("\\Horoskop.xml");
+    static inline const QString StaleQuestion =
+        QStringLiteral("The horoscopes could not be read from the device when this window opened. Replace the "
+                       "device's horoscope file with this list?");
+
+    // `device` and `sink` must outlive the dialog; `now` dates new records. Without an
+    // `editor` the horoscope edit dialog edits, on the place database of `programFolder`.
+    CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink, const DateTime &now,
+                         Editor editor = {}, QWidget *parent = nullptr);
+
+    // Fetches the handheld's file, reads the working copy and fills the list.
+    void load();
+
+    const std::vector<HoroscopeRecord> &records() const { return m_records; }
+    QTreeWidget *list() const { return m_list; }
+    QPushButton *editButton() const { return m_edit; }
+    QPushButton *deleteButton() const { return m_delete; }
+    QString workingCopy() const;
+
+    // Appends the good records of an AAF file; false when none could be imported.
+    bool importFile(const QString &path);
+    // Writes the listed records to an AAF file; false when it could not be written.
+    bool exportFile(const QString &path);
+
+public slots:
+    void add();
+    void edit();
+    void remove();
+    void chooseImportFile();
+    void chooseExportFile();
+    // Enter does nothing: only Exit and the close box end the dialog.
+    void accept() override {}
+    // Exit: stores the working copy on the handheld, then closes whatever the outcome.
+    void reject() override;
+
+private:
+    bool fetch();
+    void read();
+    void fillList();
+    void setRow(int row, const HoroscopeRecord &record);
+    void write();
+    HoroscopeRecord newRecord() const;
+    // The PC's place database, with the last-used-country file beside the program.
+    PlaceDatabase placeDatabase() const;
+    bool runEditor(HoroscopeRecord &record);
+    void updateButtons();
+
+    QString m_programFolder;
+    DeviceLink &m_device;
+    MessageSink &m_sink;
+    DateTime m_now;
+    Editor m_editor;
+    std::vector<HoroscopeRecord> m_records;
+    bool m_fetchFailed = false;
+    QTreeWidget *m_list;
+    QPushButton *m_edit;
+    QPushButton *m_delete;
+    QTimer m_buttonTimer;
+};
+
+} // namespace orvel

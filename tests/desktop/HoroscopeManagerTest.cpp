@@ -1,0 +1,355 @@
+#include "DesktopFolders.h"
+
+#include "desktop/DeviceLink.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
+#include "platform/Clock.h"
+#include "platform/gui/CHoroscopeDlg.h"
+#include "storage/COrvelWinDoc.h"
+#include "storage/HoroscopeFile.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace orvel;
+
+namespace {
+
+const DateTime Now(2024, 3, 5, 14, 30, 0);
+
+QString installFolder(const DesktopFolders &folders)
+{
+    return folders.device() + QStringLiteral("/Program Files/OrvelWin");
+}
+
+QString deviceFile(const DesktopFolders &folders)
+{
+    // The handheld program's own spelling; the manager asks for "\\Horoskop.xml".
+    return installFolder(folders) + QStringLiteral("/horoskop.xml");
+}
+
+HoroscopeRecord named(const QString &name, const QString &city = {})
+{
+    HoroscopeRecord record = HoroscopeRecord::createDefault(Now);
+    record.name = name;
+    record.city = city;
+    return record;
+}
+
+void storeOnDevice(DesktopFolders &folders, const std::vector<HoroscopeRecord> &records)
+{
+    QVERIFY(HoroscopeFile::save(deviceFile(folders), records, folders.sink));
+}
+
+QStringList rows(const CHoroscopeManagerDlg &dialog)
+{
+    QStringList names;
+    for (int i = 0; i < dialog.list()->topLevelItemCount(); ++i)
+        names.append(dialog.list()->topLevelItem(i)->text(0));
+    return names;
+}
+
+QStringList namesIn(const std::vector<HoroscopeRecord> &records)
+{
+    QStringList names;
+    for (const HoroscopeRecord &r : records)
+        names.append(r.name);
+    return names;
+}
+
+QStringList namesInFile(const QString &path)
+{
+    std::vector<HoroscopeRecord> records;
+    if (!HoroscopeFile::load(path, records, Now))
+        return {QStringLiteral("<unreadable>")};
+    return namesIn(records);
+}
+
+// An editor that renames the record and sets its place, as OK in the edit dialog would.
+CHoroscopeManagerDlg::Editor renaming(const QString &name, QStringList *countriesSeen = nullptr)
+{
+    return [=](HoroscopeRecord &record) {
+        if (countriesSeen)
+            countriesSeen->append(record.country);
+        record.name = name;
+        record.city = name + QStringLiteral(" City");
+        record.country = QStringLiteral("Deutschland");
+        return true;
+    };
+}
+
+} // namespace
+
+class HoroscopeManagerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void oneStoredHoroscopeGetsAFillerAndDeleteWaitsForAThird();
+    void addPutsTheNewRecordFirstAndTheFormerFirstLast();
+    void editAndDeleteRewriteTheWorkingCopy();
+    void aShortDateSkipsOnlyItsHoroscope();
+    void damagedWorkingCopyShowsTheFillers();
+    void enterDoesNothingAndButtonsFollowTheSelection();
+    void failedFetchAsksBeforeExitReplacesTheDeviceFile_data();
+    void failedFetchAsksBeforeExitReplacesTheDeviceFile();
+    void deviceWithoutHoroscopeFileIsNoFailedFetch();
+    void exportThenImportAppendsTheSameHoroscopes();
+    void importOfAMissingFileChangesNothing();
+    void desktopEditDialogVariant();
+    void addedHoroscopeReachesTheHandheldProgram();
+};
+
+void HoroscopeManagerTest::oneStoredHoroscopeGetsAFillerAndDeleteWaitsForAThird()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A"), QStringLiteral("Bern"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    QCOMPARE(rows(dialog), (QStringList{QStringLiteral("A"), QStringLiteral("(New horoscope)")}));
+    QCOMPARE(dialog.list()->topLevelItem(0)->text(1), QStringLiteral("Bern"));
+    QCOMPARE(dialog.list()->columnWidth(0), 160);
+    QCOMPARE(dialog.list()->columnWidth(1), 240);
+
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(0));
+    dialog.remove();
+    QVERIFY(folders.sink.questions.isEmpty());
+    QCOMPARE(rows(dialog).size(), 2);
+    QVERIFY(folders.sink.messages.isEmpty());
+}
+
+void HoroscopeManagerTest::addPutsTheNewRecordFirstAndTheFormerFirstLast()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B")), named(QStringLiteral("C"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    QStringList countriesSeen;
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now,
+                                renaming(QStringLiteral("new"), &countriesSeen));
+    dialog.load();
+    dialog.add();
+    const QStringList expected{QStringLiteral("new"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")};
+    QCOMPARE(rows(dialog), expected);
+    QCOMPARE(namesIn(dialog.records()), expected);
+    QCOMPARE(namesInFile(dialog.workingCopy()), expected);
+
+    QFile file(dialog.workingCopy());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QDomDocument document;
+    QVERIFY(document.setContent(&file));
+    const QDomNodeList elements = document.elementsByTagName(QStringLiteral("Horoskop"));
+    QCOMPARE(elements.size(), 4);
+    for (int i = 0; i < elements.size(); ++i)
+        QCOMPARE(elements.at(i).toElement().attribute(QStringLiteral("ID")), QString::number(i));
+
+    // The country of the confirmed add presets the next new record.
+    dialog.add();
+    QCOMPARE(countriesSeen, (QStringList{QString(), QStringLiteral("Deutschland")}));
+    QVERIFY(folders.sink.messages.isEmpty());
+}
+
+void HoroscopeManagerTest::editAndDeleteRewriteTheWorkingCopy()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B")), named(QStringLiteral("C"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("B2")));
+    dialog.load();
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    dialog.edit();
+    QCOMPARE(dialog.list()->topLevelItem(1)->text(1), QStringLiteral("B2 City"));
+    QCOMPARE(namesInFile(dialog.workingCopy()), (QStringList{"A", "B2", "C"}));
+
+    folders.sink.answer = false;
+    dialog.remove();
+    QCOMPARE(folders.sink.questions, QStringList{QStringLiteral("Delete?")});
+    QCOMPARE(rows(dialog).size(), 3);
+    folders.sink.answer = true;
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(0));
+    dialog.remove();
+    QCOMPARE(rows(dialog), (QStringList{"B2", "C"}));
+    QCOMPARE(namesInFile(dialog.workingCopy()), (QStringList{"B2", "C"}));
+
+    // Nothing reaches the handheld before Exit.
+    QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"A", "B", "C"}));
+    dialog.reject();
+    QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"B2", "C"}));
+}
+
+void HoroscopeManagerTest::aShortDateSkipsOnlyItsHoroscope()
+{
+    DesktopFolders folders;
+    DesktopFolders::writeFile(deviceFile(folders),
+                              "<Orvel_Horoskop>"
+                              "<Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                              "<Horoskop><Name>Short</Name><Date>01.01.01 00:00:00</Date></Horoskop>"
+                              "<Horoskop><Name>C</Name><Date>03.04.1991 11:00:00</Date></Horoskop>"
+                              "<Horoskop><Name>D</Name><Date>05.06.1992 12:00:00</Date></Horoskop>"
+                              "</Orvel_Horoskop>");
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    QCOMPARE(rows(dialog), (QStringList{"A", "C", "D"}));
+    QCOMPARE(dialog.records()[2].birth, DateTime(1992, 6, 5, 12, 0, 0));
+}
+
+void HoroscopeManagerTest::damagedWorkingCopyShowsTheFillers()
+{
+    DesktopFolders folders;
+    DesktopFolders::writeFile(deviceFile(folders), "<Orvel_Horoskop><Horoskop><Name>A</Na");
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    QCOMPARE(rows(dialog), (QStringList{"(New horoscope)", "(New horoscope)"}));
+    QCOMPARE(dialog.records()[0].birth, Now);
+    QVERIFY(dialog.records()[0].country.isEmpty());
+}
+
+void HoroscopeManagerTest::enterDoesNothingAndButtonsFollowTheSelection()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTRY_VERIFY(!dialog.editButton()->isEnabled());
+    QVERIFY(!dialog.deleteButton()->isEnabled());
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    QTRY_VERIFY(dialog.editButton()->isEnabled());
+    QVERIFY(dialog.deleteButton()->isEnabled());
+
+    dialog.editButton()->setFocus();
+    QTest::keyClick(dialog.editButton(), Qt::Key_Return);
+    QTest::keyClick(&dialog, Qt::Key_Enter);
+    QVERIFY(dialog.isVisible());
+    QTest::keyClick(&dialog, Qt::Key_Escape); // the close box: Exit
+    QVERIFY(!dialog.isVisible());
+}
+
+void HoroscopeManagerTest::failedFetchAsksBeforeExitReplacesTheDeviceFile_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QStringList>("onDevice");
+    QTest::newRow("Yes stores") << true << QStringList{"new", "(New horoscope)", "Old"};
+    QTest::newRow("No keeps the device's") << false << QStringList{"Handheld"};
+}
+
+void HoroscopeManagerTest::failedFetchAsksBeforeExitReplacesTheDeviceFile()
+{
+    QFETCH(bool, answer);
+    QFETCH(QStringList, onDevice);
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("Handheld"))});
+    QVERIFY(HoroscopeFile::save(folders.program() + QStringLiteral("/horoskop.xml"), {named(QStringLiteral("Old"))},
+                                folders.sink));
+    const QString registry = folders.device() + QStringLiteral("/registry.reg");
+    QVERIFY(QFile::rename(registry, registry + QStringLiteral(".away")));
+
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")));
+    folders.sink.answer = false; // not connected
+    dialog.load();
+    QCOMPARE(rows(dialog), (QStringList{"Old", "(New horoscope)"}));
+    dialog.add();
+
+    QVERIFY(QFile::rename(registry + QStringLiteral(".away"), registry));
+    folders.sink.questions.clear();
+    folders.sink.answer = answer;
+    dialog.reject();
+    QCOMPARE(folders.sink.questions, QStringList{CHoroscopeManagerDlg::StaleQuestion});
+    QCOMPARE(namesInFile(deviceFile(folders)), onDevice);
+    QCOMPARE(namesInFile(dialog.workingCopy()), (QStringList{"new", "(New horoscope)", "Old"}));
+}
+
+void HoroscopeManagerTest::deviceWithoutHoroscopeFileIsNoFailedFetch()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")));
+    dialog.load();
+    dialog.reject(); // nothing was written: nothing to store, no message
+    QVERIFY(!QFile::exists(deviceFile(folders)));
+
+    CHoroscopeManagerDlg again(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")));
+    again.load();
+    again.add();
+    again.reject();
+    QVERIFY(folders.sink.questions.isEmpty());
+    QVERIFY2(folders.sink.messages.isEmpty(), qPrintable(folders.sink.messages.join(u'\n')));
+    QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"new", "(New horoscope)", "(New horoscope)"}));
+}
+
+void HoroscopeManagerTest::exportThenImportAppendsTheSameHoroscopes()
+{
+    DesktopFolders folders;
+    HoroscopeRecord a = named(QStringLiteral("Anna Muster"), QStringLiteral("Bern"));
+    a.latitude = QStringLiteral("46N57");
+    a.longitude = QStringLiteral("7E26");
+    a.deltaGmt = 1;
+    storeOnDevice(folders, {a, named(QStringLiteral("Ben Beispiel"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    const QString aaf = folders.program() + QStringLiteral("/births.aaf");
+    QVERIFY(dialog.exportFile(aaf));
+    QVERIFY2(folders.sink.messages.last().startsWith(QStringLiteral("2 horoscopes exported.")),
+             qPrintable(folders.sink.messages.last()));
+
+    QVERIFY(dialog.importFile(aaf));
+    QCOMPARE(rows(dialog), (QStringList{"Anna Muster", "Ben Beispiel", "Anna Muster", "Ben Beispiel"}));
+    QCOMPARE(dialog.records()[2].birth, a.birth);
+    QCOMPARE(namesInFile(dialog.workingCopy()), rows(dialog));
+}
+
+void HoroscopeManagerTest::importOfAMissingFileChangesNothing()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    const QByteArray before = DesktopFolders::readFile(dialog.workingCopy());
+    QVERIFY(!dialog.importFile(folders.program() + QStringLiteral("/none.aaf")));
+    QCOMPARE(folders.sink.messages.size(), 1);
+    QVERIFY(folders.sink.messages.first().contains(QStringLiteral("none.aaf")));
+    QCOMPARE(rows(dialog), (QStringList{"A", "B"}));
+    QCOMPARE(DesktopFolders::readFile(dialog.workingCopy()), before);
+}
+
+void HoroscopeManagerTest::desktopEditDialogVariant()
+{
+    DesktopFolders folders;
+    HoroscopeRecord record = named(QStringLiteral("A"));
+    CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(), folders.program() + QStringLiteral("/OrvelDB"),
+                         folders.sink, nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Horoscop"));
+    int pictures = 0;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        pictures += !label->pixmap().isNull();
+    QCOMPARE(pictures, 6);
+}
+
+void HoroscopeManagerTest::addedHoroscopeReachesTheHandheldProgram()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    {
+        CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")));
+        dialog.load();
+        dialog.add();
+        dialog.reject();
+    }
+    Clock clock;
+    clock.fix(Now);
+    COrvelWinDoc document(clock, folders.sink, installFolder(folders), installFolder(folders));
+    document.OnNewDocument();
+    QCOMPARE(namesIn(document.horoscopes()), (QStringList{"new", "B", "A"}));
+    QCOMPARE(document.horoscopes()[0].city, QStringLiteral("new City"));
+}
+
+QTEST_MAIN(HoroscopeManagerTest)
+#include "HoroscopeManagerTest.moc"

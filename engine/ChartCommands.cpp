@@ -4,6 +4,7 @@
 #include "engine/CoordinateText.h"
 #include "engine/GlyphLevels.h"
 #include "engine/OffsetLookup.h"
+#include "engine/SunTracker.h"
 #include "platform/Clock.h"
 #include "platform/WaitCursor.h"
 
@@ -102,14 +103,14 @@ bool ChartCommands::showSolar(int year, const ChartPlace &place)
     const double natalSun = m_engine.slot(2).longitude[Sun];
 
     // Bisection on the Sun's longitude, from the birthday in that year: steps of
-    // 2, 1, 0.5 ... days until they fall below one second. Only the Sun is computed
-    // on the way; the whole chart once, at the moment where the search ends.
+    // 2, 1, 0.5 ... days until they fall below one second. Only the Sun's side of the
+    // natal Sun is needed on the way; the whole chart once, where the search ends.
     const DateTime &birth = natal.birth;
     double t = modifiedJulianDay(birth.day(), birth.month(), year,
                                  birth.hour() + birth.minute() / 60.0 + birth.second() / 3600.0);
     double step = 4.0;
-    double sun = m_engine.slot(slot).longitude[Sun];
     double offset = 0.0;
+    SunTracker sun(m_ui, natalSun);
     do {
         const CalendarMoment c = fromModifiedJulianDay(t);
         const int h = static_cast<int>(c.hours);
@@ -121,16 +122,11 @@ bool ChartCommands::showSolar(int year, const ChartPlace &place)
         offset = 0.0;
         if (!m_places.offsetAt(place, moment, offset))
             return false;
-        m_engine.sunLongitude(moment, offset, sun);
         m_solarMoment = moment;
         m_solarPlace = place;
 
-        double diff = natalSun - sun;
-        if (diff > 180)
-            diff -= 360;
-        else if (diff < -180)
-            diff += 360;
-        step = diff > 0 ? std::abs(step) / 2 : -std::abs(step) / 2;
+        const bool ahead = sun.natalSunAhead(ChartEngine::julianDayUt(moment, offset));
+        step = ahead ? std::abs(step) / 2 : -std::abs(step) / 2;
         t += step;
     } while (std::abs(step) >= OneSecondInDays);
 

@@ -57,17 +57,6 @@ double ChartEngine::julianDayUt(const DateTime &local, double deltaGmt)
     return Ephemeris::julianDay(local.year(), local.month(), local.day(), ut);
 }
 
-void ChartEngine::sunLongitude(const DateTime &local, double deltaGmt, double &longitude)
-{
-    Ephemeris::BodyPosition position;
-    QString error;
-    if (!Ephemeris::body(julianDayUt(local, deltaGmt), Sun, position, error)) {
-        m_errors.showMessage(error);
-        return;
-    }
-    longitude = position.longitude;
-}
-
 void ChartEngine::computeHouses(int houseSystem)
 {
     const Ephemeris::Houses houses = Ephemeris::houses(m_lastJulianDay, m_lastLatitude, m_lastLongitude, houseSystem);

@@ -34,10 +34,6 @@ public:
     // and place; remembers moment and place for computeHouses. An ephemeris error is
     // shown once and leaves the bodies not yet reached as they were.
     void computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude);
-    // The Sun's longitude at a local moment (seconds ignored), exactly as
-    // computePositions finds it, leaving the tables alone. An ephemeris error is shown
-    // and leaves `longitude` as it was.
-    void sunLongitude(const DateTime &local, double deltaGmt, double &longitude);
     // Cusps, AC and MC for the moment and place of the last computePositions.
     void computeHouses(int houseSystem);
     void computeGlyphLevels();
@@ -46,8 +42,10 @@ public:
     // Aspects between slot 0 (first point) and slot 1 (second point).
     void searchCrossAspects(const ChartSettings &settings);
 
-private:
+    // The Julian day (UT) computePositions uses for a local moment: seconds ignored.
     static double julianDayUt(const DateTime &local, double deltaGmt);
+
+private:
 
     MessageSink &m_errors;
     std::array<ChartSlot, SlotCount> m_slots{};

@@ -1,5 +1,6 @@
 #include "storage/AafFile.h"
 
+#include "engine/CoordinateFormat.h"
 #include "engine/CoordinateText.h"
 #include "engine/PlaceDirectory.h"
 #include "platform/FileError.h"
@@ -129,16 +130,6 @@ std::optional<double> parseZone(const QString &text)
     if (value > MaxOffsetHours)
         return std::nullopt;
     return west ? -value : value;
-}
-
-QString coordinateText(double degrees, QChar positive, QChar negative)
-{
-    const long long seconds = std::llround(std::abs(degrees) * 3600);
-    return QStringLiteral("%1\u00B0%2'%3''%4")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QChar(u'0'))
-        .arg(seconds % 60, 2, 10, QChar(u'0'))
-        .arg(degrees < 0 && seconds > 0 ? negative : positive);
 }
 
 // Degrees or hours, minutes and, when not zero, seconds of `value` as
@@ -353,8 +344,8 @@ AafEntry Importer::read(const AafRawRecord &raw)
         r.notes << (h.city.isEmpty() ? QStringLiteral("no city")
                                      : QStringLiteral("'%1' is not in the place database: kept as typed (Other)").arg(h.city));
     // Coordinates from the database keep its text, as choosing the place would.
-    h.latitude = fileLatitude ? coordinateText(*r.latitude, u'N', u'S') : found ? found->latitude : QString();
-    h.longitude = fileLongitude ? coordinateText(*r.longitude, u'E', u'W') : found ? found->longitude : QString();
+    h.latitude = fileLatitude ? CoordinateFormat::latitude(*r.latitude) : found ? found->latitude : QString();
+    h.longitude = fileLongitude ? CoordinateFormat::longitude(*r.longitude) : found ? found->longitude : QString();
 
     // The local time: as written, else from the Julian day once the offset is known,
     // else noon.

@@ -1,6 +1,6 @@
 #include "DuplicateNames.h"
 
-#include "CoordinateFormat.h"
+#include "engine/CoordinateFormat.h"
 #include "placedb/SortKey.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "PlaceFileText.h"
 
-#include "CoordinateFormat.h"
+#include "engine/CoordinateFormat.h"
 #include "IndexLine.h"
 #include "Windows1252Encoder.h"
 #include "placedb/SortKey.h"

@@ -1,4 +1,4 @@
-#include "CoordinateFormat.h"
+#include "engine/CoordinateFormat.h"
 
 #include <cmath>
 

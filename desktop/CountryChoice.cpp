@@ -96,7 +96,7 @@ QStringList CountryChoice::filesOf(const QString &code) const
     QStringList names = {PlacePrefix + code + QStringLiteral(".txt"), TablePrefix + code + QStringLiteral(".txt")};
     // Older databases kept part of the US states' rules in five extra tables; ours
     // keeps each state's table whole, so they are copied only where they exist.
-    if (code.size() >= 2 && code.startsWith(QStringLiteral("US")))
+    if (code.startsWith(QStringLiteral("US")))
         for (int i = 1; i <= 5; ++i) {
             const QString table = TablePrefix + QStringLiteral("US%1.txt").arg(i);
             if (QFileInfo::exists(databaseFolder() + u'/' + table))
@@ -126,10 +126,13 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
         if (error)
             break;
     }
+    QStringList names;
     for (const QString &code : codes)
-        for (const QString &name : filesOf(code))
-            if (!error)
-                error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
+        names += filesOf(code);
+    names.removeDuplicates(); // the US states share their extra tables
+    for (const QString &name : names)
+        if (!error)
+            error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
     if (error) {
         m_device.ReportSystemError(error);
         return false;
@@ -139,12 +142,9 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
 
 bool CountryChoice::storeOnDevice()
 {
-    if (!m_device.ConnectDevice())
+    const QString deviceFolder = m_device.programPath(QStringLiteral("OrvelDB"));
+    if (deviceFolder.isEmpty())
         return false;
-    const QString installDir = m_device.GetDeviceInstallDir();
-    if (installDir.isEmpty())
-        return false;
-    const QString deviceFolder = installDir + QStringLiteral("\\OrvelDB");
     if (!m_device.DeletePlaceFiles(deviceFolder))
         return false;
 

@@ -61,6 +61,14 @@ QString DeviceLink::GetDeviceInstallDir()
     return *dir;
 }
 
+QString DeviceLink::programPath(const QString &name)
+{
+    if (!ConnectDevice())
+        return {};
+    const QString installDir = GetDeviceInstallDir();
+    return installDir.isEmpty() ? QString() : installDir + u'\\' + name;
+}
+
 QString DeviceLink::localPath(const QString &handheldPath)
 {
     if (const std::optional<QString> path = DevicePath::resolve(m_root, handheldPath))

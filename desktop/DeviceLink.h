@@ -34,6 +34,10 @@ public:
     // a message when the registry file, its key or its value is missing.
     QString GetDeviceInstallDir();
 
+    // Connects, then the handheld path of `name` inside the install folder
+    // ("<InstallDir>\name"); the empty string when either step fails.
+    QString programPath(const QString &name);
+
     // Copies a PC file to the handheld, replacing the handheld file only once the new
     // one is complete. False, with a message, when either side fails.
     bool CopyFileToDevice(const QString &pcPath, const QString &handheldPath);

@@ -79,7 +79,7 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
 
 QString CHoroscopeManagerDlg::workingCopy() const
 {
-    return m_programFolder + u'/' + WorkingCopyName;
+    return m_programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName);
 }
 
 void CHoroscopeManagerDlg::load()
@@ -97,12 +97,9 @@ void CHoroscopeManagerDlg::load()
 
 bool CHoroscopeManagerDlg::fetch()
 {
-    if (!m_device.ConnectDevice())
+    const QString handheldFile = m_device.programPath(DeviceFileName);
+    if (handheldFile.isEmpty())
         return false;
-    const QString installDir = m_device.GetDeviceInstallDir();
-    if (installDir.isEmpty())
-        return false;
-    const QString handheldFile = installDir + DeviceFileName;
     if (m_device.CopyFileFromDevice(handheldFile, workingCopy()))
         return true;
     // A handheld without a horoscope file has nothing that Exit could overwrite.
@@ -289,10 +286,10 @@ void CHoroscopeManagerDlg::reject()
     if (!m_fetchFailed || m_sink.askYesNo(StaleQuestion)) {
         WaitCursor busy(m_sink);
         // Nothing to store when no horoscope was ever fetched or written.
-        if (QFileInfo::exists(workingCopy()) && m_device.ConnectDevice()) {
-            const QString installDir = m_device.GetDeviceInstallDir();
-            if (!installDir.isEmpty())
-                m_device.CopyFileToDevice(workingCopy(), installDir + DeviceFileName);
+        if (QFileInfo::exists(workingCopy())) {
+            const QString handheldFile = m_device.programPath(DeviceFileName);
+            if (!handheldFile.isEmpty())
+                m_device.CopyFileToDevice(workingCopy(), handheldFile);
         }
     }
     m_buttonTimer.stop();

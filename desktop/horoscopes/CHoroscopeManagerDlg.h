@@ -27,8 +27,7 @@ public:
     // Edits a record in place; true on OK. The program opens the horoscope edit dialog.
     using Editor = std::function<bool(HoroscopeRecord &)>;
 
-    static inline const QString WorkingCopyName = QStringLiteral("horoskop.xml");
-    static inline const QString DeviceFileName = QStringLiteral("\\Horoskop.xml");
+    static inline const QString DeviceFileName = QStringLiteral("Horoskop.xml");
     static inline const QString StaleQuestion =
         QStringLiteral("The horoscopes could not be read from the device when this window opened. Replace the "
                        "device's horoscope file with this list?");

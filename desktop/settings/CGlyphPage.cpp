@@ -16,23 +16,17 @@ int CGlyphPage::cellAt(int coordinate, int origin, int size)
     return coordinate < origin ? -1 : (coordinate - origin) / size;
 }
 
-std::optional<QFont> CGlyphPage::symbolFont() const
+QFont CGlyphPage::glyphFont() const
 {
-    return ChartFonts::symbols(GlyphHeight, GlyphWidth);
+    return ChartFonts::symbols(GlyphHeight, GlyphWidth).value_or(font());
 }
 
-void CGlyphPage::drawGlyphs(QPainter &painter, const QRect &box, int flags, const QList<int> &glyphs, bool spaced)
+void CGlyphPage::drawGlyph(QPainter &painter, const QFont &font, const QRect &box, int flags, int glyph, bool spaced)
 {
-    QString text;
-    for (const int glyph : glyphs) {
-        text += QChar(glyph);
-        if (spaced)
-            text += u' ';
-    }
-    if (const std::optional<QFont> symbols = symbolFont())
-        painter.setFont(*symbols);
-    else
-        painter.setFont(font());
+    QString text{QChar(glyph)};
+    if (spaced)
+        text += u' ';
+    painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawText(box, flags, text);
 }

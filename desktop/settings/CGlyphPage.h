@@ -5,7 +5,6 @@
 #include "engine/ChartSettings.h"
 
 #include <QFont>
-#include <optional>
 
 class QPainter;
 
@@ -27,11 +26,12 @@ public:
     static int cellAt(int coordinate, int origin, int size);
 
 protected:
-    // The symbol font looked up anew, or nothing when it is missing.
-    std::optional<QFont> symbolFont() const;
-    // Draws `glyphs` (character codes, each followed by a blank when `spaced`) in
-    // `colour` within `box`, in the symbol font when there is one.
-    void drawGlyphs(QPainter &painter, const QRect &box, int flags, const QList<int> &glyphs, bool spaced);
+    // The font glyphs are drawn in: the symbol font, looked up anew so that a font
+    // installed meanwhile shows; the page's own font when it is missing. Once per paint.
+    QFont glyphFont() const;
+    // Draws one glyph (a character code, followed by a blank when `spaced`) in the
+    // painter's pen within `box`.
+    static void drawGlyph(QPainter &painter, const QFont &font, const QRect &box, int flags, int glyph, bool spaced);
     // The page's font in bold.
     QFont boldFont() const;
 

@@ -39,14 +39,16 @@ void CPPageAspekt::editGlyph()
 void CPPageAspekt::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const QFont glyphs = glyphFont();
+    const QFont bold = boldFont();
     for (int kind = 0; kind < AspectKindCount; ++kind) {
         const QRect box = row(kind);
         painter.setPen(toQColor(block().aspectColours[kind]));
-        painter.setFont(boldFont());
+        painter.setFont(bold);
         painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, PointNames::aspect(kind));
         painter.drawText(box.adjusted(150, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          QString::number(block().aspectAngles[kind]));
-        drawGlyphs(painter, box, Qt::AlignRight | Qt::AlignVCenter, {block().aspectGlyphs[kind]}, true);
+        drawGlyph(painter, glyphs, box, Qt::AlignRight | Qt::AlignVCenter, block().aspectGlyphs[kind], true);
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setBrush(Qt::NoBrush);

@@ -41,9 +41,10 @@ void CPPageColor::paintEvent(QPaintEvent *)
 {
     m_font.check(); // starts the installer once, then registers the font it copied
     QPainter painter(this);
+    const QFont glyphs = glyphFont();
     for (int point = 0; point < PointCount; ++point) {
         painter.setPen(toQColor(block().planetColours[point]));
-        drawGlyphs(painter, cell(point), Qt::AlignCenter, {block().planetGlyphs[point]}, false);
+        drawGlyph(painter, glyphs, cell(point), Qt::AlignCenter, block().planetGlyphs[point], false);
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setBrush(Qt::NoBrush);

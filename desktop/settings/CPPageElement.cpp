@@ -44,15 +44,17 @@ void CPPageElement::editGlyph()
 void CPPageElement::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    const QFont glyphs = glyphFont();
+    const QFont bold = boldFont();
     for (int element = 0; element < ElementCount; ++element) {
         const QRect box = row(element);
         painter.setPen(toQColor(block().elementColours[element]));
-        painter.setFont(boldFont());
+        painter.setFont(bold);
         painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, PointNames::element(element));
         // Each glyph right-aligned in its own sign cell, so that what a click selects
         // is the glyph under the pointer.
         for (int sign = element; sign < SignCount; sign += ElementCount)
-            drawGlyphs(painter, signCell(sign), Qt::AlignRight | Qt::AlignVCenter, {block().signGlyphs[sign]}, true);
+            drawGlyph(painter, glyphs, signCell(sign), Qt::AlignRight | Qt::AlignVCenter, block().signGlyphs[sign], true);
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setBrush(Qt::NoBrush);

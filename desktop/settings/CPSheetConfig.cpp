@@ -57,11 +57,9 @@ QString CPSheetConfig::workingCopy() const
 void CPSheetConfig::fetch()
 {
     WaitCursor wait(m_sink);
-    if (m_device.ConnectDevice()) {
-        const QString installDir = m_device.GetDeviceInstallDir();
-        if (!installDir.isEmpty())
-            m_device.CopyFileFromDevice(installDir + u'\\' + QLatin1StringView(SettingsFile::FileName), workingCopy());
-    }
+    const QString handheldFile = m_device.programPath(QLatin1StringView(SettingsFile::FileName));
+    if (!handheldFile.isEmpty())
+        m_device.CopyFileFromDevice(handheldFile, workingCopy());
     m_settings = ChartSettings::defaults();
     SettingsFile::load(workingCopy(), m_settings); // a missing or damaged copy leaves the defaults
 }
@@ -85,11 +83,9 @@ void CPSheetConfig::accept()
 
 void CPSheetConfig::store()
 {
-    if (!m_device.ConnectDevice())
-        return;
-    const QString installDir = m_device.GetDeviceInstallDir();
-    if (!installDir.isEmpty())
-        m_device.CopyFileToDevice(workingCopy(), installDir + u'\\' + QLatin1StringView(SettingsFile::FileName));
+    const QString handheldFile = m_device.programPath(QLatin1StringView(SettingsFile::FileName));
+    if (!handheldFile.isEmpty())
+        m_device.CopyFileToDevice(workingCopy(), handheldFile);
 }
 
 void CPSheetConfig::reject()

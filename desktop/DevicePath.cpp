@@ -26,6 +26,16 @@ bool inside(const QString &path, const QString &root)
     return path == root || path.startsWith(root.endsWith(u'/') ? root : root + u'/');
 }
 
+// The spelling under which the handheld program looks for `name` (horoskop.xml,
+// orvel.xml, OrvelDB), or `name` itself.
+QString handheldSpelling(const QString &name)
+{
+    for (const QString &known : {QStringLiteral("horoskop.xml"), QStringLiteral("orvel.xml"), QStringLiteral("OrvelDB")})
+        if (name.compare(known, Qt::CaseInsensitive) == 0)
+            return known;
+    return name;
+}
+
 } // namespace
 
 std::optional<QString> DevicePath::resolve(const QString &deviceRoot, const QString &handheldPath)
@@ -52,14 +62,6 @@ std::optional<QString> DevicePath::resolve(const QString &deviceRoot, const QStr
     if (!inside(QFileInfo(lastExisting).canonicalFilePath(), root))
         return std::nullopt;
     return path;
-}
-
-QString DevicePath::handheldSpelling(const QString &name)
-{
-    for (const QString &known : {QStringLiteral("horoskop.xml"), QStringLiteral("orvel.xml"), QStringLiteral("OrvelDB")})
-        if (name.compare(known, Qt::CaseInsensitive) == 0)
-            return known;
-    return name;
 }
 
 } // namespace orvel

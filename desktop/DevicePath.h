@@ -15,10 +15,6 @@ public:
     // The local path for `handheldPath` under `deviceRoot`; nothing when the path would
     // leave the root ("..", a drive part, a link that points out of it).
     static std::optional<QString> resolve(const QString &deviceRoot, const QString &handheldPath);
-
-    // The spelling under which the handheld program looks for `name` (horoskop.xml,
-    // orvel.xml, OrvelDB), or `name` itself.
-    static QString handheldSpelling(const QString &name);
 };
 
 } // namespace orvel

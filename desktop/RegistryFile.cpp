@@ -39,8 +39,6 @@ std::optional<QString> readQuoted(const QString &text, qsizetype &pos)
 std::optional<RegistryFile> RegistryFile::parse(const QByteArray &bytes)
 {
     const QStringList lines = decode(bytes).split(u'\n');
-    if (lines.isEmpty())
-        return std::nullopt;
     const QString header = lines.first().trimmed();
     if (header != u"REGEDIT4" && header != u"Windows Registry Editor Version 5.00")
         return std::nullopt;

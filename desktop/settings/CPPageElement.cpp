@@ -1,6 +1,6 @@
 #include "desktop/settings/CPPageElement.h"
 
-#include "desktop/settings/PointNames.h"
+#include "engine/ChartConstants.h"
 #include "platform/gui/QtColour.h"
 
 #include <QMouseEvent>
@@ -50,7 +50,7 @@ void CPPageElement::paintEvent(QPaintEvent *)
         const QRect box = row(element);
         painter.setPen(toQColor(block().elementColours[element]));
         painter.setFont(bold);
-        painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, PointNames::element(element));
+        painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(ElementNames[element]));
         // Each glyph right-aligned in its own sign cell, so that what a click selects
         // is the glyph under the pointer.
         for (int sign = element; sign < SignCount; sign += ElementCount)

@@ -15,7 +15,6 @@ public:
     CSettingsPage(const QString &caption, QWidget *parent = nullptr);
 
     QString caption() const { return m_caption; }
-    bool wasShown() const { return m_shown; }
 
     // Takes the controls' values into the block; false keeps the sheet open on this page.
     virtual bool handBack();

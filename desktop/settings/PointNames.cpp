@@ -17,10 +17,4 @@ QString PointNames::aspect(int kind)
     return names.value(kind);
 }
 
-QString PointNames::element(int element)
-{
-    static const QStringList names = {"Fire", "Earth", "Air", "Water"};
-    return names.value(element);
-}
-
 } // namespace orvel

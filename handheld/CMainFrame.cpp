@@ -57,7 +57,11 @@ CMainFrame::CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel
 QAction *CMainFrame::addCommand(CommandId id, const QString &text, std::function<void()> handler)
 {
     auto *action = new QAction(text, this);
-    connect(action, &QAction::triggered, this, std::move(handler));
+    // A greyed command does nothing, however it is triggered.
+    connect(action, &QAction::triggered, this, [this, id, handler = std::move(handler)] {
+        if (isAvailable(id, m_session.commands.mode()))
+            handler();
+    });
     m_actions[id] = action;
     return action;
 }
@@ -65,24 +69,23 @@ QAction *CMainFrame::addCommand(CommandId id, const QString &text, std::function
 void CMainFrame::createCommands()
 {
     using Commands = ChartCommands;
-    addCommand(CommandId::RadixI, QStringLiteral("Radix I"), [this] { showChart(CommandId::RadixI, &Commands::showRadixI); });
-    addCommand(CommandId::RadixII, QStringLiteral("Radix II"), [this] { showChart(CommandId::RadixII, &Commands::showRadixII); });
-    addCommand(CommandId::Composite, QStringLiteral("Composite"), [this] { showChart(CommandId::Composite, &Commands::showComposite); });
-    addCommand(CommandId::Synastry, QStringLiteral("Synastry"), [this] { showChart(CommandId::Synastry, &Commands::showSynastry); });
-    addCommand(CommandId::Transit, QStringLiteral("Transit"), [this] { showChart(CommandId::Transit, &Commands::showTransit); });
+    addCommand(CommandId::RadixI, QStringLiteral("Radix I"), [this] { showChart(&Commands::showRadixI); });
+    addCommand(CommandId::RadixII, QStringLiteral("Radix II"), [this] { showChart(&Commands::showRadixII); });
+    addCommand(CommandId::Composite, QStringLiteral("Composite"), [this] { showChart(&Commands::showComposite); });
+    addCommand(CommandId::Synastry, QStringLiteral("Synastry"), [this] { showChart(&Commands::showSynastry); });
+    addCommand(CommandId::Transit, QStringLiteral("Transit"), [this] { showChart(&Commands::showTransit); });
 
-    const std::pair<CommandId, const char *> windows[] = {
-        {CommandId::Houses, "Houses"},
-        {CommandId::Planets, "Planets"},
-        {CommandId::Elements, "Elements"},
-        {CommandId::Qualities, "Qualities"},
-        {CommandId::AspectsGraphic, "Aspects graphic"},
-        {CommandId::AspectsTable, "Aspects table"},
+    const std::tuple<CommandId, const char *, InfoWindow> windows[] = {
+        {CommandId::Houses, "Houses", InfoWindow::Houses},
+        {CommandId::Planets, "Planets", InfoWindow::Planets},
+        {CommandId::Elements, "Elements", InfoWindow::Elements},
+        {CommandId::Qualities, "Qualities", InfoWindow::Qualities},
+        {CommandId::AspectsGraphic, "Aspects graphic", InfoWindow::AspectsGraphic},
+        {CommandId::AspectsTable, "Aspects table", InfoWindow::AspectsTable},
     };
-    for (const auto &[id, text] : windows)
-        addCommand(id, QString::fromLatin1(text), [this, id = id] { openInformationWindow(id); });
+    for (const auto &[id, text, window] : windows)
+        addCommand(id, QString::fromLatin1(text), [this, window = window] { openInformationWindow(window); });
 
-    // The dialog commands, each only where the chart mode offers it.
     const std::tuple<CommandId, const char *, void (CMainFrame::*)()> dialogs[] = {
         {CommandId::Solar, "Solar", &CMainFrame::solar},
         {CommandId::New, "New...", &CMainFrame::newHoroscope},
@@ -90,10 +93,7 @@ void CMainFrame::createCommands()
         {CommandId::Load, "Load...", &CMainFrame::loadHoroscope},
     };
     for (const auto &[id, text, handler] : dialogs)
-        addCommand(id, QString::fromLatin1(text), [this, id = id, handler = handler] {
-            if (isAvailable(id, m_session.commands.mode()))
-                (this->*handler)();
-        });
+        addCommand(id, QString::fromLatin1(text), [this, handler = handler] { (this->*handler)(); });
 
     QAction *houses = addCommand(CommandId::HidingHouses, QStringLiteral("Hiding houses"),
                                  [this] { toggleHiding(&ChartSettings::hideHouses); });
@@ -162,31 +162,23 @@ void CMainFrame::openPopup(CommandId button)
     QMenu *menu = popup(button);
     const QWidget *widget = m_bar->widgetForAction(action(button));
     const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
-    updateAvailability(menu);
     menu->popup(QPoint(topLeft.x(), topLeft.y() - menu->sizeHint().height()));
 }
 
 void CMainFrame::openHidingPopup(QPoint globalPosition)
 {
-    QMenu *menu = popup(CommandId::HidingHouses);
-    updateAvailability(menu);
-    menu->popup(globalPosition);
+    popup(CommandId::HidingHouses)->popup(globalPosition);
 }
 
-void CMainFrame::showChart(CommandId id, void (ChartCommands::*command)())
+void CMainFrame::showChart(void (ChartCommands::*command)())
 {
-    if (!isAvailable(id, m_session.commands.mode()))
-        return;
     (m_session.commands.*command)();
     m_view->update();
 }
 
-void CMainFrame::openInformationWindow(CommandId id)
+void CMainFrame::openInformationWindow(InfoWindow window)
 {
-    const std::optional<InformationWindows::Window> window = InformationWindows::forCommand(id);
-    if (!window || !isAvailable(id, m_session.commands.mode()))
-        return;
-    const std::unique_ptr<QDialog> dialog = InformationWindows::create(*window, m_session.scene(), m_scale, this);
+    const std::unique_ptr<QDialog> dialog = InformationWindows::create(window, m_session.scene(), m_scale, this);
     dialog->exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "handheld/chart/CommandId.h"
+#include "handheld/info/InfoWindow.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -48,9 +49,9 @@ private:
     void openHidingPopup(QPoint globalPosition);
 
     // Runs a chart command when the chart mode allows it, then redraws.
-    void showChart(CommandId id, void (ChartCommands::*command)());
+    void showChart(void (ChartCommands::*command)());
     // Opens an information or aspect window over the current chart.
-    void openInformationWindow(CommandId id);
+    void openInformationWindow(InfoWindow window);
     void toggleHiding(int ChartSettings::*flag);
     // The horoscope commands: a new horoscope becomes Radix I; an edited or loaded one
     // is saved and its chart computed again.

@@ -10,19 +10,6 @@
 
 namespace orvel {
 
-std::optional<InformationWindows::Window> InformationWindows::forCommand(CommandId command)
-{
-    switch (command) {
-    case CommandId::Houses: return Window::Houses;
-    case CommandId::Planets: return Window::Planets;
-    case CommandId::Elements: return Window::Elements;
-    case CommandId::Qualities: return Window::Qualities;
-    case CommandId::AspectsGraphic: return Window::AspectsGraphic;
-    case CommandId::AspectsTable: return Window::AspectsTable;
-    default: return std::nullopt;
-    }
-}
-
 std::unique_ptr<QDialog> InformationWindows::create(Window window, const ChartScene &scene, int scale, QWidget *parent)
 {
     const bool aspectWindow = window == Window::AspectsGraphic || window == Window::AspectsTable;

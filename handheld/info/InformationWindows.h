@@ -1,12 +1,10 @@
 #pragma once
 
-#include "handheld/chart/CommandId.h"
 #include "handheld/info/InfoWindow.h"
 
 #include <QDialog>
 
 #include <memory>
-#include <optional>
 
 namespace orvel {
 
@@ -17,9 +15,6 @@ struct ChartScene;
 class InformationWindows {
 public:
     using Window = InfoWindow;
-
-    // The window a popup command opens, or nothing for any other command.
-    static std::optional<Window> forCommand(CommandId command);
 
     // The window over a snapshot of `scene`, sized for `scale` (1 .. 8), ready to exec().
     static std::unique_ptr<QDialog> create(Window window, const ChartScene &scene, int scale, QWidget *parent);

@@ -1,9 +1,9 @@
 #include "platform/gui/CHoroscopeDlg.h"
 
+#include "engine/CoordinateText.h"
 #include "placedb/ZoneFile.h"
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
-#include "platform/gui/CoordinateCheck.h"
 #include "platform/gui/PlaceCombos.h"
 #include "platform/gui/SoftInputPanel.h"
 
@@ -277,7 +277,7 @@ bool CHoroscopeDlg::store()
     } coordinates[] = {{m_latitude, 90, &HoroscopeRecord::latitude}, {m_longitude, 180, &HoroscopeRecord::longitude}};
     for (const auto &coordinate : coordinates) {
         const QString text = coordinate.field->text();
-        if (!CoordinateCheck::passes(text, coordinate.limit)) {
+        if (!checkCoordinateText(text, coordinate.limit)) {
             coordinate.field->setFocus();
             m_ui.showMessage(QStringLiteral("Invalid coordinates!"));
             return false;

@@ -11,7 +11,6 @@
 #include "platform/FileError.h"
 #include "platform/MessageSink.h"
 
-#include <QDateTime>
 #include <QFile>
 
 #include <algorithm>
@@ -41,11 +40,7 @@ struct Handover {
 // `moment` moved by `seconds`; invalid when it leaves the dates DateTime knows.
 DateTime shifted(const DateTime &moment, int seconds)
 {
-    const QDateTime local(QDate(moment.year(), moment.month(), moment.day()),
-                          QTime(moment.hour(), moment.minute(), moment.second()), Qt::UTC);
-    const QDateTime moved = local.addSecs(seconds);
-    return DateTime(moved.date().year(), moved.date().month(), moved.date().day(), moved.time().hour(),
-                    moved.time().minute(), moved.time().second());
+    return moment.isValid() ? DateTime::fromSerialSeconds(moment.serialSeconds() + seconds) : DateTime();
 }
 
 } // namespace

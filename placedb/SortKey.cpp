@@ -15,7 +15,7 @@ void appendFolded(QString &key, QChar upper)
 {
     const char16_t c = upper.unicode();
     if (c >= 0xC0 && c <= 0xDF) {
-        key.append(QString::fromUtf16(LatinCapitals[c - 0xC0]));
+        key.append(QStringView(LatinCapitals[c - 0xC0]));
         return;
     }
     switch (c) {

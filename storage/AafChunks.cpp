@@ -88,8 +88,6 @@ std::vector<AafRawRecord> AafChunks::split(const QString &text)
             if (records.empty() || records.back().b93)
                 startRecord(chunk.line);
             records.back().b93 = fields(chunk.data);
-        } else if (chunk.id == u"ZNAM" && !records.empty()) {
-            records.back().zoneName = trimmedField(chunk.data);
         }
     }
     return records;

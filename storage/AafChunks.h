@@ -15,7 +15,6 @@ struct AafRawRecord {
     int line = 0;                   // line of its first chunk, from 1
     QStringList a93;                // the #A93 fields, trimmed; empty for a record without one
     std::optional<QStringList> b93; // the #B93 fields, trimmed, when the record has one
-    QString zoneName;               // the #ZNAM text, trimmed
 };
 
 // The chunk layer of the astrological exchange format (AAF). A file is a sequence of

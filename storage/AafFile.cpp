@@ -349,8 +349,9 @@ AafEntry Importer::read(const AafRawRecord &raw)
 
     // The local time: as written, else from the Julian day once the offset is known,
     // else noon.
-    const std::int64_t midnight = DateTime(date->year(), date->month(), date->day()).serialSeconds();
-    const DateTime provisional = DateTime::fromSerialSeconds(midnight + time.value_or(12 * 3600));
+    const std::int64_t midnight = date->serialSeconds();
+    std::int64_t local = midnight + time.value_or(12 * 3600);
+    const DateTime provisional = DateTime::fromSerialSeconds(local);
     std::optional<double> offset;
     if (zone) {
         offset = *zone + daylight;
@@ -372,7 +373,6 @@ AafEntry Importer::read(const AafRawRecord &raw)
         r.notes << QStringLiteral("no time zone: Delta_GMT 0 taken");
     h.deltaGmt = offset.value_or(0.0);
 
-    std::int64_t local = midnight + time.value_or(12 * 3600);
     if (!time && julian) {
         local = std::llround((*julian - SerialEpochJulianDay) * 86400.0 + h.deltaGmt * 3600.0);
         if (DateTime::fromSerialSeconds(local).isValid() && local / 86400 == midnight / 86400) {

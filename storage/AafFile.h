@@ -32,8 +32,8 @@ struct AafEntry {
 // daylight-saving hours, or from the place database's time tables when the file has
 // none. A Julian day in the file is checked against the local time and offset.
 //
-// Writing emits #A93, #B93 with the Julian day to the second and #ZNAM where known,
-// in Windows-1252 unless UTF-8 is asked for.
+// Writing emits #A93 and #B93 with the Julian day to the second, in Windows-1252
+// unless UTF-8 is asked for.
 class AafFile {
 public:
     enum class Encoding { Windows1252, Utf8 };

@@ -1,5 +1,6 @@
 #include "storage/AafFile.h"
 
+#include "engine/CoordinateFormat.h"
 #include "engine/PlaceDirectory.h"
 #include "storage/AafChunks.h"
 
@@ -81,13 +82,8 @@ private:
 
     ChartPlace chartPlace(const Place &p)
     {
-        const auto text = [](double v, char pos, char neg) {
-            const long long s = std::llround(std::abs(v) * 3600);
-            return QStringLiteral("%1\u00B0%2'%3''%4").arg(s / 3600).arg(s / 60 % 60, 2, 10, QChar(u'0'))
-                .arg(s % 60, 2, 10, QChar(u'0')).arg(QChar(v < 0 ? neg : pos));
-        };
-        return ChartPlace{QString::fromUtf8(p.city), nameOf(p.code), text(p.latitude, 'N', 'S'),
-                          text(p.longitude, 'E', 'W'), QStringLiteral("T"), int(p.standardOffset)};
+        return ChartPlace{QString::fromUtf8(p.city), nameOf(p.code), CoordinateFormat::latitude(p.latitude),
+                          CoordinateFormat::longitude(p.longitude), QStringLiteral("T"), int(p.standardOffset)};
     }
 
     static constexpr Place Places[] = {

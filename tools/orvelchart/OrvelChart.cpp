@@ -76,6 +76,7 @@ struct Session {
     ChartCommands commands;
 };
 
+// A command of the table below: returns 0 or, after saying why, a failure status.
 using Command = std::function<int(Session &, const QStringList &)>;
 
 // Says what is wrong with a command's arguments, or nothing; checked before start-up
@@ -128,9 +129,7 @@ std::optional<ChartPlace> namedPlace(Session &s, const QString &command, const Q
 }
 
 // The chart commands: each computes its chart into the session's engine as the
-// handheld program does, and returns 0 or, after saying why, a failure status.
-using Command = std::function<int(Session &, const QStringList &)>;
-
+// handheld program does.
 struct ChartSpec {
     ChartMode mode;
     int arguments;

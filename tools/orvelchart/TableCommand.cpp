@@ -90,6 +90,13 @@ void printText(const InfoTable &table)
         line(row);
 }
 
+// The cells of `window` (a name checked by invalidWindow) over `scene`.
+InfoTable tableOf(const QString &window, const ChartScene &scene)
+{
+    const InfoWindow shown = windows().at(window).window;
+    return InfoTables::table(shown, InfoSnapshot::take(scene, shown == InfoWindow::AspectsTable));
+}
+
 } // namespace
 
 QString TableCommand::invalidWindow(const QString &window, ChartMode mode)
@@ -105,19 +112,15 @@ QString TableCommand::invalidWindow(const QString &window, ChartMode mode)
 
 void TableCommand::print(const QString &window, const ChartScene &scene, bool asText)
 {
-    const InfoWindow shown = windows().at(window).window;
-    const InfoTable table = InfoTables::table(shown, InfoSnapshot::take(scene, shown == InfoWindow::AspectsTable));
     if (asText)
-        printText(table);
+        printText(tableOf(window, scene));
     else
-        std::printf("%s\n", tableJson(window, scene.mode(), table).constData());
+        std::printf("%s\n", json(window, scene).constData());
 }
 
 QByteArray TableCommand::json(const QString &window, const ChartScene &scene)
 {
-    const InfoWindow shown = windows().at(window).window;
-    return tableJson(window, scene.mode(),
-                     InfoTables::table(shown, InfoSnapshot::take(scene, shown == InfoWindow::AspectsTable)));
+    return tableJson(window, scene.mode(), tableOf(window, scene));
 }
 
 } // namespace orvel

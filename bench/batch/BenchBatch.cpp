@@ -4,20 +4,13 @@
 // time per chart, the charts per second and the ratio of the two.
 #include "platform/StderrMessageSink.h"
 #include "storage/HoroscopeFile.h"
+#include "support/ChildProcess.h"
 #include "support/Timing.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <vector>
-
-extern char **environ;
 
 using namespace orvel;
 using orvel::bench::Samples;
@@ -52,25 +45,6 @@ std::vector<Birth> births()
     return list;
 }
 
-// Runs the program with standard output and error discarded; false when it fails.
-bool spawn(const std::vector<QByteArray> &arguments)
-{
-    std::vector<char *> argv;
-    for (const QByteArray &a : arguments)
-        argv.push_back(const_cast<char *>(a.constData()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t child = 0;
-    int status = 0;
-    const bool ok = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0
-        && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    return ok;
-}
-
 // The swetest command line of one chart: the moment in universal time.
 std::vector<QByteArray> swetest(const Birth &b)
 {
@@ -95,7 +69,7 @@ int main()
     for (const Birth &b : list)
         records.push_back(b.record);
     StderrMessageSink sink;
-    if (!QDir().mkpath(folder) || !QFile::link(QStringLiteral(ORVEL_EPHE_DIR), folder + QStringLiteral("/Ephem"))
+    if (!bench::makeProgramFolder(folder, QStringLiteral(ORVEL_EPHE_DIR))
         || !HoroscopeFile::save(folder + u'/' + QLatin1String(HoroscopeFile::FileName), records, sink)) {
         std::fprintf(stderr, "cannot lay out the program folder in %s\n", qPrintable(dir.path()));
         return 1;
@@ -105,10 +79,10 @@ int main()
     Samples batchRun, swetestRun;
     for (int run = 0; run < Runs; ++run) {
         bool ok = true;
-        batchRun.time([&] { ok = spawn(batch); });
+        batchRun.time([&] { ok = bench::runQuietly(batch); });
         swetestRun.time([&] {
             for (const Birth &b : list)
-                ok = spawn(swetest(b)) && ok;
+                ok = bench::runQuietly(swetest(b)) && ok;
         });
         if (!ok) {
             std::fprintf(stderr, "orvelchart batch radix or swetest failed\n");

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 

@@ -7,7 +7,6 @@
 #include "support/Timing.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include <cstdio>
 #include <memory>

@@ -4,9 +4,9 @@
 // time from spawning to reaping the child, and the child's peak resident memory.
 #include "storage/HoroscopeFile.h"
 #include "platform/StderrMessageSink.h"
+#include "support/ChildProcess.h"
 #include "support/Timing.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -14,15 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <vector>
-
-extern char **environ;
 
 using namespace orvel;
 using orvel::bench::Samples;
@@ -60,12 +53,6 @@ std::vector<HoroscopeRecord> horoscopes()
     return records;
 }
 
-// A program folder of its own: the build's ephemeris files and nothing else.
-bool makeProgramFolder(const QString &folder)
-{
-    return QDir().mkpath(folder) && QFile::link(QStringLiteral(ORVEL_EPHE_DIR), folder + QStringLiteral("/Ephem"));
-}
-
 // How many horoscopes the program sees in `folder`, or -1 when it fails.
 qsizetype horoscopesSeen(const QString &folder)
 {
@@ -77,35 +64,18 @@ qsizetype horoscopesSeen(const QString &folder)
     return list.isArray() ? list.array().size() : -1;
 }
 
-// Runs `orvelchart --root folder radix1` with its output discarded and adds its wall
-// time and peak resident memory. False when it cannot be started or fails.
+// Runs `orvelchart --root folder radix1` with its output discarded (the missing
+// settings file, and in the baseline folder horoskop.xml, are reported on standard
+// error: expected) and adds its wall time and peak resident memory. False when it
+// cannot be started or fails.
 bool runRadix(const QString &folder, Samples &wall, Samples &memory)
 {
-    const QByteArray program = ORVEL_CHART;
-    const QByteArray root = QFile::encodeName(folder);
-    char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>("--root"),
-                    const_cast<char *>(root.constData()), const_cast<char *>("--now"), const_cast<char *>(Now),
-                    const_cast<char *>("radix1"), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // The missing settings file, and in the baseline folder horoskop.xml, are
-    // reported on standard error: expected, so it is discarded with the chart.
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-
+    const std::vector<QByteArray> arguments = {ORVEL_CHART, "--root", QFile::encodeName(folder), "--now", Now, "radix1"};
     bool ok = false;
-    wall.time([&] {
-        pid_t child = 0;
-        if (posix_spawn(&child, argv[0], &actions, nullptr, argv, environ) != 0)
-            return;
-        int status = 0;
-        rusage usage{};
-        if (wait4(child, &status, 0, &usage) != child)
-            return;
+    rusage usage{};
+    wall.time([&] { ok = bench::runQuietly(arguments, &usage); });
+    if (ok)
         memory.add(double(usage.ru_maxrss)); // kibibytes on Linux
-        ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    });
-    posix_spawn_file_actions_destroy(&actions);
     return ok;
 }
 
@@ -117,7 +87,8 @@ int main()
     const QString full = dir.filePath(QStringLiteral("full"));
     const QString bare = dir.filePath(QStringLiteral("bare"));
     StderrMessageSink sink;
-    if (!dir.isValid() || !makeProgramFolder(full) || !makeProgramFolder(bare)
+    if (!dir.isValid() || !bench::makeProgramFolder(full, QStringLiteral(ORVEL_EPHE_DIR))
+        || !bench::makeProgramFolder(bare, QStringLiteral(ORVEL_EPHE_DIR))
         || !HoroscopeFile::save(full + u'/' + QLatin1String(HoroscopeFile::FileName), horoscopes(), sink)) {
         std::fprintf(stderr, "cannot lay out the program folders in %s\n", qPrintable(dir.path()));
         return 1;

@@ -1,7 +1,7 @@
 #include "NameChanges.h"
 
 #include "placedb/DatabaseFile.h"
-#include "placedb/PlaceRecord.h"
+#include "placedb/PlaceFile.h"
 #include "platform/Windows1252.h"
 
 #include <QDir>
@@ -20,15 +20,8 @@ NameChanges::Names NameChanges::read(const QString &folder)
             continue;
         const QString text = Windows1252::toText(result.bytes.constData(), result.bytes.size());
         QHash<int, QString> &places = names[file.mid(5).chopped(4)];
-        qsizetype position = text.indexOf(u'\n');
-        if (position < 0)
-            continue;
-        ++position;
-        while (position < text.size()) {
-            const PlaceRecord record = PlaceRecord::read(text.constData(), text.size(), position);
-            if (record.number != 0)
-                places.insert(record.number, record.name);
-        }
+        for (const PlaceRecord &record : PlaceFile::readAll(text))
+            places.insert(record.number, record.name);
     }
     return names;
 }

@@ -8,6 +8,7 @@
 #include "storage/AafChunks.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -187,6 +188,9 @@ private:
 
     PlaceDirectory &m_places;
     std::vector<DirectoryCountry> m_countries;
+    // Every place asked for, by country and name: a record's city is looked up when its
+    // country is chosen and again for its zone, and files repeat their cities.
+    QHash<QString, std::optional<ChartPlace>> m_found;
 };
 
 std::vector<DirectoryCountry> Importer::candidates(const QString &aafCode) const
@@ -216,8 +220,12 @@ std::optional<ChartPlace> Importer::place(const QString &country, const QString 
             names.append(head);
     }
     for (const QString &name : names) {
-        if (std::optional<ChartPlace> p = m_places.findPlace(country, name))
-            return p;
+        const QString key = country + u'\n' + name;
+        auto found = m_found.constFind(key);
+        if (found == m_found.cend())
+            found = m_found.insert(key, m_places.findPlace(country, name));
+        if (*found)
+            return *found;
     }
     return std::nullopt;
 }

@@ -42,12 +42,12 @@ public:
     bool showSolar(int year, const ChartPlace &place);
     // Runs the command of the current mode again (a Solar with its last year and place).
     void recompute();
-
-private:
-    void computeInto(int slot, const HoroscopeRecord &record);
     // The slot of the horoscope a Transit or Solar starts from: the current slot when
     // it holds a horoscope of the list (Radix I or II), otherwise Radix I's.
     int horoscopeSlot() const;
+
+private:
+    void computeInto(int slot, const HoroscopeRecord &record);
 
     ChartEngine &m_engine;
     const std::vector<HoroscopeRecord> &m_horoscopes;

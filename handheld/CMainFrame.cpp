@@ -232,8 +232,7 @@ void CMainFrame::loadHoroscope()
 
 void CMainFrame::solar()
 {
-    const int slot = m_session.engine.currentSlot();
-    const HoroscopeRecord &birth = m_session.document.horoscopes().at(slot <= 1 ? slot : 0);
+    const HoroscopeRecord &birth = m_session.document.horoscopes().at(m_session.commands.horoscopeSlot());
     CSolarDlg dialog(birth, m_session.places.databaseFolder(), m_session.clock, m_ui, m_panel, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.place())
         return;
@@ -243,10 +242,6 @@ void CMainFrame::solar()
 
 void CMainFrame::recomputeCurrentChart()
 {
-    if (m_session.commands.mode() == ChartMode::Solar) {
-        solar();
-        return;
-    }
     m_session.commands.recompute();
     m_view->update();
 }

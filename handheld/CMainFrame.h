@@ -61,7 +61,8 @@ private:
     // Asks for the year and place of a solar return and shows it; a cancelled dialog
     // or a failed offset lookup keeps the chart on screen.
     void solar();
-    // Runs the command of the current chart mode again; Solar asks again.
+    // Runs the command of the current chart mode again (the horoscope commands are
+    // offered only in Radix I and II).
     void recomputeCurrentChart();
 
     void about();

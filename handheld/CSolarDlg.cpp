@@ -152,7 +152,7 @@ void CSolarDlg::accept()
         return;
     }
     m_year = year;
-    m_place = ChartPlace{place->name, country->name, place->latitude, place->longitude, place->tableCode, place->zone};
+    m_place = place->chartPlace(country->name);
     QDialog::accept();
 }
 

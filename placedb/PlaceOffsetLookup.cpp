@@ -42,8 +42,7 @@ std::optional<ChartPlace> PlaceOffsetLookup::findPlace(const QString &country, c
     const auto place = std::find_if(places.begin(), places.end(), [&](const PlaceRecord &p) { return p.name == city; });
     if (place == places.end())
         return std::nullopt;
-    return ChartPlace{place->name, countryRecord->name, place->latitude, place->longitude, place->tableCode,
-                      place->zone};
+    return place->chartPlace(countryRecord->name);
 }
 
 bool PlaceOffsetLookup::offsetAt(const ChartPlace &place, const DateTime &local, double &offset)
@@ -78,8 +77,7 @@ std::optional<ChartPlace> PlaceOffsetLookup::nearestPlace(const QString &code, d
         std::vector<LocatedPlace> list;
         list.reserve(places.size());
         for (const PlaceRecord &p : places)
-            list.push_back({{p.name, name, p.latitude, p.longitude, p.tableCode, p.zone},
-                            parseCoordinateText(p.latitude), parseCoordinateText(p.longitude)});
+            list.push_back({p.chartPlace(name), parseCoordinateText(p.latitude), parseCoordinateText(p.longitude)});
         located = m_located.insert(code, std::move(list));
     }
     const LocatedPlace *best = nullptr;

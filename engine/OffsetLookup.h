@@ -7,13 +7,11 @@
 
 namespace orvel {
 
-// What the chart variants need from the place database: places by name and the
-// offset of local time from universal time at a place and local moment.
+// What the chart variants need from the place database: the offset of local time
+// from universal time at a place and local moment.
 class OffsetLookup {
 public:
     virtual ~OffsetLookup();
-    // The place of a city in a country, both by exact name; nothing when unknown.
-    virtual std::optional<ChartPlace> findPlace(const QString &country, const QString &city) = 0;
     // Sets `offset` (hours, local = UT + offset) when the place's rules name one;
     // otherwise leaves it as it was. False when the rules cannot be read.
     virtual bool offsetAt(const ChartPlace &place, const DateTime &local, double &offset) = 0;

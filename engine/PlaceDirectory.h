@@ -17,9 +17,11 @@ struct DirectoryCountry {
 };
 
 // What importing horoscopes from other programs needs from the place database
-// besides places and offsets: the country list and the place nearest to a point.
+// besides offsets: places by name, the country list and the place nearest to a point.
 class PlaceDirectory : public OffsetLookup {
 public:
+    // The place of a city in a country, both by exact name; nothing when unknown.
+    virtual std::optional<ChartPlace> findPlace(const QString &country, const QString &city) = 0;
     // The countries in the order they are offered; empty when the list cannot be read.
     virtual std::vector<DirectoryCountry> countries() = 0;
     // The place of country `code` nearest to the point (decimal degrees, north and

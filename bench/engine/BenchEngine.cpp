@@ -22,7 +22,6 @@ constexpr int ChartsPerRound = 200;
 // moments asked for, which are the moments the search computes positions for.
 class FixedOffset : public OffsetLookup {
 public:
-    std::optional<ChartPlace> findPlace(const QString &, const QString &) override { return std::nullopt; }
     bool offsetAt(const ChartPlace &, const DateTime &local, double &offset) override
     {
         moments.push_back(local);

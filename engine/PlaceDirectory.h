@@ -24,11 +24,10 @@ public:
     virtual std::optional<ChartPlace> findPlace(const QString &country, const QString &city) = 0;
     // The countries in the order they are offered; empty when the list cannot be read.
     virtual std::vector<DirectoryCountry> countries() = 0;
-    // The place of country `code` nearest to the point (decimal degrees, north and
-    // east positive), with its great-circle distance in kilometres; nothing when the
+    // The great-circle distance in kilometres from the point (decimal degrees, north
+    // and east positive) to the nearest place of country `code`; nothing when the
     // country has no places.
-    virtual std::optional<ChartPlace> nearestPlace(const QString &code, double latitude, double longitude,
-                                                   double &distanceKm) = 0;
+    virtual std::optional<double> nearestPlaceKm(const QString &code, double latitude, double longitude) = 0;
 };
 
 } // namespace orvel

@@ -62,37 +62,25 @@ std::vector<DirectoryCountry> PlaceOffsetLookup::countries()
     return countries;
 }
 
-std::optional<ChartPlace> PlaceOffsetLookup::nearestPlace(const QString &code, double latitude, double longitude,
-                                                          double &distance)
+std::optional<double> PlaceOffsetLookup::nearestPlaceKm(const QString &code, double latitude, double longitude)
 {
     auto located = m_located.find(code);
     if (located == m_located.end()) {
-        QString name;
-        for (const DirectoryCountry &c : countries()) {
-            if (c.code == code)
-                name = c.name;
-        }
         std::vector<PlaceRecord> places;
         m_database.LoadAllPlaces(places, code);
-        std::vector<LocatedPlace> list;
-        list.reserve(places.size());
+        std::vector<Point> points;
+        points.reserve(places.size());
         for (const PlaceRecord &p : places)
-            list.push_back({p.chartPlace(name), parseCoordinateText(p.latitude), parseCoordinateText(p.longitude)});
-        located = m_located.insert(code, std::move(list));
+            points.push_back({parseCoordinateText(p.latitude), parseCoordinateText(p.longitude)});
+        located = m_located.insert(code, std::move(points));
     }
-    const LocatedPlace *best = nullptr;
-    double bestDistance = 0;
-    for (const LocatedPlace &p : *located) {
+    std::optional<double> nearest;
+    for (const Point &p : *located) {
         const double d = distanceKm(latitude, longitude, p.latitude, p.longitude);
-        if (!best || d < bestDistance) {
-            best = &p;
-            bestDistance = d;
-        }
+        if (!nearest || d < *nearest)
+            nearest = d;
     }
-    if (!best)
-        return std::nullopt;
-    distance = bestDistance;
-    return best->place;
+    return nearest;
 }
 
 } // namespace orvel

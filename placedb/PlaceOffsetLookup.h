@@ -19,19 +19,18 @@ public:
     std::optional<ChartPlace> findPlace(const QString &country, const QString &city) override;
     bool offsetAt(const ChartPlace &place, const DateTime &local, double &offset) override;
     std::vector<DirectoryCountry> countries() override;
-    std::optional<ChartPlace> nearestPlace(const QString &code, double latitude, double longitude,
-                                           double &distanceKm) override;
+    std::optional<double> nearestPlaceKm(const QString &code, double latitude, double longitude) override;
 
 private:
-    struct LocatedPlace {
-        ChartPlace place;
+    struct Point {
         double latitude;
         double longitude;
     };
 
     PlaceDatabase &m_database;
-    // Every place of the countries nearestPlace looked at, read once per lookup object.
-    QHash<QString, std::vector<LocatedPlace>> m_located;
+    // Where the places of the countries nearestPlaceKm looked at lie, read once per
+    // lookup object.
+    QHash<QString, std::vector<Point>> m_located;
 };
 
 } // namespace orvel

@@ -249,10 +249,10 @@ QString Importer::country(const QString &aafCode, const QString &city, Reading &
         QString best;
         double bestDistance = 0;
         for (const DirectoryCountry &c : list) {
-            double distance = 0;
-            if (m_places.nearestPlace(c.code, *r.latitude, *r.longitude, distance) && (best.isEmpty() || distance < bestDistance)) {
+            const std::optional<double> distance = m_places.nearestPlaceKm(c.code, *r.latitude, *r.longitude);
+            if (distance && (best.isEmpty() || *distance < bestDistance)) {
                 best = c.name;
-                bestDistance = distance;
+                bestDistance = *distance;
             }
         }
         if (!best.isEmpty())

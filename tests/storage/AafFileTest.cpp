@@ -54,16 +54,13 @@ public:
         return true;
     }
 
-    std::optional<ChartPlace> nearestPlace(const QString &code, double latitude, double longitude,
-                                           double &distanceKm) override
+    std::optional<double> nearestPlaceKm(const QString &code, double latitude, double longitude) override
     {
-        std::optional<ChartPlace> best;
+        std::optional<double> best;
         for (const Place &p : Places) {
             const double d = std::hypot(p.latitude - latitude, p.longitude - longitude) * 111;
-            if (code == QLatin1String(p.code) && (!best || d < distanceKm)) {
-                best = chartPlace(p);
-                distanceKm = d;
-            }
+            if (code == QLatin1String(p.code) && (!best || d < *best))
+                best = d;
         }
         return best;
     }

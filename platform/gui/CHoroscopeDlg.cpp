@@ -193,6 +193,10 @@ bool CHoroscopeDlg::fillCities(const QString &text, bool opening)
 
 void CHoroscopeDlg::takeOverPlace()
 {
+    // A place typed in by hand (Other) is the user's: a changed date or country must
+    // not replace it with the hidden city list's place.
+    if (m_other->isChecked())
+        return;
     WaitCursor busy(m_ui);
     readDateTime();
     const PlaceRecord *place = m_combos->selectPlace();
@@ -208,7 +212,7 @@ void CHoroscopeDlg::takeOverPlace()
     m_longitude->setText(place->longitude);
     std::optional<ClockChange> change;
     m_database.GetClockChange(moment, place->tableCode, place->zone, change);
-    showClockChange(m_other->isChecked() ? std::nullopt : change, offset);
+    showClockChange(change, offset);
 }
 
 bool CHoroscopeDlg::readDateTime()

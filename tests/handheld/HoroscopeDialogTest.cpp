@@ -267,8 +267,21 @@ void HoroscopeDialogTest::otherKeepsTypedValuesAndHidesTheClockChange()
     QVERIFY(!d.dialog.clockChangeLine()->isVisible());
     QVERIFY(d.edit("typedCity")->isVisible() && d.edit("typedCity")->isEnabled());
     QVERIFY(!d.cities()->isVisible());
+    d.edit("typedCity")->setText(QStringLiteral("Atlantis"));
+    d.edit("timeZone")->setText(QStringLiteral("-3.5000"));
+    d.edit("latitude")->setText(QStringLiteral("1°N"));
+    d.edit("longitude")->setText(QStringLiteral("2°W"));
+    // Neither a new moment nor choosing the country again brings the list's place back.
     d.enterMoment(QDate(1916, 10, 1), QTime(0, 40));
+    emit d.field<QComboBox>("country")->activated(d.field<QComboBox>("country")->currentIndex());
     QVERIFY(!d.dialog.clockChangeLine()->isVisible());
+    QCOMPARE(d.edit("typedCity")->text(), QStringLiteral("Atlantis"));
+    QCOMPARE(d.edit("timeZone")->text(), QStringLiteral("-3.5000"));
+    QCOMPARE(d.edit("latitude")->text(), QStringLiteral("1°N"));
+    QCOMPARE(d.edit("longitude")->text(), QStringLiteral("2°W"));
+    // Switching Other off takes the list's place over again.
+    d.field<QCheckBox>("other")->click();
+    QCOMPARE(d.edit("typedCity")->text(), QStringLiteral("Aachen"));
 }
 
 void HoroscopeDialogTest::unknownCityOpensAsOther()

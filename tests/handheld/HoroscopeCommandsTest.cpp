@@ -10,7 +10,7 @@
 #include "placedb/PlaceDatabase.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
-#include "platform/gui/SoftInputPanel.h"
+#include "support/RecordingSoftInputPanel.h"
 #include "storage/HoroscopeFile.h"
 
 #include <QCheckBox>
@@ -30,11 +30,6 @@ using namespace orvel;
 Q_DECLARE_METATYPE(orvel::ChartMode)
 
 namespace {
-
-class RecordingPanel : public SoftInputPanel {
-public:
-    void setUp(QWidget *, bool) override {}
-};
 
 const DateTime Now(2024, 1, 1, 12, 0, 0);
 
@@ -102,7 +97,7 @@ struct Program {
     TestProgramFolder folder;
     Clock clock;
     RecordingMessageSink sink;
-    RecordingPanel panel;
+    RecordingSoftInputPanel panel;
     HandheldSession session{clock, sink, folder.path(), folder.path()};
     CMainFrame frame{session, sink, panel, 1};
 };
@@ -294,7 +289,7 @@ void HoroscopeCommandsTest::solarYearRules()
     Clock clock;
     clock.fix(Now);
     RecordingMessageSink sink;
-    RecordingPanel panel;
+    RecordingSoftInputPanel panel;
     const HoroscopeRecord birth = person(QStringLiteral("A"));
     CSolarDlg dialog(birth, folder.database(), clock, sink, panel);
     QVERIFY(dialog.OnInitDialog());
@@ -335,7 +330,7 @@ void HoroscopeCommandsTest::solarCountryEmptiesTheCitiesUntilALetter()
     Clock clock;
     clock.fix(Now);
     RecordingMessageSink sink;
-    RecordingPanel panel;
+    RecordingSoftInputPanel panel;
     const HoroscopeRecord birth = person(QStringLiteral("A"));
     CSolarDlg dialog(birth, folder.database(), clock, sink, panel);
     QVERIFY(dialog.OnInitDialog());

@@ -5,7 +5,7 @@
 
 #include "platform/RecordingMessageSink.h"
 #include "platform/gui/CHoroscopeDlg.h"
-#include "platform/gui/SoftInputPanel.h"
+#include "support/RecordingSoftInputPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,12 +20,6 @@
 using namespace orvel;
 
 namespace {
-
-class RecordingPanel : public SoftInputPanel {
-public:
-    void setUp(QWidget *, bool up) override { calls.append(up); }
-    QList<bool> calls;
-};
 
 HoroscopeRecord aachen()
 {
@@ -76,7 +70,7 @@ struct OpenDialog {
     }
 
     RecordingMessageSink sink;
-    RecordingPanel panel;
+    RecordingSoftInputPanel panel;
     CHoroscopeDlg dialog;
     bool opened = false;
 };
@@ -327,12 +321,12 @@ void HoroscopeDialogTest::inputPanelFollowsTheFocus()
     OpenDialog d(record, folder);
     QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
     d.edit("name")->setFocus();
-    d.panel.calls.clear();
+    d.panel.requests.clear();
     d.edit("latitude")->setFocus();
     d.field<QDateEdit>("date")->setFocus();
     d.edit("timeZone")->setFocus();
     // Leaving a picker keeps the keyboard up for the next field.
-    QCOMPARE(d.panel.calls, (QList<bool>{false, true, false, true, true}));
+    QCOMPARE(d.panel.requests, (QList<bool>{false, true, false, true, true}));
 }
 
 QTEST_MAIN(HoroscopeDialogTest)

@@ -11,7 +11,7 @@
 #include "handheld/chart/CommandAvailability.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
-#include "platform/gui/SoftInputPanel.h"
+#include "support/RecordingSoftInputPanel.h"
 #include "storage/SettingsFile.h"
 
 #include <QApplication>
@@ -29,12 +29,6 @@
 using namespace orvel;
 
 namespace {
-
-class RecordingInputPanel : public SoftInputPanel {
-public:
-    void setUp(QWidget *, bool up) override { requests.append(up); }
-    QList<bool> requests;
-};
 
 constexpr CommandId AllCommands[] = {
     CommandId::RadixI,   CommandId::RadixII, CommandId::Solar,          CommandId::Composite,     CommandId::Synastry,
@@ -57,7 +51,7 @@ struct FrameUnderTest {
     QTemporaryDir data;
     Clock clock;
     RecordingMessageSink ui;
-    RecordingInputPanel panel;
+    RecordingSoftInputPanel panel;
     std::unique_ptr<HandheldSession> session;
     std::unique_ptr<CMainFrame> frame;
 };
@@ -272,7 +266,7 @@ private slots:
         }
         Clock clock;
         RecordingMessageSink ui;
-        RecordingInputPanel panel;
+        RecordingSoftInputPanel panel;
         HandheldSession session(clock, ui, emptyProgramFolder.path(), data.path());
         CMainFrame frame(session, ui, panel, 1);
         frame.show();

@@ -5,6 +5,7 @@
 #include "desktop/CountryChoice.h"
 #include "desktop/DeviceLink.h"
 #include "platform/RecordingMessageSink.h"
+#include "support/DatabaseSamples.h"
 #include "support/Timing.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 
 using namespace orvel;
@@ -28,11 +28,9 @@ constexpr double BoundRatio = 1.5;
 // The codes of the `count` largest place files of `database`.
 QStringList largestCountries(const QString &database, int count)
 {
-    QFileInfoList places = QDir(database).entryInfoList({QStringLiteral("Orte_*.txt")}, QDir::Files);
-    std::sort(places.begin(), places.end(), [](const QFileInfo &a, const QFileInfo &b) { return a.size() > b.size(); });
     QStringList codes;
-    for (const QFileInfo &place : places.mid(0, count))
-        codes.append(place.completeBaseName().mid(5));
+    for (const QFileInfo &place : bench::largestFirst(database, QStringLiteral("Orte_*.txt")).mid(0, count))
+        codes.append(bench::codeOf(place, QStringLiteral("Orte_")));
     return codes;
 }
 

@@ -3,6 +3,7 @@
 // city (the city list reloaded, the first place taken over) against typing a second
 // letter in the same field (no reload), and opening the dialog until its first paint
 // against an empty dialog of the same size, in alternating runs on the offscreen platform.
+#include "support/DatabaseSamples.h"
 #include "support/FirstPaint.h"
 #include "support/Timing.h"
 
@@ -12,10 +13,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace orvel;
@@ -39,14 +40,14 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ORVEL_PROGRAM_DIR "/OrvelDB");
-    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("Orte_*.txt")}, QDir::Files, QDir::Size);
+    const QFileInfoList files = bench::largestFirst(folder, QStringLiteral("Orte_*.txt"));
     if (files.isEmpty()) {
         std::fprintf(stderr, "no generated database in %s\n", qPrintable(folder));
         return 1;
     }
     RecordingMessageSink sink;
     PlaceDatabase database(folder, QString(), sink);
-    const QString code = files.front().completeBaseName().mid(5);
+    const QString code = bench::codeOf(files.front(), QStringLiteral("Orte_"));
     std::vector<CountryRecord> countries;
     database.LoadCountryList(countries);
     const auto country = std::find_if(countries.begin(), countries.end(), [&](const auto &c) { return c.code == code; });
@@ -54,16 +55,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no country of code %s\n", qPrintable(code));
         return 1;
     }
-    QChar letter;
-    std::vector<PlaceRecord> places;
-    std::vector<PlaceRecord> stretch;
-    for (char16_t c = u'A'; c <= u'Z'; ++c) {
-        database.LoadPlaces(places, code, QString(QChar(c)));
-        if (places.size() > stretch.size()) {
-            stretch = places;
-            letter = QChar(c);
-        }
-    }
+    const auto [letter, stretch] = bench::longestStretch(database, code);
 
     HoroscopeRecord record = HoroscopeRecord::createDefault(DateTime(1990, 6, 15, 12, 0, 0));
     record.country = country->name;

@@ -2,7 +2,6 @@
 
 #include "platform/gui/ChartFonts.h"
 
-#include <QFontDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -15,7 +14,7 @@ SymbolFontInstaller::SymbolFontInstaller(QString installer, QString userFontFold
 
 bool SymbolFontInstaller::check()
 {
-    if (QFontDatabase::families().contains(ChartFonts::SymbolFamily))
+    if (ChartFonts::hasSymbolFont())
         return true;
     if (!m_started) {
         m_started = true;
@@ -23,7 +22,7 @@ bool SymbolFontInstaller::check()
         return false;
     }
     ChartFonts::registerSymbolFont(m_userFontFolder);
-    return QFontDatabase::families().contains(ChartFonts::SymbolFamily);
+    return ChartFonts::hasSymbolFont();
 }
 
 QString SymbolFontInstaller::userFontFolder()

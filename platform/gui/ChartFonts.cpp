@@ -11,9 +11,14 @@ bool ChartFonts::registerSymbolFont(const QString &programFolder)
     return QFontDatabase::addApplicationFont(QDir(programFolder).filePath(SymbolFile)) >= 0;
 }
 
+bool ChartFonts::hasSymbolFont()
+{
+    return QFontDatabase::families().contains(SymbolFamily, Qt::CaseSensitive);
+}
+
 std::optional<QFont> ChartFonts::symbols(int pixelHeight, int averageWidth)
 {
-    if (!QFontDatabase::families().contains(SymbolFamily, Qt::CaseSensitive))
+    if (!hasSymbolFont())
         return std::nullopt;
     QFont font(SymbolFamily);
     font.setStyleStrategy(QFont::NoFontMerging); // a missing glyph must not come from another font

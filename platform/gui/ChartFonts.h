@@ -19,6 +19,8 @@ public:
     // Registers the symbol font file of `programFolder` with the application; false
     // when it is missing or unreadable (glyphs then come out in the text font).
     static bool registerSymbolFont(const QString &programFolder);
+    // Whether a family is named exactly "OWSym" (registered or installed).
+    static bool hasSymbolFont();
 
     // The symbol font, `pixelHeight` high and stretched to an average character width
     // of `averageWidth` pixels; nothing when no family is named exactly "OWSym".

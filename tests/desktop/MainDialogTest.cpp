@@ -6,7 +6,6 @@
 #include "platform/gui/ChartFonts.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
@@ -54,7 +53,7 @@ void MainDialogTest::countryChoiceWithoutCountryFileShowsTheErrorOnly()
 
 void MainDialogTest::fontInstallerStartsOnceThenTheCopiedFontIsUsed()
 {
-    if (QFontDatabase::families().contains(ChartFonts::SymbolFamily))
+    if (ChartFonts::hasSymbolFont())
         QSKIP("OWSym is installed on this machine; the installer would not be started");
     QTemporaryDir fonts;
     const QString installer = fonts.path() + QStringLiteral("/install.sh");

@@ -12,6 +12,7 @@
 #include "desktop/settings/CPPagePlanetBewertung.h"
 #include "desktop/settings/CPSheetConfig.h"
 #include "listctrl/ExListCtrl.h"
+#include "platform/gui/ChartFonts.h"
 #include "storage/SettingsFile.h"
 
 #include <QButtonGroup>
@@ -410,7 +411,7 @@ void SettingsSheetTest::unreachableDeviceFolderKeepsItsFileAndTheWorkingCopyHold
 
 void SettingsSheetTest::planetsPageStartsTheFontInstallerOnce()
 {
-    if (QFontDatabase::families().contains(QStringLiteral("OWSym")))
+    if (ChartFonts::hasSymbolFont())
         QSKIP("OWSym is installed on this machine; the installer would not be started");
     QTemporaryDir fonts;
     const QString installer = fonts.path() + QStringLiteral("/install.sh");

@@ -48,7 +48,7 @@ CountryChoice::CountryChoice(QString programFolder, DeviceLink &device, MessageS
 
 QString CountryChoice::databaseFolder() const
 {
-    return m_programFolder + QStringLiteral("/OrvelDB");
+    return m_programFolder + u'/' + PlaceDatabase::FolderName;
 }
 
 QString CountryChoice::mirrorFolder() const
@@ -60,7 +60,7 @@ QString CountryChoice::mirrorFolder() const
 
 bool CountryChoice::loadCountries(std::vector<CountryRecord> &countries)
 {
-    PlaceDatabase database(databaseFolder(), m_programFolder + QStringLiteral("/LstCntry.dat"), m_sink,
+    PlaceDatabase database(databaseFolder(), m_programFolder + u'/' + PlaceDatabase::LastCountryFileName, m_sink,
                            PlaceDatabase::Variant::Desktop);
     return database.LoadCountryList(countries);
 }
@@ -142,7 +142,7 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
 
 bool CountryChoice::storeOnDevice()
 {
-    const QString deviceFolder = m_device.programPath(QStringLiteral("OrvelDB"));
+    const QString deviceFolder = m_device.programPath(PlaceDatabase::FolderName);
     if (deviceFolder.isEmpty())
         return false;
     if (!m_device.DeletePlaceFiles(deviceFolder))

@@ -5,7 +5,7 @@ namespace orvel {
 HandheldSession::HandheldSession(const Clock &clock, MessageSink &ui, const QString &programFolder,
                                  const QString &dataFolder)
     : clock(clock), programFolder(programFolder), document(clock, ui, programFolder, dataFolder),
-      places(programFolder + QStringLiteral("/OrvelDB"), dataFolder + QStringLiteral("/LstCntry.dat"), ui,
+      places(programFolder + u'/' + PlaceDatabase::FolderName, dataFolder + u'/' + PlaceDatabase::LastCountryFileName, ui,
              PlaceDatabase::Variant::Handheld),
       lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
 {

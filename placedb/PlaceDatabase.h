@@ -29,6 +29,10 @@ public:
     // differently (the desktop program knows no earliest moment and no prefixes).
     enum class Variant { Handheld, Desktop };
 
+    // Names of the database folder and the last-used-country file in a program folder.
+    static inline const QString FolderName = QStringLiteral("OrvelDB");
+    static inline const QString LastCountryFileName = QStringLiteral("LstCntry.dat");
+
     // `databaseFolder`: the OrvelDB folder, without a trailing separator.
     // `lastCountryFile`: path of LstCntry.dat. File errors are shown through `sink`,
     // which must outlive the object.

@@ -23,13 +23,6 @@
 
 namespace orvel {
 
-namespace {
-
-const QString DatabaseName = QStringLiteral("OrvelDB");
-const QString LastCountryName = QStringLiteral("LstCntry.dat");
-
-} // namespace
-
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                                            const DateTime &now, Editor editor, QWidget *parent)
     : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_now(now),
@@ -154,7 +147,7 @@ HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
 
 PlaceDatabase CHoroscopeManagerDlg::placeDatabase() const
 {
-    return PlaceDatabase(m_programFolder + u'/' + DatabaseName, m_programFolder + u'/' + LastCountryName, m_sink,
+    return PlaceDatabase(m_programFolder + u'/' + PlaceDatabase::FolderName, m_programFolder + u'/' + PlaceDatabase::LastCountryFileName, m_sink,
                          PlaceDatabase::Variant::Desktop);
 }
 
@@ -162,7 +155,7 @@ bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
 {
     const bool ok = m_editor ? m_editor(record)
                              : CHoroscopeDlg(record, HoroscopeDialogVariant::desktop(),
-                                             m_programFolder + u'/' + DatabaseName, m_sink, nullptr, this)
+                                             m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this)
                                        .exec() == QDialog::Accepted;
     if (ok)
         placeDatabase().SaveLastCountry(record.country);

@@ -57,7 +57,7 @@ bool parseYear(const QString &text, int &year)
 struct Session {
     Session(const Clock &clock, PlaceDatabase::Variant variant)
         : clock(clock), document(clock, ui, ProgramFolder::path(), ProgramFolder::path()),
-          places(ProgramFolder::file(QStringLiteral("OrvelDB")), ProgramFolder::file(QStringLiteral("LstCntry.dat")),
+          places(ProgramFolder::file(PlaceDatabase::FolderName), ProgramFolder::file(PlaceDatabase::LastCountryFileName),
                  ui, variant),
           lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
     {

@@ -1,9 +1,9 @@
-# Lays out the desktop program's folder DESKTOP_DIR: the symbol font and help pages,
+# Lays out the desktop program's folder DESKTOP_DIR: the symbol font and HELP_PAGES,
 # the world database from HANDHELD_DIR/OrvelDB, and, when missing, the demo device in
 # Device/ with the handheld program HANDHELD_PROGRAM installed in "\Program Files\OrvelWin"
 # and the place files of DEMO_COUNTRIES.
 file(COPY ${HANDHELD_DIR}/OWSym.ttf ${HANDHELD_DIR}/OWSym-LICENSE.txt
-          ${SOURCE_DIR}/resources/handheld/tamsol.html ${SOURCE_DIR}/resources/handheld/jfa.html
+          ${HELP_PAGES}
      DESTINATION ${DESKTOP_DIR})
 if(EXISTS ${HANDHELD_DIR}/OrvelDB/Country.txt)
   file(COPY ${HANDHELD_DIR}/OrvelDB DESTINATION ${DESKTOP_DIR})
@@ -16,7 +16,7 @@ endif()
 set(install "${device}/Program Files/OrvelWin")
 file(MAKE_DIRECTORY "${install}/OrvelDB")
 file(COPY ${HANDHELD_PROGRAM} ${HANDHELD_DIR}/Ephem ${HANDHELD_DIR}/OWSym.ttf
-          ${SOURCE_DIR}/resources/handheld/tamsol.html ${SOURCE_DIR}/resources/handheld/jfa.html
+          ${HELP_PAGES}
           ${SOURCE_DIR}/resources/demo/horoskop.xml
      DESTINATION "${install}")
 set(files Country.txt Zones.txt)

@@ -60,8 +60,9 @@ double InfoChart::degreeInSign(double x) const
     return d < 0 ? d + 360.0 : d;
 }
 
-InfoSnapshot InfoSnapshot::take(const ChartScene &scene, bool forAspects)
+InfoSnapshot InfoSnapshot::take(const ChartScene &scene, InfoWindow window)
 {
+    const bool forAspects = window == InfoWindow::AspectsGraphic || window == InfoWindow::AspectsTable;
     InfoSnapshot snapshot;
     snapshot.mode = scene.mode();
     snapshot.settings = scene.settings;

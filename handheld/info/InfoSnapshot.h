@@ -4,6 +4,7 @@
 #include "engine/ChartCommands.h"
 #include "engine/ChartConstants.h"
 #include "engine/ChartSettings.h"
+#include "handheld/info/InfoWindow.h"
 
 #include <QString>
 
@@ -35,10 +36,10 @@ struct InfoChart {
 // What an information or aspect window shows, copied when it opens so that it does not
 // depend on the engine afterwards.
 struct InfoSnapshot {
-    // Copies the current chart of `scene`. `forAspects` is set for the aspect windows:
-    // in Synastry and Transit their points are then the plain longitudes of both charts
-    // (cross aspects compare longitudes, not angles from two different Ascendants).
-    static InfoSnapshot take(const ChartScene &scene, bool forAspects);
+    // Copies the current chart of `scene` for `window`. For the aspect windows in
+    // Synastry and Transit the points are the plain longitudes of both charts (cross
+    // aspects compare longitudes, not angles from two different Ascendants).
+    static InfoSnapshot take(const ChartScene &scene, InfoWindow window);
 
     // True in Synastry and Transit, where `second` holds slot 1.
     bool twoCharts() const { return mode == ChartMode::Synastry || mode == ChartMode::Transit; }

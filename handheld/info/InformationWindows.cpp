@@ -12,8 +12,7 @@ namespace orvel {
 
 std::unique_ptr<QDialog> InformationWindows::create(Window window, const ChartScene &scene, int scale, QWidget *parent)
 {
-    const bool aspectWindow = window == Window::AspectsGraphic || window == Window::AspectsTable;
-    const InfoSnapshot snapshot = InfoSnapshot::take(scene, aspectWindow);
+    const InfoSnapshot snapshot = InfoSnapshot::take(scene, window);
     const QString title = InfoTables::title(window);
     switch (window) {
     case Window::Elements:

@@ -274,9 +274,10 @@ TEST_P(SnapshotByMode, CopiesTheSlotsAndNamesOfTheMode)
     charts.show(c.mode);
     ASSERT_EQ(charts.commands.mode(), c.mode);
     const int current = charts.engine.currentSlot();
-    for (bool forAspects : {false, true}) {
+    for (const InfoWindow window : {InfoWindow::Planets, InfoWindow::AspectsTable}) {
+        const bool forAspects = window == InfoWindow::AspectsTable;
         SCOPED_TRACE(forAspects ? "aspect window" : "information window");
-        const InfoSnapshot s = InfoSnapshot::take(charts.scene(), forAspects);
+        const InfoSnapshot s = InfoSnapshot::take(charts.scene(), window);
         EXPECT_EQ(s.mode, c.mode);
         EXPECT_EQ(s.firstName, c.first);
         EXPECT_EQ(s.secondName, c.second);

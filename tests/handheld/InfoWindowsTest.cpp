@@ -212,8 +212,7 @@ void InfoWindowsTest::windowsOpenWhereAvailable()
     charts.show(mode);
     constexpr int Scale = 2;
     const std::unique_ptr<QDialog> dialog = InformationWindows::create(window, charts.scene(), Scale, nullptr);
-    const InfoSnapshot snapshot = InfoSnapshot::take(
-        charts.scene(), window == InfoWindow::AspectsTable || window == InfoWindow::AspectsGraphic);
+    const InfoSnapshot snapshot = InfoSnapshot::take(charts.scene(), window);
 
     QCOMPARE(dialog->windowTitle(), InfoTables::title(window));
     QCOMPARE(dialog->size(), QSize(240 * Scale, 300 * Scale));

@@ -399,7 +399,7 @@ protected:
         commands.showRadixI();
         (commands.*show)();
         const ChartScene scene{here, commands, settings, horoscopes};
-        return InfoTables::table(window, InfoSnapshot::take(scene, window == InfoWindow::AspectsTable));
+        return InfoTables::table(window, InfoSnapshot::take(scene, window));
     }
 };
 

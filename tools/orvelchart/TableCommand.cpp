@@ -94,7 +94,7 @@ void printText(const InfoTable &table)
 InfoTable tableOf(const QString &window, const ChartScene &scene)
 {
     const InfoWindow shown = windows().at(window).window;
-    return InfoTables::table(shown, InfoSnapshot::take(scene, shown == InfoWindow::AspectsTable));
+    return InfoTables::table(shown, InfoSnapshot::take(scene, shown));
 }
 
 } // namespace

@@ -88,11 +88,19 @@ int DuplicateNames::keepApart(std::vector<BuiltPlace> &places)
     QSet<QString> takenKeys;
     for (std::size_t i = 0; i < kept.size(); ++i) {
         QString name = names[i];
-        if (takenKeys.contains(MakeSortKey(name)) && !name.contains(coordinatesOf(kept[i])))
-            name = qualified(name, coordinatesOf(kept[i]));
-        for (int n = 2; takenKeys.contains(MakeSortKey(name)); ++n)
-            name = qualified(names[i], QStringLiteral("%1, %2").arg(coordinatesOf(kept[i])).arg(n));
-        takenKeys.insert(MakeSortKey(name));
+        QString key = MakeSortKey(name);
+        if (takenKeys.contains(key)) {
+            const QString coordinates = coordinatesOf(kept[i]);
+            if (!name.contains(coordinates)) {
+                name = qualified(name, coordinates);
+                key = MakeSortKey(name);
+            }
+            for (int n = 2; takenKeys.contains(key); ++n) {
+                name = qualified(names[i], QStringLiteral("%1, %2").arg(coordinates).arg(n));
+                key = MakeSortKey(name);
+            }
+        }
+        takenKeys.insert(key);
         kept[i].name = name;
     }
     places = std::move(kept);

@@ -3,8 +3,6 @@
 #include "engine/ChartPlace.h"
 #include "platform/DateTime.h"
 
-#include <optional>
-
 namespace orvel {
 
 // What the chart variants need from the place database: the offset of local time

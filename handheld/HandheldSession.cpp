@@ -5,8 +5,8 @@ namespace orvel {
 HandheldSession::HandheldSession(const Clock &clock, MessageSink &ui, const QString &programFolder,
                                  const QString &dataFolder)
     : clock(clock), programFolder(programFolder), document(clock, ui, programFolder, dataFolder),
-      places(programFolder + u'/' + PlaceDatabase::FolderName, dataFolder + u'/' + PlaceDatabase::LastCountryFileName, ui,
-             PlaceDatabase::Variant::Handheld),
+      places(programFolder + u'/' + PlaceDatabase::FolderName, dataFolder + u'/' + PlaceDatabase::LastCountryFileName,
+             ui, PlaceDatabase::Variant::Handheld),
       lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
 {
     document.OnNewDocument();

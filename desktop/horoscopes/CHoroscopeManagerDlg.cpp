@@ -147,7 +147,8 @@ HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
 
 PlaceDatabase CHoroscopeManagerDlg::placeDatabase() const
 {
-    return PlaceDatabase(m_programFolder + u'/' + PlaceDatabase::FolderName, m_programFolder + u'/' + PlaceDatabase::LastCountryFileName, m_sink,
+    return PlaceDatabase(m_programFolder + u'/' + PlaceDatabase::FolderName,
+                         m_programFolder + u'/' + PlaceDatabase::LastCountryFileName, m_sink,
                          PlaceDatabase::Variant::Desktop);
 }
 

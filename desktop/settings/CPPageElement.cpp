@@ -50,11 +50,13 @@ void CPPageElement::paintEvent(QPaintEvent *)
         const QRect box = row(element);
         painter.setPen(toQColor(block().elementColours[element]));
         painter.setFont(bold);
-        painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(ElementNames[element]));
+        painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         QLatin1String(ElementNames[element]));
         // Each glyph right-aligned in its own sign cell, so that what a click selects
         // is the glyph under the pointer.
         for (int sign = element; sign < SignCount; sign += ElementCount)
-            drawGlyph(painter, glyphs, signCell(sign), Qt::AlignRight | Qt::AlignVCenter, block().signGlyphs[sign], true);
+            drawGlyph(painter, glyphs, signCell(sign), Qt::AlignRight | Qt::AlignVCenter, block().signGlyphs[sign],
+                      true);
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setBrush(Qt::NoBrush);

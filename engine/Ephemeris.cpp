@@ -4,9 +4,20 @@
 
 namespace orvel {
 
+namespace {
+// Beside the library's own per-thread copy, so that a thread can hand it to the threads it starts.
+thread_local QString threadDataFolder;
+}
+
 void Ephemeris::setDataFolder(const QString &folder)
 {
+    threadDataFolder = folder;
     swe_set_ephe_path(folder.toLocal8Bit().constData());
+}
+
+QString Ephemeris::dataFolder()
+{
+    return threadDataFolder;
 }
 
 double Ephemeris::julianDay(int year, int month, int day, double hours)

@@ -20,8 +20,11 @@ public:
         double midheaven = 0;
     };
 
-    // Folder of the ephemeris data files; the library opens them on demand.
+    // Folder of the ephemeris data files; the library opens them on demand. The library
+    // keeps it per thread, so every thread that computes charts sets it for itself.
     static void setDataFolder(const QString &folder);
+    // The folder the calling thread last set, or a null text.
+    static QString dataFolder();
     // Julian day (UT) of a Gregorian date; hours outside 0..24 run into the neighbouring days.
     static double julianDay(int year, int month, int day, double hours);
     // Position and daily motion of body 0 (Sun) .. 10 (mean node) at a Julian day in UT.

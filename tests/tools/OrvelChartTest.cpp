@@ -755,3 +755,81 @@ TEST_F(OrvelChartTest, BatchRenderWritesOnePictureANumberedName)
                                      QStringList{u"batch"_qs, u"radix"_qs, u"--from"_qs}})
         EXPECT_EQ(run(wrong).exitCode, 2) << wrong.join(u' ').toStdString();
 }
+
+namespace {
+
+// Enough horoscopes for several chunks of work per thread.
+QByteArray manyElements(int count)
+{
+    QByteArray elements;
+    for (int i = 0; i < count; ++i)
+        elements += horoscopeElement(QByteArray("Nr ").append(QByteArray::number(i)).constData(),
+                                     QByteArray::number(1 + i % 28).rightJustified(2, '0') + ".0"
+                                         + QByteArray::number(1 + i % 9) + "." + QByteArray::number(1900 + i * 3)
+                                         + " 10:00:00",
+                                     "52 31 N", "13 24 E", "1.0");
+    return elements;
+}
+
+struct BatchFile {
+    const char *name;
+    QByteArray content;
+};
+
+// A bad date and a chart beyond the shipped ephemeris between good ones, in a whole file
+// and in one whose end is cut off.
+const BatchFile BatchFiles[] = {
+    {"whole", "<Orvel_Horoskop>" + manyElements(70) + BatchElements[1]
+                  + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + manyElements(70)
+                  + "</Orvel_Horoskop>"},
+    {"damaged_end", "<Orvel_Horoskop>" + manyElements(70) + BatchElements[1]
+                        + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + manyElements(70)
+                        + "<Horoskop><Name>Abgeschnitten</Name><Date>01.01.19"},
+};
+
+class OrvelChartBatchJobsTest : public OrvelChartTest, public ::testing::WithParamInterface<BatchFile> {};
+
+} // namespace
+
+TEST_P(OrvelChartBatchJobsTest, EveryNumberOfJobsPrintsTheSameInFileOrder)
+{
+    writeFile(QStringLiteral("many.xml"), GetParam().content);
+    const QStringList batch{u"batch"_qs, u"radix"_qs, u"--from"_qs, db.root() + u"/many.xml"_qs};
+    const ProcessResult one = run(batch + QStringList{u"--jobs"_qs, u"1"_qs});
+    EXPECT_EQ(one.exitCode, 1);
+    for (const QStringList &jobs : {QStringList{u"--jobs"_qs, u"2"_qs}, QStringList{u"--jobs"_qs, u"7"_qs}, QStringList{}}) {
+        const ProcessResult other = run(batch + jobs);
+        EXPECT_EQ(other.exitCode, one.exitCode) << jobs.join(u' ').toStdString();
+        EXPECT_EQ(other.out, one.out) << jobs.join(u' ').toStdString();
+        EXPECT_EQ(other.err, one.err) << jobs.join(u' ').toStdString();
+    }
+    const QList<QJsonObject> lines = jsonLines(one.out);
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i][QStringLiteral("index")].toInt(), i);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OrvelChartBatchJobsTest, ::testing::ValuesIn(BatchFiles),
+                         [](const ::testing::TestParamInfo<BatchFile> &info) { return std::string(info.param.name); });
+
+TEST_F(OrvelChartTest, EveryBatchThreadReadsTheProgramsOwnEphemerisFolder)
+{
+    writeFile(QStringLiteral("many.xml"), "<Orvel_Horoskop>" + manyElements(100) + "</Orvel_Horoskop>");
+    const QStringList batch{u"batch"_qs, u"radix"_qs, u"--from"_qs, db.root() + u"/many.xml"_qs};
+    const ProcessResult withFiles = run(batch + QStringList{u"--jobs"_qs, u"1"_qs});
+    // An empty Ephem folder: the library computes with its built-in ephemeris, while a
+    // thread that kept the library's default folder would find the system's data files.
+    ASSERT_TRUE(QFile::remove(db.root() + QStringLiteral("/Ephem")));
+    ASSERT_TRUE(QDir(db.root()).mkdir(QStringLiteral("Ephem")));
+    const ProcessResult one = run(batch + QStringList{u"--jobs"_qs, u"1"_qs});
+    const ProcessResult two = run(batch + QStringList{u"--jobs"_qs, u"2"_qs});
+    EXPECT_NE(one.out, withFiles.out);
+    EXPECT_EQ(two.out, one.out);
+    EXPECT_EQ(two.err, one.err);
+}
+
+TEST_F(OrvelChartTest, BatchJobsMustBeAPositiveNumber)
+{
+    for (const char *jobs : {"0", "-1", "x", "257"})
+        EXPECT_EQ(run({u"batch"_qs, u"radix"_qs, u"--jobs"_qs, QString::fromLatin1(jobs)}).exitCode, 2) << jobs;
+    EXPECT_EQ(run({u"batch"_qs, u"radix"_qs, u"--jobs"_qs, u"256"_qs}).exitCode, 0);
+}

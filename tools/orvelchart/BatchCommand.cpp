@@ -1,7 +1,8 @@
 #include "tools/orvelchart/BatchCommand.h"
 
 #include "engine/ChartCommands.h"
-#include "engine/PlaceDirectory.h"
+#include "engine/Ephemeris.h"
+#include "placedb/PlaceOffsetLookup.h"
 #include "handheld/chart/ChartPicture.h"
 #include "handheld/chart/ChartScene.h"
 #include "platform/AtomicFileWriter.h"
@@ -15,7 +16,13 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 namespace orvel {
 
@@ -27,7 +34,10 @@ struct Options {
     QString folder; // for render
     bool svg = false;
     QString from;
+    int jobs = int(std::max(1u, std::thread::hardware_concurrency()));
 };
+
+constexpr int MaxJobs = 256;
 
 QString parse(const QStringList &arguments, Options &o)
 {
@@ -51,6 +61,13 @@ QString parse(const QStringList &arguments, Options &o)
             return QStringLiteral("batch: %1 needs a value").arg(option);
         if (option == u"--from") {
             o.from = arguments[i + 1];
+        } else if (option == u"--jobs") {
+            bool number = false;
+            o.jobs = arguments[i + 1].toInt(&number);
+            if (!number || o.jobs < 1 || o.jobs > MaxJobs)
+                return QStringLiteral("batch: --jobs needs a number of threads from 1 to %1, not '%2'")
+                    .arg(MaxJobs)
+                    .arg(arguments[i + 1]);
         } else if (o.kind == u"render" && (option == u"--svg" || option == u"--png") && o.folder.isEmpty()) {
             o.folder = arguments[i + 1];
             o.svg = option == u"--svg";
@@ -70,40 +87,68 @@ struct Item {
     QString error;
 };
 
-bool readItems(const BatchCommand::Context &c, const QString &path, const DateTime &now, std::vector<Item> &items)
-{
-    if (path.endsWith(QStringLiteral(".aaf"), Qt::CaseInsensitive)) {
-        AafFile::Loaded loaded = AafFile::load(path, c.places);
-        if (!loaded.ok) {
-            std::fprintf(stderr, "orvelchart: batch: %s\n", loaded.error.toLocal8Bit().constData());
+// What one horoscope prints: its line on standard output and its messages on standard
+// error, written by the thread that keeps the file order.
+struct Result {
+    QByteArray out;
+    QByteArray err;
+    bool ok = true;
+};
+
+// The horoscopes of a file one after another.
+class ItemSource {
+public:
+    bool open(const BatchCommand::Context &c, const QString &path, const DateTime &now)
+    {
+        if (path.endsWith(QStringLiteral(".aaf"), Qt::CaseInsensitive)) {
+            AafFile::Loaded loaded = AafFile::load(path, c.places);
+            if (!loaded.ok) {
+                std::fprintf(stderr, "orvelchart: batch: %s\n", loaded.error.toLocal8Bit().constData());
+                return false;
+            }
+            for (AafEntry &e : loaded.entries)
+                m_items.push_back({e.name, std::move(e.horoscope), e.reason});
+            return true;
+        }
+        std::vector<HoroscopeFile::Element> elements;
+        if (!HoroscopeFile::loadElements(path, elements, now)) {
+            std::fprintf(stderr, "orvelchart: batch: %s cannot be read\n", path.toLocal8Bit().constData());
             return false;
         }
-        for (AafEntry &e : loaded.entries)
-            items.push_back({e.name, std::move(e.horoscope), e.reason});
+        for (HoroscopeFile::Element &e : elements)
+            m_items.push_back({e.name, std::move(e.record), e.error});
         return true;
     }
-    std::vector<HoroscopeFile::Element> elements;
-    if (!HoroscopeFile::loadElements(path, elements, now)) {
-        std::fprintf(stderr, "orvelchart: batch: %s cannot be read\n", path.toLocal8Bit().constData());
+
+    // The next horoscope, or false after the last.
+    bool next(Item &item)
+    {
+        if (m_next == m_items.size())
+            return false;
+        item = std::move(m_items[m_next++]);
+        return true;
+    }
+
+private:
+    std::vector<Item> m_items;
+    std::size_t m_next = 0;
+};
+
+// Messages kept for the horoscope being computed, to be written in file order.
+class CollectingSink : public MessageSink {
+public:
+    void showMessage(const QString &text) override { m_kept.append(text); }
+    bool askYesNo(const QString &text) override
+    {
+        showMessage(text);
         return false;
     }
-    for (HoroscopeFile::Element &e : elements)
-        items.push_back({e.name, std::move(e.record), e.error});
-    return true;
-}
+    void setBusy(bool) override {}
+    QStringList take() { return std::exchange(m_kept, {}); }
 
-void printLine(int index, const QString &name, const char *key, const QByteArray &rawJson)
-{
-    JsonWriter head;
-    head.beginObject();
-    head.member("index", index);
-    head.member("horoscope", name);
-    head.key(key);
-    // The chart and table objects come ready-made from the single commands' writers.
-    QByteArray line = head.text() + rawJson + '}';
-    line += '\n';
-    std::fwrite(line.constData(), 1, line.size(), stdout);
-}
+private:
+    QStringList m_kept;
+};
 
 QByteArray jsonText(const QString &text)
 {
@@ -111,6 +156,185 @@ QByteArray jsonText(const QString &text)
     json.value(text);
     return json.text();
 }
+
+// The charts of one thread: its own engine and chart commands over its own copy of the
+// horoscope list, so that threads share nothing but the settings they read.
+class ChartWorker {
+public:
+    ChartWorker(const BatchCommand::Context &c, const Options &o, const DateTime &now)
+        : m_options(o), m_settings(c.settings), m_horoscopes(c.horoscopes), m_engine(m_sink),
+          m_commands(m_engine, m_horoscopes, c.settings, c.clock, c.places, m_sink)
+    {
+        if (m_horoscopes.empty())
+            m_horoscopes.push_back(HoroscopeRecord::createDefault(now));
+    }
+
+    Result compute(int index, const Item &item)
+    {
+        Result result;
+        QString error = item.error;
+        if (item.record) {
+            m_horoscopes[0] = *item.record;
+            m_commands.showRadixI();
+            const QStringList messages = m_sink.take();
+            for (const QString &m : messages)
+                result.err += m.toLocal8Bit() + '\n';
+            error = messages.join(QStringLiteral("; "));
+        }
+        if (!item.record || !error.isEmpty())
+            return failed(result, index, item.name, jsonText(error));
+        const ChartScene scene{m_engine, m_commands, m_settings, m_horoscopes};
+        if (m_options.kind == u"radix") {
+            result.out = line(index, item.name, "chart", ChartJson::chart(m_engine, m_commands, m_settings));
+        } else if (m_options.kind == u"table") {
+            result.out = line(index, item.name, "table", TableCommand::json(m_options.window, scene));
+        } else {
+            const QString file = QDir(m_options.folder)
+                                     .filePath(BatchCommand::fileStem(index, item.name)
+                                               + (m_options.svg ? u".svg"_qs : u".png"_qs));
+            const QByteArray picture = m_options.svg
+                ? ChartPicture::svg(scene, 1, ProgramFolder::file(ChartFonts::SymbolFile))
+                : ChartPicture::png(scene, 1);
+            const AtomicFileWriter::Result written = AtomicFileWriter::write(file, picture);
+            if (!written.ok)
+                return failed(result, index, item.name, jsonText(written.errorMessage));
+            result.out = line(index, item.name, "file", jsonText(file));
+        }
+        return result;
+    }
+
+private:
+    static QByteArray line(int index, const QString &name, const char *key, const QByteArray &rawJson)
+    {
+        JsonWriter head;
+        head.beginObject();
+        head.member("index", index);
+        head.member("horoscope", name);
+        head.key(key);
+        // The chart and table objects come ready-made from the single commands' writers.
+        return head.text() + rawJson + "}\n";
+    }
+
+    static Result &failed(Result &result, int index, const QString &name, const QByteArray &error)
+    {
+        result.out = line(index, name, "error", error);
+        result.ok = false;
+        return result;
+    }
+
+    const Options &m_options;
+    const ChartSettings &m_settings;
+    CollectingSink m_sink;
+    std::vector<HoroscopeRecord> m_horoscopes;
+    ChartEngine m_engine;
+    ChartCommands m_commands;
+};
+
+void write(const Result &r)
+{
+    std::fwrite(r.err.constData(), 1, r.err.size(), stderr);
+    std::fwrite(r.out.constData(), 1, r.out.size(), stdout);
+}
+
+// The horoscopes of a file in chunks through `jobs` threads; the calling thread reads
+// the file and writes the results of the chunks in file order. At most a few chunks
+// per thread are in flight, so memory does not grow with the file.
+class ParallelBatch {
+public:
+    ParallelBatch(const BatchCommand::Context &c, const Options &o, const DateTime &now) : m_context(c), m_options(o), m_now(now) {}
+
+    bool run(ItemSource &source, int jobs)
+    {
+        const QString folder = Ephemeris::dataFolder();
+        std::vector<std::thread> threads;
+        for (int j = 0; j < jobs; ++j)
+            threads.emplace_back([this, folder] { work(folder); });
+        bool allGood = true;
+        int index = 0;
+        bool more = true;
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            while (!m_inFlight.empty() && m_inFlight.front()->done) {
+                const std::shared_ptr<Chunk> chunk = std::move(m_inFlight.front());
+                m_inFlight.pop_front();
+                lock.unlock();
+                for (const Result &r : chunk->results) {
+                    write(r);
+                    allGood = allGood && r.ok;
+                }
+                lock.lock();
+            }
+            if (more && m_inFlight.size() < std::size_t(jobs) * ChunksPerThread) {
+                lock.unlock();
+                auto chunk = std::make_shared<Chunk>();
+                chunk->first = index;
+                Item item;
+                while (chunk->items.size() < ChunkSize && (more = source.next(item)))
+                    chunk->items.push_back(std::move(item));
+                index += int(chunk->items.size());
+                lock.lock();
+                if (!chunk->items.empty()) {
+                    m_inFlight.push_back(chunk);
+                    m_waiting.push_back(chunk);
+                    m_work.notify_one();
+                }
+                continue;
+            }
+            if (m_inFlight.empty())
+                break;
+            m_finished.wait(lock);
+        }
+        m_closed = true;
+        m_work.notify_all();
+        lock.unlock();
+        for (std::thread &t : threads)
+            t.join();
+        return allGood;
+    }
+
+private:
+    static constexpr std::size_t ChunkSize = 32;
+    static constexpr std::size_t ChunksPerThread = 4;
+
+    struct Chunk {
+        int first = 0;
+        std::vector<Item> items;
+        std::vector<Result> results;
+        bool done = false;
+    };
+
+    void work(const QString &ephemerisFolder)
+    {
+        // The library keeps its data folder per thread.
+        Ephemeris::setDataFolder(ephemerisFolder);
+        ChartWorker worker(m_context, m_options, m_now);
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_work.wait(lock, [this] { return m_closed || !m_waiting.empty(); });
+            if (m_waiting.empty())
+                return;
+            const std::shared_ptr<Chunk> chunk = std::move(m_waiting.front());
+            m_waiting.pop_front();
+            lock.unlock();
+            chunk->results.reserve(chunk->items.size());
+            for (std::size_t i = 0; i < chunk->items.size(); ++i)
+                chunk->results.push_back(worker.compute(chunk->first + int(i), chunk->items[i]));
+            lock.lock();
+            chunk->done = true;
+            m_finished.notify_one();
+        }
+    }
+
+    const BatchCommand::Context &m_context;
+    const Options &m_options;
+    const DateTime &m_now;
+    std::mutex m_mutex;
+    std::condition_variable m_work;
+    std::condition_variable m_finished;
+    std::deque<std::shared_ptr<Chunk>> m_inFlight; // in file order
+    std::deque<std::shared_ptr<Chunk>> m_waiting;  // not yet taken by a thread
+    bool m_closed = false;
+};
 
 } // namespace
 
@@ -150,8 +374,8 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
 {
     Options o;
     parse(arguments, o);
-    std::vector<Item> items;
-    if (!readItems(c, o.from.isEmpty() ? c.horoscopeFile : o.from, now, items))
+    ItemSource source;
+    if (!source.open(c, o.from.isEmpty() ? c.horoscopeFile : o.from, now))
         return 1;
     if (o.kind == u"render") {
         if (!QDir().mkpath(o.folder)) {
@@ -160,41 +384,16 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
         }
         ChartFonts::registerSymbolFont(ProgramFolder::path());
     }
-    if (c.horoscopes.empty())
-        c.horoscopes.push_back(HoroscopeRecord::createDefault(now));
-    c.messages.take();
-
     bool allGood = true;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const int index = int(i);
-        const Item &item = items[i];
-        QString error = item.error;
-        if (item.record) {
-            c.horoscopes[0] = *item.record;
-            c.commands.showRadixI();
-            error = c.messages.take().join(QStringLiteral("; "));
-        }
-        if (!item.record || !error.isEmpty()) {
-            printLine(index, item.name, "error", jsonText(error));
-            allGood = false;
-            continue;
-        }
-        const ChartScene scene{c.engine, c.commands, c.settings, c.horoscopes};
-        if (o.kind == u"radix") {
-            printLine(index, item.name, "chart", ChartJson::chart(c.engine, c.commands, c.settings));
-        } else if (o.kind == u"table") {
-            printLine(index, item.name, "table", TableCommand::json(o.window, scene));
-        } else {
-            const QString file = QDir(o.folder).filePath(fileStem(index, item.name) + (o.svg ? u".svg"_qs : u".png"_qs));
-            const QByteArray picture = o.svg ? ChartPicture::svg(scene, 1, ProgramFolder::file(ChartFonts::SymbolFile))
-                                             : ChartPicture::png(scene, 1);
-            const AtomicFileWriter::Result written = AtomicFileWriter::write(file, picture);
-            if (written.ok) {
-                printLine(index, item.name, "file", jsonText(file));
-            } else {
-                printLine(index, item.name, "error", jsonText(written.errorMessage));
-                allGood = false;
-            }
+    if (o.jobs > 1) {
+        allGood = ParallelBatch(c, o, now).run(source, o.jobs);
+    } else {
+        ChartWorker worker(c, o, now);
+        Item item;
+        for (int index = 0; source.next(item); ++index) {
+            const Result r = worker.compute(index, item);
+            write(r);
+            allGood = allGood && r.ok;
         }
     }
     return allGood ? 0 : 1;

@@ -8,10 +8,9 @@
 
 namespace orvel {
 
-class ChartCommands;
-class ChartEngine;
+class Clock;
 class DateTime;
-class PlaceDirectory;
+class PlaceOffsetLookup;
 struct ChartSettings;
 struct HoroscopeRecord;
 
@@ -26,8 +25,8 @@ private:
     QStringList m_kept;
 };
 
-// `orvelchart batch COMMAND [--from FILE]`: the Radix chart of every horoscope of a
-// file in one process, one JSON line (or picture) per horoscope.
+// `orvelchart batch COMMAND [--from FILE] [--jobs N]`: the Radix chart of every horoscope
+// of a file in one process, one JSON line (or picture) per horoscope.
 //
 //   batch radix                      {"index", "horoscope", "chart": what radix1 prints}
 //   batch table WINDOW               {"index", "horoscope", "table": what table WINDOW radix1 prints}
@@ -36,18 +35,18 @@ private:
 // The horoscopes are the Horoskop elements of horoskop.xml, or of FILE (another
 // horoscope file, or an AAF file when its name ends in .aaf), in file order; no default
 // horoscopes are added. One that the loader would drop, or whose chart fails, gives
-// {"index", "horoscope", "error"} and the batch goes on.
+// {"index", "horoscope", "error"} and the batch goes on. N threads (default: one per
+// core) compute the charts; the output, standard error included, is written in file
+// order and is the same for every N.
 class BatchCommand {
 public:
-    // What the batch computes with: the program's engine and chart commands over its
-    // horoscope list, whose entry 0 each horoscope takes in turn.
+    // What the batch computes with: the program's settings, clock and places, and its
+    // horoscope list, whose entry 0 each horoscope takes in turn in a copy per thread.
     struct Context {
-        ChartEngine &engine;
-        ChartCommands &commands;
-        std::vector<HoroscopeRecord> &horoscopes;
+        const std::vector<HoroscopeRecord> &horoscopes;
         const ChartSettings &settings;
-        PlaceDirectory &places;
-        KeptMessageSink &messages;
+        const Clock &clock;
+        PlaceOffsetLookup &places;
         QString horoscopeFile;
     };
 

@@ -368,9 +368,9 @@ const std::map<QString, CommandSpec> &commandTable()
         {QStringLiteral("tz"), {3, 3, timeZone, invalidMoment}},
         {QStringLiteral("lastcountry"), {0, 1, lastCountry}},
         {QStringLiteral("table"), {2, 6, informationTable, invalidTable}},
-        {QStringLiteral("batch"), {1, 5, [](Session &s, const QStringList &args) {
-             return BatchCommand::run({s.engine, s.commands, s.document.horoscopes(), s.document.settings(), s.lookup,
-                                       s.ui, s.document.horoscopeFile()},
+        {QStringLiteral("batch"), {1, 7, [](Session &s, const QStringList &args) {
+             return BatchCommand::run({s.document.horoscopes(), s.document.settings(), s.clock, s.lookup,
+                                       s.document.horoscopeFile()},
                                       args, s.clock.now());
          }, BatchCommand::invalid}},
         {QStringLiteral("import"), {1, 1, [](Session &s, const QStringList &args) {

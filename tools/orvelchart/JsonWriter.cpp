@@ -1,6 +1,8 @@
 #include "tools/orvelchart/JsonWriter.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace orvel {
 
@@ -45,7 +47,8 @@ void JsonWriter::endArray()
 
 void JsonWriter::key(const char *name)
 {
-    value(QString::fromUtf8(name));
+    separate();
+    appendString(name, std::strlen(name));
     m_text += ':';
     m_afterKey = true;
 }
@@ -54,7 +57,14 @@ void JsonWriter::value(double number)
 {
     separate();
     // JSON has no infinities or NaN.
-    m_text += std::isfinite(number) ? QByteArray::number(number, 'g', 17) : QByteArray("null");
+    if (!std::isfinite(number)) {
+        m_text += "null";
+        return;
+    }
+    // %.17g without the C library's locale and format parsing.
+    char digits[32];
+    const char *end = std::to_chars(digits, digits + sizeof digits, number, std::chars_format::general, 17).ptr;
+    m_text.append(digits, end - digits);
 }
 
 void JsonWriter::value(std::nullptr_t)
@@ -78,23 +88,37 @@ void JsonWriter::value(bool flag)
 void JsonWriter::value(const QString &text)
 {
     separate();
-    QString escaped;
-    escaped.reserve(text.size() + 2);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '"': escaped += u"\\\""; break;
-        case '\\': escaped += u"\\\\"; break;
-        case '\n': escaped += u"\\n"; break;
-        case '\r': escaped += u"\\r"; break;
-        case '\t': escaped += u"\\t"; break;
+    const QByteArray utf8 = text.toUtf8();
+    appendString(utf8.constData(), utf8.size());
+}
+
+void JsonWriter::appendString(const char *utf8, std::size_t size)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    m_text += '"';
+    // Bytes of characters beyond ASCII are all from 0x80 on and pass unchanged.
+    const char *plain = utf8;
+    const char *end = utf8 + size;
+    for (const char *p = utf8; p != end; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        m_text.append(plain, p - plain);
+        plain = p + 1;
+        switch (c) {
+        case '"': m_text += "\\\""; break;
+        case '\\': m_text += "\\\\"; break;
+        case '\n': m_text += "\\n"; break;
+        case '\r': m_text += "\\r"; break;
+        case '\t': m_text += "\\t"; break;
         default:
-            if (c.unicode() < 0x20)
-                escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                escaped += c;
+            m_text += "\\u00";
+            m_text += Hex[c >> 4];
+            m_text += Hex[c & 0xF];
         }
     }
-    m_text += '"' + escaped.toUtf8() + '"';
+    m_text.append(plain, end - plain);
+    m_text += '"';
 }
 
 } // namespace orvel

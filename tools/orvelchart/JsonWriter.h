@@ -48,6 +48,8 @@ public:
 
 private:
     void separate();
+    // `utf8` as a JSON string: quoted, with quotes, backslashes and control characters escaped.
+    void appendString(const char *utf8, std::size_t size);
 
     QByteArray m_text;
     std::vector<bool> m_first; // per open container: no member written yet

@@ -59,28 +59,30 @@ HoroscopeFile::Element readElement(const QDomElement &element, const DateTime &n
 {
     HoroscopeRecord record = HoroscopeRecord::createDefault(now);
     QString error;
-    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
-        const QString tag = child.tagName();
-        const QString text = XmlDocument::text(child);
-        if (tag == DateTag) {
-            record.birth = DateTime::fromText(text);
-            if (!record.birth.isValid() && error.isEmpty())
-                error = QStringLiteral("Date '%1' is not a date \"DD.MM.YYYY HH:MM:SS\" of the years 100 to 9999").arg(text);
-        } else if (tag == DeltaGmtTag) {
-            record.deltaGmt = hoursValue(text);
-        } else {
-            for (const TextField &f : TextFields) {
-                if (tag == f.tag)
-                    record.*f.field = text;
-            }
-        }
-    }
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+        HoroscopeFile::readChild(child.tagName(), XmlDocument::text(child), record, error);
     if (!error.isEmpty())
         return {record.name, std::nullopt, error};
     return {record.name, record, QString()};
 }
 
 } // namespace
+
+void HoroscopeFile::readChild(const QString &tag, const QString &text, HoroscopeRecord &record, QString &error)
+{
+    if (tag == DateTag) {
+        record.birth = DateTime::fromText(text);
+        if (!record.birth.isValid() && error.isEmpty())
+            error = QStringLiteral("Date '%1' is not a date \"DD.MM.YYYY HH:MM:SS\" of the years 100 to 9999").arg(text);
+    } else if (tag == DeltaGmtTag) {
+        record.deltaGmt = hoursValue(text);
+    } else {
+        for (const TextField &f : TextFields) {
+            if (tag == f.tag)
+                record.*f.field = text;
+        }
+    }
+}
 
 bool HoroscopeFile::loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now)
 {

@@ -32,6 +32,10 @@ public:
     // Every Horoskop element of the file in document order, those load drops included.
     // False when the file cannot be read or parsed; `elements` is then untouched.
     static bool loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now);
+    // What the loader takes from one child of a Horoskop element, whose text is `text`:
+    // a field of `record`, or into `error` why the element is dropped. A later child
+    // overrides an earlier one.
+    static void readChild(const QString &tag, const QString &text, HoroscopeRecord &record, QString &error);
     // Writes the whole list. On failure tells `sink` why (naming the file), keeps the
     // old file intact and returns false.
     static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink);

@@ -9,7 +9,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "storage/AafFile.h"
-#include "storage/HoroscopeFile.h"
+#include "storage/HoroscopeFileStream.h"
 #include "tools/orvelchart/ChartJson.h"
 #include "tools/orvelchart/JsonWriter.h"
 #include "tools/orvelchart/TableCommand.h"
@@ -95,41 +95,63 @@ struct Result {
     bool ok = true;
 };
 
-// The horoscopes of a file one after another.
+// The horoscopes of a file one after another: a horoscope file streamed, an AAF file
+// read whole.
 class ItemSource {
 public:
-    bool open(const BatchCommand::Context &c, const QString &path, const DateTime &now)
+    explicit ItemSource(const DateTime &now) : m_stream(now) {}
+
+    bool open(const BatchCommand::Context &c, const QString &path)
     {
-        if (path.endsWith(QStringLiteral(".aaf"), Qt::CaseInsensitive)) {
-            AafFile::Loaded loaded = AafFile::load(path, c.places);
-            if (!loaded.ok) {
-                std::fprintf(stderr, "orvelchart: batch: %s\n", loaded.error.toLocal8Bit().constData());
-                return false;
-            }
-            for (AafEntry &e : loaded.entries)
-                m_items.push_back({e.name, std::move(e.horoscope), e.reason});
-            return true;
-        }
-        std::vector<HoroscopeFile::Element> elements;
-        if (!HoroscopeFile::loadElements(path, elements, now)) {
-            std::fprintf(stderr, "orvelchart: batch: %s cannot be read\n", path.toLocal8Bit().constData());
+        m_path = path;
+        m_aaf = path.endsWith(QStringLiteral(".aaf"), Qt::CaseInsensitive);
+        if (!m_aaf) {
+            if (m_stream.open(path))
+                return true;
+            std::fprintf(stderr, "orvelchart: batch: %s\n", m_stream.error().toLocal8Bit().constData());
             return false;
         }
-        for (HoroscopeFile::Element &e : elements)
-            m_items.push_back({e.name, std::move(e.record), e.error});
+        AafFile::Loaded loaded = AafFile::load(path, c.places);
+        if (!loaded.ok) {
+            std::fprintf(stderr, "orvelchart: batch: %s\n", loaded.error.toLocal8Bit().constData());
+            return false;
+        }
+        for (AafEntry &e : loaded.entries)
+            m_items.push_back({e.name, std::move(e.horoscope), e.reason});
         return true;
     }
 
     // The next horoscope, or false after the last.
     bool next(Item &item)
     {
-        if (m_next == m_items.size())
+        if (m_aaf) {
+            if (m_next == m_items.size())
+                return false;
+            item = std::move(m_items[m_next++]);
+            return true;
+        }
+        HoroscopeFile::Element element;
+        if (!m_stream.next(element))
             return false;
-        item = std::move(m_items[m_next++]);
+        item = {std::move(element.name), std::move(element.record), std::move(element.error)};
         return true;
     }
 
+    // Says, after the last horoscope, whether the file ended well; a damaged one is named
+    // with the place of the damage.
+    bool endedWell() const
+    {
+        if (m_aaf || m_stream.error().isEmpty())
+            return true;
+        std::fprintf(stderr, "orvelchart: batch: %s is damaged: %s\n", m_path.toLocal8Bit().constData(),
+                     m_stream.error().toLocal8Bit().constData());
+        return false;
+    }
+
 private:
+    QString m_path;
+    bool m_aaf = false;
+    HoroscopeFileStream m_stream;
     std::vector<Item> m_items;
     std::size_t m_next = 0;
 };
@@ -374,8 +396,8 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
 {
     Options o;
     parse(arguments, o);
-    ItemSource source;
-    if (!source.open(c, o.from.isEmpty() ? c.horoscopeFile : o.from, now))
+    ItemSource source(now);
+    if (!source.open(c, o.from.isEmpty() ? c.horoscopeFile : o.from))
         return 1;
     if (o.kind == u"render") {
         if (!QDir().mkpath(o.folder)) {
@@ -396,7 +418,7 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
             allGood = allGood && r.ok;
         }
     }
-    return allGood ? 0 : 1;
+    return allGood && source.endedWell() ? 0 : 1;
 }
 
 } // namespace orvel

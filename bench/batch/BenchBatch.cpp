@@ -1,15 +1,19 @@
-// Many charts in one process: `orvelchart batch radix` over 1,000 horoscopes of the
-// years 1900 to 2100, against 1,000 `swetest` processes computing the same charts
-// (eleven bodies with speeds and Placidus houses), in alternating runs. Prints the
-// time per chart, the charts per second and the ratio of the two.
-#include "platform/StderrMessageSink.h"
+// Many charts in one process, against the Swiss Ephemeris calls of the same charts in a
+// loop of this process (eleven bodies with speeds and Placidus houses: the least work a
+// chart could be), `orvelchart batch radix` with one thread and with one per core,
+// and 1,000 `swetest` processes, in alternating runs. Then one batch over 100,000
+// births for its time and peak memory. Prints times, charts per second and ratios.
 #include "storage/HoroscopeFile.h"
 #include "support/ChildProcess.h"
 #include "support/Timing.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <swephexp.h>
+
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 using namespace orvel;
@@ -18,7 +22,9 @@ using orvel::bench::Samples;
 namespace {
 
 constexpr int Runs = 5;
-constexpr int Horoscopes = 1000;
+constexpr int Charts = 3000;
+constexpr int SwetestCharts = 1000;
+constexpr int LargeFile = 100000;
 
 struct Birth {
     HoroscopeRecord record;
@@ -26,23 +32,37 @@ struct Birth {
     double longitude;
 };
 
-std::vector<Birth> births()
+Birth birth(int i)
 {
-    std::vector<Birth> list;
-    for (int i = 0; i < Horoscopes; ++i) {
-        Birth b;
-        const int latitude = i * 37 % 120 - 60;
-        const int longitude = i * 53 % 360 - 180;
-        b.latitude = latitude;
-        b.longitude = longitude;
-        b.record.name = QStringLiteral("Birth %1").arg(i);
-        b.record.birth = DateTime(1900 + i / 5, 1 + i % 12, 1 + i * 7 % 28, i % 24, i * 7 % 60, 0);
-        b.record.latitude = QStringLiteral("%1 %2").arg(std::abs(latitude)).arg(latitude < 0 ? u'S' : u'N');
-        b.record.longitude = QStringLiteral("%1 %2").arg(std::abs(longitude)).arg(longitude < 0 ? u'W' : u'E');
-        b.record.deltaGmt = longitude / 15;
-        list.push_back(b);
+    Birth b;
+    const int latitude = i * 37 % 120 - 60;
+    const int longitude = i * 53 % 360 - 180;
+    b.latitude = latitude;
+    b.longitude = longitude;
+    b.record.name = QStringLiteral("Birth %1").arg(i);
+    b.record.birth = DateTime(1900 + i * 7 % 200, 1 + i % 12, 1 + i * 7 % 28, i % 24, i * 7 % 60, 0);
+    b.record.latitude = QStringLiteral("%1 %2").arg(std::abs(latitude)).arg(latitude < 0 ? u'S' : u'N');
+    b.record.longitude = QStringLiteral("%1 %2").arg(std::abs(longitude)).arg(longitude < 0 ? u'W' : u'E');
+    b.record.deltaGmt = longitude / 15;
+    return b;
+}
+
+// What the library is asked for one chart, as the chart engine asks it.
+double bareChart(const Birth &b)
+{
+    const DateTime &t = b.record.birth;
+    const double jd = swe_julday(t.year(), t.month(), t.day(), t.hour() + t.minute() / 60.0 - b.record.deltaGmt, SE_GREG_CAL);
+    double sum = 0;
+    double result[6];
+    char error[AS_MAXCH];
+    for (int body = 0; body <= SE_MEAN_NODE; ++body) {
+        swe_calc_ut(jd, body, SEFLG_SPEED, result, error);
+        sum += result[0];
     }
-    return list;
+    double cusps[13];
+    double angles[10];
+    swe_houses(jd, b.latitude, b.longitude, 'P', cusps, angles);
+    return sum + cusps[1];
 }
 
 // The swetest command line of one chart: the moment in universal time.
@@ -58,31 +78,67 @@ std::vector<QByteArray> swetest(const Birth &b)
             "-fPls", "-head", "-eswe", QByteArray("-edir") + ORVEL_EPHE_DIR};
 }
 
+// A horoscope file of `count` births, written element by element (the DOM of a large
+// one would hold the bench's memory instead of the batch's).
+bool writeHoroscopes(const QString &path, int count)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("<Orvel_Horoskop>");
+    for (int i = 0; i < count; ++i) {
+        const HoroscopeRecord r = birth(i).record;
+        file.write(QStringLiteral("<Horoskop ID=\"%1\"><Name>%2</Name><Date>%3</Date><City>X</City><Country>Y</Country>"
+                                  "<Latitude>%4</Latitude><Longitude>%5</Longitude><Delta_GMT>%6</Delta_GMT></Horoskop>")
+                       .arg(i)
+                       .arg(r.name, r.birth.toText(), r.latitude, r.longitude, QString::asprintf("%.4f", r.deltaGmt))
+                       .toUtf8());
+    }
+    file.write("</Orvel_Horoskop>");
+    return file.error() == QFileDevice::NoError;
+}
+
+double perSecond(int charts, const Samples &s)
+{
+    return charts / (s.median() / 1e6);
+}
+
 } // namespace
 
 int main()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("program"));
-    const std::vector<Birth> list = births();
-    std::vector<HoroscopeRecord> records;
-    for (const Birth &b : list)
-        records.push_back(b.record);
-    StderrMessageSink sink;
-    if (!bench::makeProgramFolder(folder, QStringLiteral(ORVEL_EPHE_DIR))
-        || !HoroscopeFile::save(folder + u'/' + QLatin1String(HoroscopeFile::FileName), records, sink)) {
+    const QString births = dir.filePath(QStringLiteral("births.xml"));
+    const QString large = dir.filePath(QStringLiteral("large.xml"));
+    std::vector<Birth> list;
+    for (int i = 0; i < Charts; ++i)
+        list.push_back(birth(i));
+    if (!bench::makeProgramFolder(folder, QStringLiteral(ORVEL_EPHE_DIR)) || !writeHoroscopes(births, Charts)
+        || !writeHoroscopes(large, LargeFile)) {
         std::fprintf(stderr, "cannot lay out the program folder in %s\n", qPrintable(dir.path()));
         return 1;
     }
-    const std::vector<QByteArray> batch = {ORVEL_CHART, "--root", QFile::encodeName(folder), "batch", "radix"};
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    const auto batch = [&](const QString &file, int jobs) {
+        return std::vector<QByteArray>{ORVEL_CHART, "--root", QFile::encodeName(folder), "batch", "radix", "--from",
+                                       QFile::encodeName(file), "--jobs", QByteArray::number(jobs)};
+    };
+    swe_set_ephe_path(ORVEL_EPHE_DIR);
 
-    Samples batchRun, swetestRun;
+    Samples bare, oneJob, allCores, swetestRun;
+    volatile double sink = 0;
     for (int run = 0; run < Runs; ++run) {
         bool ok = true;
-        batchRun.time([&] { ok = bench::runQuietly(batch); });
-        swetestRun.time([&] {
+        bare.time([&] {
             for (const Birth &b : list)
-                ok = bench::runQuietly(swetest(b)) && ok;
+                sink = sink + bareChart(b);
+        });
+        oneJob.time([&] { ok = bench::runQuietly(batch(births, 1)); });
+        allCores.time([&] { ok = bench::runQuietly(batch(births, cores)) && ok; });
+        swetestRun.time([&] {
+            for (int i = 0; i < SwetestCharts; ++i)
+                ok = bench::runQuietly(swetest(list[i])) && ok;
         });
         if (!ok) {
             std::fprintf(stderr, "orvelchart batch radix or swetest failed\n");
@@ -90,10 +146,29 @@ int main()
         }
     }
 
-    std::printf("1,000 Radix charts: one orvelchart batch process against 1,000 swetest processes\n");
-    bench::printCompared("orvelchart batch radix, 1,000 charts", batchRun, "ratio <= 0.10", 0,
-                         "1,000 swetest processes", swetestRun, 0.10);
-    std::printf("%-52s %.0f charts/s (swetest processes: %.0f charts/s)\n", "  batch throughput",
-                Horoscopes / (batchRun.median() / 1e6), Horoscopes / (swetestRun.median() / 1e6));
+    std::printf("%d Radix charts of 1900 to 2100 (swetest: the first %d)\n", Charts, SwetestCharts);
+    bench::printCompared("batch radix --jobs 1, whole process", oneJob, "ratio <= 1.25", 0,
+                         "the library calls of those charts, in a loop", bare, 1.25);
+    char cores_[64];
+    std::snprintf(cores_, sizeof cores_, "batch radix --jobs %d", cores);
+    bench::printFigure(cores_, allCores, "-");
+    std::printf("%-52s ratio %.2f (target >= 1.70%s)\n", "  speed-up over --jobs 1", oneJob.median() / allCores.median(),
+                oneJob.median() / allCores.median() >= 1.7 ? ": met" : ": MISSED");
+    bench::printFigure("1,000 swetest processes", swetestRun, "-");
+    std::printf("%-52s library loop %.0f, --jobs 1 %.0f, --jobs %d %.0f, swetest processes %.0f\n", "  charts/s",
+                perSecond(Charts, bare), perSecond(Charts, oneJob), cores, perSecond(Charts, allCores),
+                perSecond(SwetestCharts, swetestRun));
+
+    rusage usage{};
+    Samples largeRun;
+    bool ok = true;
+    largeRun.time([&] { ok = bench::runQuietly(batch(large, cores), &usage); });
+    if (!ok) {
+        std::fprintf(stderr, "orvelchart batch radix over %d births failed\n", LargeFile);
+        return 1;
+    }
+    std::printf("%-52s %.2f s, %.0f charts/s, peak memory %ld KiB (target <= 102400 KiB%s)\n",
+                "batch radix, 100,000-birth horoscope file", largeRun.median() / 1e6, perSecond(LargeFile, largeRun),
+                usage.ru_maxrss, usage.ru_maxrss <= 102400 ? ": met" : ": MISSED");
     return 0;
 }

@@ -9,9 +9,25 @@
 
 namespace orvel {
 
+namespace {
+
+// Room for a chart's text, which takes about 2,500 bytes.
+constexpr qsizetype ChartBytes = 4096;
+
+// The aspect's text "%02d%02d%02d" written in place: its parts are point and kind numbers below 100.
+void writeAspect(JsonWriter &json, const AspectCode &aspect)
+{
+    const char code[6] = {char('0' + aspect.first / 10), char('0' + aspect.first % 10),
+                          char('0' + aspect.kind / 10),  char('0' + aspect.kind % 10),
+                          char('0' + aspect.second / 10), char('0' + aspect.second % 10)};
+    json.value(code, sizeof code);
+}
+
+} // namespace
+
 QByteArray ChartJson::chart(const ChartEngine &engine, const ChartCommands &commands, const ChartSettings &settings)
 {
-    JsonWriter json;
+    JsonWriter json(ChartBytes);
     json.beginObject();
     json.member("mode", static_cast<int>(commands.mode()));
     json.member("slot", engine.currentSlot());
@@ -30,7 +46,7 @@ QByteArray ChartJson::chart(const ChartEngine &engine, const ChartCommands &comm
     json.key("aspects");
     json.beginArray();
     for (const AspectCode &aspect : engine.aspects())
-        json.value(aspect.text());
+        writeAspect(json, aspect);
     json.endArray();
     const ChartScores scores(engine.slot(engine.currentSlot()), settings);
     json.arrayMember("elements", scores.elementScores());

@@ -92,6 +92,12 @@ void JsonWriter::value(const QString &text)
     appendString(utf8.constData(), utf8.size());
 }
 
+void JsonWriter::value(const char *utf8, std::size_t size)
+{
+    separate();
+    appendString(utf8, size);
+}
+
 void JsonWriter::appendString(const char *utf8, std::size_t size)
 {
     static constexpr char Hex[] = "0123456789abcdef";

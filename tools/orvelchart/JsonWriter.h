@@ -11,6 +11,9 @@ namespace orvel {
 // double read back is the same double.
 class JsonWriter {
 public:
+    // `capacity`: the bytes the text is expected to take, allocated at once.
+    explicit JsonWriter(qsizetype capacity = 0) { m_text.reserve(capacity); }
+
     void beginObject();
     void endObject();
     void beginArray();
@@ -21,6 +24,8 @@ public:
     void value(int number);
     void value(bool flag);
     void value(const QString &text);
+    // Text of `size` bytes of UTF-8.
+    void value(const char *utf8, std::size_t size);
     void value(std::nullptr_t);
     // One member of the enclosing object: its name, then its value or array of values.
     template <typename T>

@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
 #include "storage/HoroscopeFile.h"
+#include "tools/orvelchart/JsonWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -833,3 +834,38 @@ TEST_F(OrvelChartTest, BatchJobsMustBeAPositiveNumber)
         EXPECT_EQ(run({u"batch"_qs, u"radix"_qs, u"--jobs"_qs, QString::fromLatin1(jobs)}).exitCode, 2) << jobs;
     EXPECT_EQ(run({u"batch"_qs, u"radix"_qs, u"--jobs"_qs, u"256"_qs}).exitCode, 0);
 }
+
+namespace {
+
+struct JsonValueCase {
+    const char *name;
+    std::function<void(JsonWriter &)> write;
+    QByteArray text;
+};
+
+const JsonValueCase JsonValues[] = {
+    {"tenth_with_17_digits", [](JsonWriter &j) { j.value(0.1); }, "0.10000000000000001"},
+    {"whole_degrees", [](JsonWriter &j) { j.value(360.0); }, "360"},
+    {"small_with_exponent", [](JsonWriter &j) { j.value(1e-5); }, "1.0000000000000001e-05"},
+    {"large_with_exponent", [](JsonWriter &j) { j.value(-1e20); }, "-1e+20"},
+    {"not_a_number", [](JsonWriter &j) { j.value(std::nan("")); }, "null"},
+    {"quotes_and_breaks", [](JsonWriter &j) { j.value(QStringLiteral("a\"b\\c\nd\te\r")); }, "\"a\\\"b\\\\c\\nd\\te\\r\""},
+    {"control_character", [](JsonWriter &j) { j.value(QStringLiteral("x\x01\x1f")); }, "\"x\\u0001\\u001f\""},
+    {"beyond_ascii", [](JsonWriter &j) { j.value(QStringLiteral("J\u00F6rg \u2648")); }, "\"J\xC3\xB6rg \xE2\x99\x88\""},
+    {"members", [](JsonWriter &j) { j.beginObject(); j.member("a", 1); j.arrayMember("b", std::vector<double>{0.5, 2}); j.endObject(); },
+     "{\"a\":1,\"b\":[0.5,2]}"},
+};
+
+class JsonWriterTest : public ::testing::TestWithParam<JsonValueCase> {};
+
+} // namespace
+
+TEST_P(JsonWriterTest, WritesTheTextScriptsRead)
+{
+    JsonWriter json;
+    GetParam().write(json);
+    EXPECT_EQ(json.text(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, JsonWriterTest, ::testing::ValuesIn(JsonValues),
+                         [](const ::testing::TestParamInfo<JsonValueCase> &info) { return std::string(info.param.name); });

@@ -5,6 +5,7 @@
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "handheld/chart/CommandAvailability.h"
+#include "handheld/chart/WheelCanvas.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
@@ -39,7 +40,24 @@ constexpr BarButton BarButtons[] = {
     {CommandId::Exit, "exit", "Exit"},
 };
 
+QSize commandIconSize(int scale)
+{
+    return QSize(16, 16) * std::min(scale, 3);
+}
+
+// Title bar and borders as window managers commonly draw them.
+constexpr QSize WindowDecoration(16, 48);
+
 } // namespace
+
+QSize CMainFrame::windowSize(int scale)
+{
+    QToolBar bar;
+    bar.setIconSize(commandIconSize(scale));
+    bar.addAction(QIcon(QStringLiteral(":/handheld/radix1.svg")), QString());
+    const QSize wheel = QSize(WheelCanvas::Width, WheelCanvas::Height) * scale;
+    return QSize(wheel.width(), wheel.height() + bar.sizeHint().height()) + WindowDecoration;
+}
 
 CMainFrame::CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale)
     : m_session(session), m_ui(ui), m_panel(panel), m_scale(scale),
@@ -134,7 +152,7 @@ void CMainFrame::createCommandBar(int scale)
     m_bar->setMovable(false);
     m_bar->setFloatable(false);
     m_bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_bar->setIconSize(QSize(16, 16) * std::min(scale, 3));
+    m_bar->setIconSize(commandIconSize(scale));
     for (const BarButton &button : BarButtons) {
         if (!m_bar->actions().isEmpty())
             m_bar->addSeparator();

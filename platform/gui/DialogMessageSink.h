@@ -3,6 +3,7 @@
 #include "platform/MessageSink.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 namespace orvel {
@@ -11,6 +12,9 @@ namespace orvel {
 // the busy state as the wait cursor.
 class DialogMessageSink : public MessageSink {
 public:
+    // `caption` is the application title the boxes carry ("OrvelWin CE").
+    explicit DialogMessageSink(QString caption) : m_caption(std::move(caption)) {}
+
     // Boxes are centred over `owner` while it exists.
     void setOwner(QWidget *owner) { m_owner = owner; }
 
@@ -19,6 +23,7 @@ public:
     void setBusy(bool busy) override;
 
 private:
+    QString m_caption;
     QPointer<QWidget> m_owner;
 };
 

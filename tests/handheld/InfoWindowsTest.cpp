@@ -100,14 +100,18 @@ void InfoWindowsTest::scoreRowsHaveBoldLabelsScoresAndAdvancingGlyphs()
     QVERIFY(r.texts[0].font.bold());
     expectText(r.texts[1], QStringLiteral("  27"), {70, 40}, QColor(255, 0, 0));
     QVERIFY(r.texts[1].font.bold());
+    // The glyphs share the label's baseline and keep a gap between them.
     double x = 100;
     for (int i = 0; i < 3; ++i) {
         const PaintRecord::Text &t = r.texts[2 + i];
         const int point = rows[0].points[i];
-        expectText(t, glyph(settings.planetGlyphs[point]), {x, 40}, toQColor(settings.planetColours[point]));
+        QCOMPARE(t.text, glyph(settings.planetGlyphs[point]));
+        QCOMPARE(t.baseline, QPointF(x, r.texts[0].baseline.y()));
+        QCOMPARE(t.colour, toQColor(settings.planetColours[point]));
         QVERIFY(!t.font.bold());
-        x += QFontMetrics(t.font).horizontalAdvance(t.text);
+        x += QFontMetrics(t.font).horizontalAdvance(t.text) + ScoreRowsPainter::GlyphGap;
     }
+    QVERIFY(ScoreRowsPainter::GlyphGap > 0);
     expectText(r.texts[5], QStringLiteral("Earth"), {10, 60}, QColor(0, 128, 0));
     expectText(r.texts[6], QStringLiteral("   5"), {70, 60}, QColor(0, 128, 0));
 }

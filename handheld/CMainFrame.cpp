@@ -141,6 +141,9 @@ QMenu *CMainFrame::createPopup(CommandId id, std::initializer_list<CommandId> it
         else
             menu->addAction(action(item));
     }
+    // The style draws a check column that grows with the row height but measures a fixed
+    // one: the room of a line's height keeps the widest item whole at large fonts.
+    menu->setMinimumWidth(menu->sizeHint().width() + menu->fontMetrics().height());
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateAvailability(menu); });
     m_popups[id] = menu;
     return menu;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace orvel {
+
+// Keeps a damaged data file beside itself before anything replaces it: NAME.damaged,
+// then NAME.damaged-2, NAME.damaged-3, ...; a copy kept earlier is never overwritten.
+class DamagedFileCopy {
+public:
+    struct Result {
+        bool ok = false;
+        QString copy;         // the kept copy's path when ok
+        QString errorMessage; // the user-facing reason when !ok
+    };
+
+    // The path the next copy of `path` would get.
+    static QString nextName(const QString &path);
+    static Result keep(const QString &path);
+};
+
+} // namespace orvel

@@ -2,6 +2,9 @@
 
 #include "platform/AtomicFileWriter.h"
 #include "platform/FileError.h"
+#include "storage/FileDamage.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +33,14 @@ DamagedFileCopy::Result DamagedFileCopy::keep(const QString &path)
     if (!written.ok)
         return {false, {}, written.errorMessage};
     return {true, copy, {}};
+}
+
+QString DamagedFileCopy::keepAndDescribe(const FileDamage &damage, const QString &items)
+{
+    const Result kept = keep(damage.path);
+    return damage.describe(items) + u'\n'
+        + (kept.ok ? QStringLiteral("A copy of the file is kept as %1.").arg(QDir::toNativeSeparators(kept.copy))
+                   : QStringLiteral("No copy of the file could be kept: %1").arg(kept.errorMessage));
 }
 
 } // namespace orvel

@@ -4,6 +4,8 @@
 
 namespace orvel {
 
+struct FileDamage;
+
 // Keeps a damaged data file beside itself before anything replaces it: NAME.damaged,
 // then NAME.damaged-2, NAME.damaged-3, ...; a copy kept earlier is never overwritten.
 class DamagedFileCopy {
@@ -17,6 +19,9 @@ public:
     // The path the next copy of `path` would get.
     static QString nextName(const QString &path);
     static Result keep(const QString &path);
+    // Keeps the damaged file now and returns what the user is told: the damage, and
+    // where the copy is or why there is none.
+    static QString keepAndDescribe(const FileDamage &damage, const QString &items);
 };
 
 } // namespace orvel

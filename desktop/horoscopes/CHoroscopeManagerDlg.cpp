@@ -12,7 +12,6 @@
 #include "storage/HoroscopeFile.h"
 
 #include <QFileDialog>
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -141,10 +140,7 @@ void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
     m_recordsRead = damage.read;
     m_unsaved = true;
     // Every change rewrites the working copy, so the damaged file is kept first.
-    const DamagedFileCopy::Result kept = DamagedFileCopy::keep(workingCopy());
-    m_sink.showMessage(damage.describe(QStringLiteral("horoscopes")) + u'\n'
-                       + (kept.ok ? QStringLiteral("A copy of the file is kept as %1.").arg(QDir::toNativeSeparators(kept.copy))
-                                  : QStringLiteral("No copy of the file could be kept: %1").arg(kept.errorMessage)));
+    m_sink.showMessage(DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes")));
 }
 
 void CHoroscopeManagerDlg::fillList()

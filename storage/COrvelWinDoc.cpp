@@ -55,7 +55,7 @@ COrvelWinDoc::Damaged COrvelWinDoc::damagedFrom(const FileDamage &damage, const 
         return {};
     return {true, damage.describe(items)
                       + QStringLiteral("\nBefore the file is first replaced, it is kept as %1.")
-                            .arg(QDir::toNativeSeparators(DamagedFileCopy::nextName(damage.path)))};
+                            .arg(QDir::toNativeSeparators(DamagedFileCopy::copyName(damage.path)))};
 }
 
 bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)

@@ -16,8 +16,10 @@ public:
         QString errorMessage; // the user-facing reason when !ok
     };
 
-    // The path the next copy of `path` would get.
-    static QString nextName(const QString &path);
+    // The path keep() would give the copy: an earlier copy that holds the same bytes
+    // already (the same damage seen again), else the first free name.
+    static QString copyName(const QString &path);
+    // Copies `path` to copyName(), unless that copy is there already.
     static Result keep(const QString &path);
     // Keeps the damaged file now and returns what the user is told: the damage, and
     // where the copy is or why there is none.

@@ -7,7 +7,10 @@ namespace orvel {
 QString FileDamage::describe(const QString &items) const
 {
     const QString name = QDir::toNativeSeparators(path);
-    QString text = brokenAt ? QStringLiteral("%1 is damaged at character %2 (%3).").arg(name).arg(*brokenAt).arg(reason)
+    QString why = reason;
+    if (why.endsWith(u'.'))
+        why.chop(1);
+    QString text = brokenAt ? QStringLiteral("%1 is damaged at character %2 (%3).").arg(name).arg(*brokenAt).arg(why)
                             : QStringLiteral("%1 holds entries that cannot be read.").arg(name);
     text += QStringLiteral(" %1 %2 could be read.").arg(read).arg(items);
     if (!skipped.isEmpty())

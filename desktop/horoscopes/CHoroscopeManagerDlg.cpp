@@ -140,7 +140,8 @@ void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
     m_recordsRead = damage.read;
     m_unsaved = true;
     // Every change rewrites the working copy, so the damaged file is kept first.
-    m_sink.showMessage(DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes")));
+    const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"));
+    m_sink.showMessage(m_fetchFailed ? report : QStringLiteral("The horoscope file fetched from the device is damaged.\n") + report);
 }
 
 void CHoroscopeManagerDlg::fillList()

@@ -191,7 +191,15 @@ TEST(DamagedFileCopyTest, KeepsEachCopyUnderANewName)
     EXPECT_EQ(readBytes(path + QStringLiteral(".damaged")), QByteArray("first"));
     EXPECT_EQ(readBytes(path + QStringLiteral(".damaged-2")), QByteArray("second"));
     EXPECT_EQ(readBytes(path + QStringLiteral(".damaged-3")), QByteArray("third"));
-    EXPECT_EQ(DamagedFileCopy::nextName(path), path + QStringLiteral(".damaged-4"));
+    writeBytes(path, "fourth");
+    EXPECT_EQ(DamagedFileCopy::copyName(path), path + QStringLiteral(".damaged-4"));
+
+    // The same damage again is not copied twice.
+    writeBytes(path, "second");
+    EXPECT_EQ(DamagedFileCopy::copyName(path), path + QStringLiteral(".damaged-2"));
+    const DamagedFileCopy::Result again = DamagedFileCopy::keep(path);
+    EXPECT_EQ(again.copy, path + QStringLiteral(".damaged-2"));
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".damaged-4")));
 }
 
 class DocumentOnDamagedFilesTest : public testing::Test {

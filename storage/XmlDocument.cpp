@@ -208,7 +208,8 @@ bool XmlDocument::isComplete(const QDomElement &element) const
 
 qint64 XmlDocument::offset(const QDomElement &element) const
 {
-    const auto it = std::find_if(m_offsets.begin(), m_offsets.end(), [&element](const auto &e) { return e.first == element; });
+    const auto it = std::find_if(m_offsets.begin(), m_offsets.end(),
+                                 [&element](const auto &e) { return e.first == element; });
     return it == m_offsets.end() ? 0 : it->second;
 }
 

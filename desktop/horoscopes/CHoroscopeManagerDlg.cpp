@@ -141,7 +141,8 @@ void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
     m_unsaved = true;
     // Every change rewrites the working copy, so the damaged file is kept first.
     const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"));
-    m_sink.showMessage(m_fetchFailed ? report : QStringLiteral("The horoscope file fetched from the device is damaged.\n") + report);
+    const QString fromDevice = QStringLiteral("The horoscope file fetched from the device is damaged.\n");
+    m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
 
 void CHoroscopeManagerDlg::fillList()

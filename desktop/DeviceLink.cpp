@@ -58,7 +58,20 @@ QString DeviceLink::GetDeviceInstallDir()
         ReportSystemError(std::make_error_code(std::errc::no_such_file_or_directory));
         return {};
     }
+    // Only a folder the handheld program was installed into may receive its files.
+    const std::optional<QString> local = DevicePath::resolve(m_root, *dir);
+    if (!local || !QFileInfo(*local).isDir()) {
+        m_sink.showMessage(
+            QStringLiteral("The install folder %1 named in the device's registry does not exist.").arg(*dir));
+        return {};
+    }
     return *dir;
+}
+
+QString DeviceLink::installFolder()
+{
+    const QString installDir = GetDeviceInstallDir();
+    return installDir.isEmpty() ? QString() : localPath(installDir);
 }
 
 QString DeviceLink::programPath(const QString &name)
@@ -86,8 +99,20 @@ bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheld
     const QString target = localPath(handheldPath);
     if (target.isEmpty())
         return false;
+    // Missing folders are made only inside the install folder (its OrvelDB), never the
+    // install folder itself or a tree elsewhere on the handheld.
+    const QString folder = QFileInfo(target).path();
     std::error_code error;
-    fs::create_directories(FileCopy::native(target).parent_path(), error);
+    if (!QFileInfo(folder).isDir()) {
+        const QString install = installFolder();
+        if (install.isEmpty())
+            return false;
+        if (!folder.startsWith(install + u'/')) {
+            m_sink.showMessage(QStringLiteral("The folder of %1 does not exist on the device.").arg(handheldPath));
+            return false;
+        }
+        fs::create_directories(FileCopy::native(folder), error);
+    }
     if (!error)
         error = FileCopy::replace(pcPath, target);
     if (error) {

@@ -8,6 +8,7 @@
 #include "platform/gui/CHoroscopeDlg.h"
 #include "platform/gui/HoroscopeDialogVariant.h"
 #include "storage/AafFile.h"
+#include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
 
 #include <QFileDialog>
@@ -17,11 +18,32 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <cstdio>
+#include <optional>
 
 namespace orvel {
+
+namespace {
+
+// Keeps the last message instead of showing it, for attempts whose failure is told once.
+class LastMessage : public MessageSink {
+public:
+    void showMessage(const QString &text) override { last = text; }
+    bool askYesNo(const QString &) override { return false; }
+    void setBusy(bool) override {}
+    QString last;
+};
+
+} // namespace
+
+QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
+{
+    return QStringLiteral("The device's horoscope file was damaged; %1 horoscopes could be read. Replace it with this "
+                          "list?")
+        .arg(recordsRead);
+}
 
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                                            const DateTime &now, Editor editor, QWidget *parent)
@@ -102,19 +124,25 @@ bool CHoroscopeManagerDlg::fetch()
 
 void CHoroscopeManagerDlg::read()
 {
-    std::vector<HoroscopeFile::Element> elements;
-    if (!HoroscopeFile::loadElements(workingCopy(), elements, m_now))
+    HoroscopeFile::Reading reading = HoroscopeFile::read(workingCopy(), m_now);
+    if (!reading.exists)
         return;
     // A bad record is skipped and the rest read on: ending at it would let the next
     // write and Exit drop every horoscope after it.
-    m_records.clear();
-    for (HoroscopeFile::Element &element : elements) {
-        if (element.record)
-            m_records.push_back(std::move(*element.record));
-        else
-            std::fprintf(stderr, "%s: horoscope \"%s\" skipped: %s\n", qPrintable(workingCopy()),
-                         qPrintable(element.name), qPrintable(element.error));
-    }
+    m_records = reading.records();
+    if (reading.damage.isDamaged())
+        reportDamage(reading.damage);
+}
+
+void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
+{
+    m_deviceDamaged = !m_fetchFailed; // after a failed fetch Exit asks anyway
+    m_recordsRead = damage.read;
+    m_unsaved = true;
+    // Every change rewrites the working copy, so the damaged file is kept first.
+    const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"));
+    const QString fromDevice = QStringLiteral("The horoscope file fetched from the device is damaged.\n");
+    m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
 
 void CHoroscopeManagerDlg::fillList()
@@ -135,7 +163,7 @@ void CHoroscopeManagerDlg::setRow(int row, const HoroscopeRecord &record)
 
 void CHoroscopeManagerDlg::write()
 {
-    HoroscopeFile::save(workingCopy(), m_records, m_sink);
+    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink);
 }
 
 HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
@@ -277,17 +305,39 @@ void CHoroscopeManagerDlg::chooseExportFile()
 void CHoroscopeManagerDlg::reject()
 {
     // After a failed fetch the working copy may lack what was added on the handheld since.
-    if (!m_fetchFailed || m_sink.askYesNo(StaleQuestion)) {
-        WaitCursor busy(m_sink);
-        // Nothing to store when no horoscope was ever fetched or written.
-        if (QFileInfo::exists(workingCopy())) {
-            const QString handheldFile = m_device.programPath(DeviceFileName);
-            if (!handheldFile.isEmpty())
-                m_device.CopyFileToDevice(workingCopy(), handheldFile);
-        }
-    }
+    const bool store = m_fetchFailed ? m_sink.askYesNo(StaleQuestion)
+                                     : !m_deviceDamaged || m_sink.askYesNo(damagedQuestion(m_recordsRead));
+    if (store)
+        this->store();
     m_buttonTimer.stop();
     QDialog::reject();
+}
+
+void CHoroscopeManagerDlg::store()
+{
+    WaitCursor busy(m_sink);
+    QString listFile = workingCopy();
+    std::optional<QTemporaryDir> fresh;
+    if (m_unsaved) {
+        LastMessage failure;
+        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure);
+        if (m_unsaved) {
+            fresh.emplace();
+            listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
+            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure)) {
+                m_sink.showMessage(QStringLiteral("The changes could not be stored, so the device's horoscope file was "
+                                                  "left as it was.\n%1")
+                                       .arg(fresh->isValid() ? failure.last : fresh->errorString()));
+                return;
+            }
+        }
+    }
+    // Nothing to store when no horoscope was ever fetched or written.
+    if (!QFileInfo::exists(listFile))
+        return;
+    const QString handheldFile = m_device.programPath(DeviceFileName);
+    if (!handheldFile.isEmpty())
+        m_device.CopyFileToDevice(listFile, handheldFile);
 }
 
 void CHoroscopeManagerDlg::updateButtons()

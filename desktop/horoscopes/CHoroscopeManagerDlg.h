@@ -14,6 +14,7 @@ class QTreeWidget;
 namespace orvel {
 
 class DeviceLink;
+struct FileDamage;
 class MessageSink;
 class PlaceDatabase;
 
@@ -31,6 +32,8 @@ public:
     static inline const QString StaleQuestion =
         QStringLiteral("The horoscopes could not be read from the device when this window opened. Replace the "
                        "device's horoscope file with this list?");
+    // Asked at Exit when the device's file was damaged or had records that could not be read.
+    static QString damagedQuestion(int recordsRead);
 
     // `device` and `sink` must outlive the dialog; `now` dates new records. Without an
     // `editor` the horoscope edit dialog edits, on the place database of `programFolder`.
@@ -68,6 +71,11 @@ private:
     void fillList();
     void setRow(int row, const HoroscopeRecord &record);
     void write();
+    // Keeps the damaged working copy beside itself and tells the user what was read.
+    void reportDamage(const FileDamage &damage);
+    // Copies the list shown to the handheld, written to a fresh file when the working
+    // copy cannot take it; says so and leaves the handheld alone when neither can.
+    void store();
     HoroscopeRecord newRecord() const;
     // The PC's place database, with the last-used-country file beside the program.
     PlaceDatabase placeDatabase() const;
@@ -81,6 +89,9 @@ private:
     Editor m_editor;
     std::vector<HoroscopeRecord> m_records;
     bool m_fetchFailed = false;
+    bool m_deviceDamaged = false; // the fetched file lost records when it was read
+    int m_recordsRead = 0;
+    bool m_unsaved = false; // the working copy does not hold the list shown
     QTreeWidget *m_list;
     QPushButton *m_edit;
     QPushButton *m_delete;

@@ -2,11 +2,13 @@
 
 #include "desktop/DeviceLink.h"
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/Clock.h"
 #include "platform/gui/CHoroscopeDlg.h"
 #include "storage/COrvelWinDoc.h"
 #include "storage/HoroscopeFile.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QLabel>
@@ -90,7 +92,10 @@ private slots:
     void addPutsTheNewRecordFirstAndTheFormerFirstLast();
     void editAndDeleteRewriteTheWorkingCopy();
     void aShortDateSkipsOnlyItsHoroscope();
-    void damagedWorkingCopyShowsTheFillers();
+    void damagedDeviceFileShowsItsReadableRecords_data();
+    void damagedDeviceFileShowsItsReadableRecords();
+    void exitStoresExactlyTheListShown_data();
+    void exitStoresExactlyTheListShown();
     void enterDoesNothingAndButtonsFollowTheSelection();
     void failedFetchAsksBeforeExitReplacesTheDeviceFile_data();
     void failedFetchAsksBeforeExitReplacesTheDeviceFile();
@@ -181,30 +186,102 @@ void HoroscopeManagerTest::editAndDeleteRewriteTheWorkingCopy()
 void HoroscopeManagerTest::aShortDateSkipsOnlyItsHoroscope()
 {
     DesktopFolders folders;
-    DesktopFolders::writeFile(deviceFile(folders),
-                              "<Orvel_Horoskop>"
-                              "<Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
-                              "<Horoskop><Name>Short</Name><Date>01.01.01 00:00:00</Date></Horoskop>"
-                              "<Horoskop><Name>C</Name><Date>03.04.1991 11:00:00</Date></Horoskop>"
-                              "<Horoskop><Name>D</Name><Date>05.06.1992 12:00:00</Date></Horoskop>"
-                              "</Orvel_Horoskop>");
+    const QByteArray onDevice = "<Orvel_Horoskop>"
+                                "<Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                                "<Horoskop><Name>Short</Name><Date>01.01.01 00:00:00</Date></Horoskop>"
+                                "<Horoskop><Name>C</Name><Date>03.04.1991 11:00:00</Date></Horoskop>"
+                                "<Horoskop><Name>D</Name><Date>05.06.1992 12:00:00</Date></Horoskop>"
+                                "</Orvel_Horoskop>";
+    DesktopFolders::writeFile(deviceFile(folders), onDevice);
     DeviceLink device(folders.device(), folders.sink, 0);
     CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
     dialog.load();
     QCOMPARE(rows(dialog), (QStringList{"A", "C", "D"}));
     QCOMPARE(dialog.records()[2].birth, DateTime(1992, 6, 5, 12, 0, 0));
+    // The skipped record is named, and a list without it replaces nothing unasked.
+    QCOMPARE(folders.sink.messages.size(), 1);
+    QVERIFY2(folders.sink.messages[0].contains(QStringLiteral("\"Short\" at character ")),
+             qPrintable(folders.sink.messages[0]));
+    folders.sink.answer = false;
+    dialog.reject();
+    QCOMPARE(folders.sink.questions, QStringList{CHoroscopeManagerDlg::damagedQuestion(3)});
+    QCOMPARE(DesktopFolders::readFile(deviceFile(folders)), onDevice);
 }
 
-void HoroscopeManagerTest::damagedWorkingCopyShowsTheFillers()
+void HoroscopeManagerTest::damagedDeviceFileShowsItsReadableRecords_data()
 {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Yes stores the list shown") << true;
+    QTest::newRow("No keeps the device's file") << false;
+}
+
+void HoroscopeManagerTest::damagedDeviceFileShowsItsReadableRecords()
+{
+    QFETCH(bool, answer);
     DesktopFolders folders;
-    DesktopFolders::writeFile(deviceFile(folders), "<Orvel_Horoskop><Horoskop><Name>A</Na");
+    const QByteArray damaged = "<Orvel_Horoskop><Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                               "<Horoskop><Name>B</Na";
+    DesktopFolders::writeFile(deviceFile(folders), damaged);
     DeviceLink device(folders.device(), folders.sink, 0);
     CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
     dialog.load();
-    QCOMPARE(rows(dialog), (QStringList{"(New horoscope)", "(New horoscope)"}));
-    QCOMPARE(dialog.records()[0].birth, Now);
-    QVERIFY(dialog.records()[0].country.isEmpty());
+    QCOMPARE(rows(dialog), (QStringList{"A", "(New horoscope)"}));
+    QCOMPARE(dialog.records()[0].birth, DateTime(1990, 2, 1, 10, 0, 0));
+    const QString copy = dialog.workingCopy() + QStringLiteral(".damaged");
+    QCOMPARE(DesktopFolders::readFile(copy), damaged);
+    QCOMPARE(folders.sink.messages.size(), 1);
+    const QString &message = folders.sink.messages[0];
+    QVERIFY2(message.contains(QStringLiteral("damaged at character %1").arg(damaged.size())), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral(" 1 horoscopes could be read.")), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(copy)), qPrintable(message));
+
+    folders.sink.answer = answer;
+    dialog.reject();
+    QCOMPARE(folders.sink.questions, QStringList{CHoroscopeManagerDlg::damagedQuestion(1)});
+    QCOMPARE(folders.sink.questions[0], QStringLiteral("The device's horoscope file was damaged; 1 horoscopes could be "
+                                                       "read. Replace it with this list?"));
+    if (answer)
+        QCOMPARE(namesInFile(deviceFile(folders)), rows(dialog));
+    else
+        QCOMPARE(DesktopFolders::readFile(deviceFile(folders)), damaged);
+    QCOMPARE(DesktopFolders::readFile(copy), damaged);
+}
+
+void HoroscopeManagerTest::exitStoresExactlyTheListShown_data()
+{
+    QTest::addColumn<bool>("freshFileWritable");
+    QTest::newRow("working copy blocked: a fresh file") << true;
+    QTest::newRow("nothing writable: the device untouched") << false;
+}
+
+void HoroscopeManagerTest::exitStoresExactlyTheListShown()
+{
+    QFETCH(bool, freshFileWritable);
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    const QByteArray before = DesktopFolders::readFile(deviceFile(folders));
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")));
+    dialog.load();
+    // A folder in the working copy's place: it cannot be rewritten.
+    QVERIFY(QFile::remove(dialog.workingCopy()));
+    QVERIFY(QDir().mkdir(dialog.workingCopy()));
+    dialog.add();
+    QCOMPARE(folders.sink.messages.size(), 1); // the working copy's file error
+    folders.sink.messages.clear();
+    if (!freshFileWritable)
+        AtomicFileWriter::injectFailureAfter(0);
+    dialog.reject();
+    AtomicFileWriter::injectFailureAfter(std::nullopt);
+    if (freshFileWritable) {
+        QVERIFY2(folders.sink.messages.isEmpty(), qPrintable(folders.sink.messages.join(u'\n')));
+        QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"new", "B", "A"}));
+    } else {
+        QCOMPARE(folders.sink.messages.size(), 1);
+        QVERIFY2(folders.sink.messages[0].startsWith(QStringLiteral("The changes could not be stored")),
+                 qPrintable(folders.sink.messages[0]));
+        QCOMPARE(DesktopFolders::readFile(deviceFile(folders)), before);
+    }
 }
 
 void HoroscopeManagerTest::enterDoesNothingAndButtonsFollowTheSelection()

@@ -191,9 +191,14 @@ void SettingsSheetTest::cancelAsksBeforeClosingAndWritesNothing()
 
 void SettingsSheetTest::damagedDeviceFileGivesTheDefaults()
 {
-    SheetFixture f("<Orvel_Config><House_System>5</House_Sys");
+    const QByteArray damaged("<Orvel_Config><House_System>5</House_Sys");
+    SheetFixture f(damaged);
     QCOMPARE(f.sheet->settings(), ChartSettings::defaults());
-    QVERIFY(f.folders.sink.messages.isEmpty());
+    // The user is told, and the damaged file is kept before OK replaces the copy.
+    QCOMPARE(f.folders.sink.messages.size(), 1);
+    QVERIFY2(f.folders.sink.messages[0].contains(QStringLiteral("orvel.xml is damaged at character %1").arg(damaged.size())),
+             qPrintable(f.folders.sink.messages[0]));
+    QCOMPARE(DesktopFolders::readFile(f.sheet->workingCopy() + QStringLiteral(".damaged")), damaged);
 }
 
 void SettingsSheetTest::unwritableWorkingCopyKeepsTheSheetOpenAndTheDeviceFile()

@@ -382,6 +382,34 @@ private slots:
         QVERIFY(!frame.grab().isNull());
     }
 
+    // A cut-off horoscope file: the record before the cut opens, the user is told once
+    // where the file is damaged, and the first save keeps the damaged file beside it.
+    void damagedHoroscopeFileIsToldOnceAndKeptAtTheFirstSave()
+    {
+        QTemporaryDir data;
+        const QByteArray cut = "<Orvel_Horoskop><Horoskop><Name>Kept</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                               "<Horoskop><Name>Lost</Na";
+        QFile file(data.filePath(QStringLiteral("horoskop.xml")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cut);
+        file.close();
+        Clock clock;
+        clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
+        RecordingMessageSink ui;
+        HandheldSession session(clock, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
+        QCOMPARE(session.document.horoscopes().size(), 2u);
+        QCOMPARE(session.document.horoscopes()[0].name, QStringLiteral("Kept"));
+        QCOMPARE(ui.messages.size(), 1);
+        const QString &message = ui.messages[0];
+        QVERIFY2(message.contains(QStringLiteral("horoskop.xml is damaged at character %1").arg(cut.size())), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral(" 1 horoscopes could be read.")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("horoskop.xml.damaged.")), qPrintable(message));
+        QVERIFY(session.document.saveHoroscopes());
+        QFile kept(data.filePath(QStringLiteral("horoskop.xml.damaged")));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), cut);
+    }
+
     void programRefusesWrongOptionsInOneLine_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -80,8 +80,12 @@ bool PlaceCombos::reload(const QString &text)
     const QSignalBlocker blocker(m_cities);
     m_cities->clear();
     m_keys.clear();
+    // Blanks before the first letter would choose the places of a blank.
+    const QString letters = text.trimmed();
+    const QString key = MakeSortKey(letters);
+    m_listLetter = key.isEmpty() ? QChar() : key.front();
     const CountryRecord *country = selectedCountry();
-    if (!m_database.LoadPlaces(m_placeList, country ? country->code : QString(), text))
+    if (!m_database.LoadPlaces(m_placeList, country ? country->code : QString(), letters))
         return false;
 
     // The list is sorted by name, as the user reads it.
@@ -108,7 +112,10 @@ void PlaceCombos::edited(const QString &text)
     // character with it; otherwise the same completion would come straight back.
     if (text == m_typed && m_shown != m_typed)
         typed.chop(1);
-    if (typed.trimmed().size() == 1)
+    // One letter lists its places; so does a text of another first letter put into the
+    // field at once (pasted, or typed in front of it), whose places the list lacks.
+    const QString key = MakeSortKey(typed.trimmed());
+    if (typed.trimmed().size() == 1 || (!key.isEmpty() && key.front() != m_listLetter))
         reload(typed);
     complete(typed);
     emit placeChanged();

@@ -61,6 +61,7 @@ private:
     std::vector<CountryRecord> m_countryList;
     std::vector<PlaceRecord> m_placeList;
     std::vector<QString> m_keys; // the sort keys of the combo's items, in its order
+    QChar m_listLetter;          // the first key character of the listed places
     QString m_typed;             // the part of the field the user typed
     QString m_shown;             // the field's text after the last completion
 };

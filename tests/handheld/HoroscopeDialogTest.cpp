@@ -106,6 +106,7 @@ private slots:
     void oneLetterReloadsTheCities();
     void typedCityShowsThePlaceOkStores_data();
     void typedCityShowsThePlaceOkStores();
+    void aNameOfAnotherLetterPutInAtOnceIsFound();
     void backspaceTakesBackOneTypedLetter();
     void missingPlaceFileIsNamed_data();
     void missingPlaceFileIsNamed();
@@ -334,6 +335,21 @@ void HoroscopeDialogTest::typedCityShowsThePlaceOkStores()
         QCOMPARE(QApplication::focusWidget(), d.cities());
         QCOMPARE(d.dialog.record(), record);
     }
+}
+
+void HoroscopeDialogTest::aNameOfAnotherLetterPutInAtOnceIsFound()
+{
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    OpenDialog d(record, folder); // lists the places of A
+    QLineEdit *city = d.cities()->lineEdit();
+    city->selectAll();
+    city->insert(QStringLiteral("Berlin")); // as a paste does
+    QCOMPARE(d.shownCity(), QStringLiteral("Berlin"));
+    QCOMPARE(d.edit("latitude")->text(), QStringLiteral("52°31'N"));
+    // A blank before the first letter lists that letter's places.
+    d.typeCity(QStringLiteral(" s"));
+    QCOMPARE(d.shownCity(), QStringLiteral("Saarbrücken"));
 }
 
 void HoroscopeDialogTest::backspaceTakesBackOneTypedLetter()

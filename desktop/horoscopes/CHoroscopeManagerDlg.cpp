@@ -160,8 +160,8 @@ bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
     if (m_editor) {
         ok = m_editor(edited);
     } else {
-        CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(), m_programFolder + u'/' + PlaceDatabase::FolderName,
-                             m_sink, nullptr, this);
+        CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(),
+                             m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this);
         ok = dialog.exec() == QDialog::Accepted;
         edited = dialog.record();
     }

@@ -62,15 +62,15 @@ CHoroscopeDlg::CHoroscopeDlg(const HoroscopeRecord &record, const HoroscopeDialo
 
     connect(m_countries, &QComboBox::activated, this, [this] {
         m_countryChosen = true;
-        placeTouched();
+        m_placeTouched = true;
         fillCities(m_cities->currentText(), false);
     });
     connect(m_combos, &PlaceCombos::placeChanged, this, [this] {
-        placeTouched();
+        m_placeTouched = true;
         takeOverPlace();
     });
     connect(m_other, &QCheckBox::clicked, this, [this] {
-        placeTouched();
+        m_placeTouched = true;
         readDateTime();
         showCityControls();
         if (!m_other->isChecked())
@@ -210,11 +210,6 @@ bool CHoroscopeDlg::fillCities(const QString &text, bool opening)
     return true;
 }
 
-void CHoroscopeDlg::placeTouched()
-{
-    m_placeTouched = true;
-}
-
 void CHoroscopeDlg::takeOverPlace(bool wholePlace)
 {
     // A place typed in by hand (Other) is the user's: a changed date or country must
@@ -324,7 +319,8 @@ bool CHoroscopeDlg::store()
     m_record.name = m_name->text();
     m_record.birth = DateTime(m_date.year(), m_date.month(), m_date.day(), m_time.hour(), m_time.minute(),
                               m_time.second());
-    // A place typed by hand belongs to no country unless the user chose one.
+    // A place typed by hand keeps the record's country (none for a new record) unless
+    // the user chose one.
     if (!other || m_countryChosen)
         m_record.country = m_countries->currentText();
     m_record.city = other ? m_typedCity->text() : place->name;

@@ -66,8 +66,6 @@ private:
     // with `wholePlace`, its name and coordinates into theirs; without a chosen place
     // these fields are emptied.
     void takeOverPlace(bool wholePlace = true);
-    // The user changed the place: OK stores what the fields show from now on.
-    void placeTouched();
     // Reads the pickers; true when a value changed since the last reading.
     bool readDateTime();
     // Names the change, if any, and `used`, the offset put into the time-zone field.

@@ -125,14 +125,16 @@ void PlaceCombos::complete(const QString &typed)
 {
     m_typed = typed;
     // Blanks after the text are part of what the user typed ("Bad "), blanks before it not.
-    const qsizetype lead = std::find_if(typed.begin(), typed.end(), [](QChar c) { return !c.isSpace(); }) - typed.begin();
+    const qsizetype lead =
+        std::find_if(typed.begin(), typed.end(), [](QChar c) { return !c.isSpace(); }) - typed.begin();
     const QString prefix = MakeSortKey(typed.mid(lead));
     const QString name = MakeSortKey(typed.trimmed());
     int row = -1;
     if (!name.isEmpty()) {
         auto found = std::find(m_keys.begin(), m_keys.end(), name);
         if (found == m_keys.end())
-            found = std::find_if(m_keys.begin(), m_keys.end(), [&](const QString &key) { return key.startsWith(prefix); });
+            found = std::find_if(m_keys.begin(), m_keys.end(),
+                                 [&](const QString &key) { return key.startsWith(prefix); });
         if (found != m_keys.end())
             row = int(found - m_keys.begin());
     }

@@ -147,6 +147,7 @@ private slots:
     void deleteNeedsThreeHoroscopes();
     void solarYearRules();
     void solarCountryEmptiesTheCitiesUntilALetter();
+    void solarNamesACountryWithoutPlaces();
     void solarShowsTheChosenPlace();
     void solarWithAFailedLookupKeepsTheChart();
     void solarBeforeTheGregorianReform();
@@ -395,6 +396,28 @@ void HoroscopeCommandsTest::solarCountryEmptiesTheCitiesUntilALetter()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.place()->city, QStringLiteral("Aachen"));
     QCOMPARE(dialog.year(), 2024);
+}
+
+void HoroscopeCommandsTest::solarNamesACountryWithoutPlaces()
+{
+    TestProgramFolder folder; // holds no place file of Österreich
+    Clock clock;
+    clock.fix(Now);
+    RecordingMessageSink sink;
+    RecordingSoftInputPanel panel;
+    const HoroscopeRecord birth = person(QStringLiteral("A"));
+    CSolarDlg dialog(birth, folder.database(), clock, sink, panel);
+    QVERIFY(dialog.OnInitDialog());
+    dialog.show();
+    auto *countries = dialog.findChild<QComboBox *>(QStringLiteral("country"));
+    countries->setCurrentIndex(countries->findText(QStringLiteral("Österreich")));
+    emit countries->activated(countries->currentIndex());
+    QTest::keyClicks(dialog.findChild<QComboBox *>(QStringLiteral("city"))->lineEdit(), QStringLiteral("Wien"));
+    clickOk(dialog);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.place());
+    QCOMPARE(sink.messages, QStringList{QStringLiteral("The places of Österreich are not on this device: choose the "
+                                                       "country in the desktop program's Country choice.")});
 }
 
 void HoroscopeCommandsTest::solarShowsTheChosenPlace()

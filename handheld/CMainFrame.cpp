@@ -220,10 +220,12 @@ void CMainFrame::newHoroscope()
     CHoroscopeDlg dialog(record, variant, m_session.places.databaseFolder(), m_ui, &m_panel, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_session.places.SaveLastCountry(record.country);
+    // A place typed by hand may have no country; the last one used then stays.
+    if (!dialog.record().country.isEmpty())
+        m_session.places.SaveLastCountry(dialog.record().country);
     // The new horoscope becomes Radix I; the one it displaces goes to the end.
     std::vector<HoroscopeRecord> &horoscopes = m_session.document.horoscopes();
-    horoscopes.push_back(std::exchange(horoscopes.front(), std::move(record)));
+    horoscopes.push_back(std::exchange(horoscopes.front(), dialog.record()));
     m_session.document.saveHoroscopes();
     m_session.engine.setCurrentSlot(0);
     m_session.commands.showRadixI();
@@ -237,7 +239,9 @@ void CMainFrame::editHoroscope()
                          &m_panel, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_session.places.SaveLastCountry(record.country);
+    record = dialog.record();
+    if (!record.country.isEmpty())
+        m_session.places.SaveLastCountry(record.country);
     m_session.document.saveHoroscopes();
     recomputeCurrentChart();
 }

@@ -1,5 +1,6 @@
 #include "listctrl/CellEditorDelegate.h"
 
+#include "listctrl/DateStatus.h"
 #include "listctrl/ExListCtrl.h"
 #include "listctrl/InPlaceTree.h"
 
@@ -76,7 +77,10 @@ QWidget *CellEditorDelegate::createEditor(QWidget *parent, const QStyleOptionVie
         break;
     }
     case EditorRequest::Date: {
-        auto *date = new QDateEdit(request.date.date(), parent);
+        auto *date = new QDateEdit(parent);
+        // The widget's own earliest date, 14 September 1752, would move older dates there.
+        date->setDateRange(CDateStatus::earliestDate(), CDateStatus::latestDate());
+        date->setDate(request.date.date());
         date->setDisplayFormat(DateFormat);
         date->setCalendarPopup(true);
         editor = date;

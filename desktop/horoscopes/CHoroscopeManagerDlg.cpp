@@ -182,13 +182,24 @@ PlaceDatabase CHoroscopeManagerDlg::placeDatabase() const
 
 bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
 {
-    const bool ok = m_editor ? m_editor(record)
-                             : CHoroscopeDlg(record, HoroscopeDialogVariant::desktop(),
-                                             m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this)
-                                       .exec() == QDialog::Accepted;
-    if (ok)
+    // The editor works on a copy: only OK hands the entries over.
+    HoroscopeRecord edited = record;
+    bool ok = false;
+    if (m_editor) {
+        ok = m_editor(edited);
+    } else {
+        CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(),
+                             m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this);
+        ok = dialog.exec() == QDialog::Accepted;
+        edited = dialog.record();
+    }
+    if (!ok)
+        return false;
+    record = std::move(edited);
+    // A place typed by hand may have no country; the last one used then stays.
+    if (!record.country.isEmpty())
         placeDatabase().SaveLastCountry(record.country);
-    return ok;
+    return true;
 }
 
 void CHoroscopeManagerDlg::add()

@@ -25,7 +25,8 @@ class PlaceDatabase;
 class CHoroscopeManagerDlg : public QDialog {
     Q_OBJECT
 public:
-    // Edits a record in place; true on OK. The program opens the horoscope edit dialog.
+    // Edits the record it is given, a copy of the listed one; true on OK, which hands the
+    // copy over. The program opens the horoscope edit dialog.
     using Editor = std::function<bool(HoroscopeRecord &)>;
 
     static inline const QString DeviceFileName = QStringLiteral("Horoskop.xml");
@@ -79,6 +80,7 @@ private:
     HoroscopeRecord newRecord() const;
     // The PC's place database, with the last-used-country file beside the program.
     PlaceDatabase placeDatabase() const;
+    // Runs the edit dialog on `record`, which takes the entries over only on OK.
     bool runEditor(HoroscopeRecord &record);
     void updateButtons();
 

@@ -91,6 +91,7 @@ private slots:
     void oneStoredHoroscopeGetsAFillerAndDeleteWaitsForAThird();
     void addPutsTheNewRecordFirstAndTheFormerFirstLast();
     void editAndDeleteRewriteTheWorkingCopy();
+    void cancelledEditorChangesNothing();
     void aShortDateSkipsOnlyItsHoroscope();
     void damagedDeviceFileShowsItsReadableRecords_data();
     void damagedDeviceFileShowsItsReadableRecords();
@@ -181,6 +182,27 @@ void HoroscopeManagerTest::editAndDeleteRewriteTheWorkingCopy()
     QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"A", "B", "C"}));
     dialog.reject();
     QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"B2", "C"}));
+}
+
+void HoroscopeManagerTest::cancelledEditorChangesNothing()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    // An editor that changes what it is given and is then cancelled.
+    const auto cancelled = [](HoroscopeRecord &record) {
+        record.name = QStringLiteral("typed, then cancelled");
+        return false;
+    };
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, cancelled);
+    dialog.load();
+    const std::vector<HoroscopeRecord> before = dialog.records();
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    dialog.edit();
+    dialog.add();
+    QCOMPARE(dialog.records(), before);
+    QCOMPARE(rows(dialog), (QStringList{"A", "B"}));
+    QVERIFY(!QFile::exists(folders.program() + u'/' + PlaceDatabase::LastCountryFileName));
 }
 
 void HoroscopeManagerTest::aShortDateSkipsOnlyItsHoroscope()

@@ -92,6 +92,8 @@ private slots:
     void listLeftWithoutChoiceChangesNothing();
     void treeEditorChoosesAPath();
     void dateEditorShowsAndStoresTheDate();
+    void dateEditorKeepsEveryStoredYear_data();
+    void dateEditorKeepsEveryStoredYear();
     void statusesFollowDeletedRows();
     void clearingAComboColumnDropsItsChoicesAndStatuses();
     void unresizableColumnRefusesTheUser_data();
@@ -415,6 +417,34 @@ void ExListCtrlTest::dateEditorShowsAndStoresTheDate()
     QVERIFY(!f.list.GetDateItem(5, 1, stored));
     QVERIFY(f.list.EditSubLabel(5, 1));
     QVERIFY(f.list.GetDateItem(5, 1, stored));
+}
+
+void ExListCtrlTest::dateEditorKeepsEveryStoredYear_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("before the widget's default minimum") << QDate(1571, 12, 27) << "27.12.1571";
+    QTest::newRow("first") << QDate(100, 1, 1) << "01.01.0100";
+    QTest::newRow("last") << QDate(9999, 12, 31) << "31.12.9999";
+}
+
+void ExListCtrlTest::dateEditorKeepsEveryStoredYear()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, text);
+    Fixture f;
+    QVERIFY(f.ready());
+    f.list.SetDateColumn(1);
+    f.list.AddDateStatus(2, 1, QDateTime(date, QTime(8, 0)));
+    auto *editor = qobject_cast<QDateEdit *>(f.list.EditSubLabel(2, 1));
+    QVERIFY(editor);
+    QCOMPARE(editor->date(), date);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(f.edits.size(), 1);
+    QCOMPARE(f.list.item(2, 1)->text(), text);
+    QDateTime stored;
+    QVERIFY(f.list.GetDateItem(2, 1, stored));
+    QCOMPARE(stored.date(), date);
 }
 
 void ExListCtrlTest::statusesFollowDeletedRows()

@@ -26,6 +26,10 @@ public:
     QComboBox *list() const { return m_list; }
     QPushButton *okButton() const { return m_ok; }
 
+    // Rows the drop-down shows at a time, and the glyphs' size in the box and in it.
+    static constexpr int VisibleRows = 15;
+    static constexpr int GlyphPixelSize = 24;
+
 private:
     void confirm();
 

@@ -51,11 +51,20 @@ QString CountryChoice::databaseFolder() const
     return m_programFolder + u'/' + PlaceDatabase::FolderName;
 }
 
+namespace {
+const QString MirrorName = QStringLiteral("SelOrvelDB");
+}
+
 QString CountryChoice::mirrorFolder() const
 {
-    const QString folder = m_programFolder + QStringLiteral("/SelOrvelDB");
+    const QString folder = m_programFolder + u'/' + MirrorName;
     QDir().mkpath(folder);
     return folder;
+}
+
+bool CountryChoice::hasMirror() const
+{
+    return QFileInfo(m_programFolder + u'/' + MirrorName).isDir();
 }
 
 bool CountryChoice::loadCountries(std::vector<CountryRecord> &countries)
@@ -73,8 +82,34 @@ std::optional<QSet<QString>> CountryChoice::mirroredCodes()
         m_device.ReportSystemError(error);
         return std::nullopt;
     }
+    return placeCodes(*names);
+}
+
+std::optional<QSet<QString>> CountryChoice::chosenCodes()
+{
+    return hasMirror() ? mirroredCodes() : deviceCodes();
+}
+
+std::optional<QSet<QString>> CountryChoice::deviceCodes()
+{
+    // An unreachable handheld has already said why; the lists then open with nothing chosen.
+    const QString handheldFolder = m_device.programPath(PlaceDatabase::FolderName);
+    const QString folder = handheldFolder.isEmpty() ? QString() : m_device.localPath(handheldFolder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return QSet<QString>();
+    std::error_code error;
+    const std::optional<QStringList> names = filesIn(folder, error);
+    if (!names) {
+        m_device.ReportSystemError(error);
+        return std::nullopt;
+    }
+    return placeCodes(*names);
+}
+
+QSet<QString> CountryChoice::placeCodes(const QStringList &names)
+{
     QSet<QString> codes;
-    for (const QString &name : *names)
+    for (const QString &name : names)
         if (name.startsWith(PlacePrefix) && name.endsWith(QStringLiteral(".txt")))
             codes.insert(name.mid(PlacePrefix.size()).section(u'.', 0, 0));
     return codes;

@@ -79,7 +79,7 @@ std::optional<QSet<QString>> CountryChoice::mirroredCodes()
     std::error_code error;
     const std::optional<QStringList> names = filesIn(mirrorFolder(), error);
     if (!names) {
-        m_device.ReportSystemError(error);
+        m_device.ReportSystemError(error, QStringLiteral("list"), mirrorFolder());
         return std::nullopt;
     }
     return placeCodes(*names);
@@ -100,7 +100,7 @@ std::optional<QSet<QString>> CountryChoice::deviceCodes()
     std::error_code error;
     const std::optional<QStringList> names = filesIn(folder, error);
     if (!names) {
-        m_device.ReportSystemError(error);
+        m_device.ReportSystemError(error, QStringLiteral("list"), folder);
         return std::nullopt;
     }
     return placeCodes(*names);
@@ -156,21 +156,27 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
     const QString mirror = mirrorFolder();
     std::error_code error;
     const std::optional<QStringList> old = filesIn(mirror, error);
-    for (const QString &name : old.value_or(QStringList())) {
+    if (!old) {
+        m_device.ReportSystemError(error, QStringLiteral("list"), mirror);
+        return false;
+    }
+    for (const QString &name : *old) {
         fs::remove(FileCopy::native(mirror + u'/' + name), error);
-        if (error)
-            break;
+        if (error) {
+            m_device.ReportSystemError(error, QStringLiteral("delete"), mirror + u'/' + name);
+            return false;
+        }
     }
     QStringList names;
     for (const QString &code : codes)
         names += filesOf(code);
     names.removeDuplicates(); // the US states share their extra tables
-    for (const QString &name : names)
-        if (!error)
-            error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
-    if (error) {
-        m_device.ReportSystemError(error);
-        return false;
+    for (const QString &name : names) {
+        error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
+        if (error) {
+            m_device.ReportSystemError(error, QStringLiteral("copy"), databaseFolder() + u'/' + name);
+            return false;
+        }
     }
     return true;
 }
@@ -187,7 +193,7 @@ bool CountryChoice::storeOnDevice()
     std::error_code error;
     const std::optional<QStringList> chosen = filesIn(mirror, error);
     if (!chosen) {
-        m_device.ReportSystemError(error);
+        m_device.ReportSystemError(error, QStringLiteral("list"), mirror);
         return false;
     }
     for (const QString &name : *chosen)

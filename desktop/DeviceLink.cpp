@@ -116,7 +116,7 @@ bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheld
     if (!error)
         error = FileCopy::replace(pcPath, target);
     if (error) {
-        ReportSystemError(error);
+        ReportSystemError(error, QStringLiteral("write"), target);
         return false;
     }
     return true;
@@ -128,7 +128,7 @@ bool DeviceLink::CopyFileFromDevice(const QString &handheldPath, const QString &
     if (!source || !QFileInfo(*source).isFile())
         return false;
     if (const std::error_code error = FileCopy::replace(*source, pcPath)) {
-        ReportSystemError(error);
+        ReportSystemError(error, QStringLiteral("write"), pcPath);
         return false;
     }
     return true;
@@ -142,6 +142,9 @@ bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
     if (!QFileInfo(folder).isDir())
         return true;
     std::error_code error;
+    // What failed: the listing of the folder, or the deletion of one of its files.
+    QString action = QStringLiteral("list");
+    QString failed = folder;
     for (fs::directory_iterator it(FileCopy::native(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         const auto underscore = name.find('_');
@@ -149,19 +152,26 @@ bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
             || it->is_directory(error))
             continue;
         fs::remove(it->path(), error);
-        if (error)
+        if (error) {
+            action = QStringLiteral("delete");
+            failed = QFile::decodeName(it->path().c_str());
             break;
+        }
     }
     if (error) {
-        ReportSystemError(error);
+        ReportSystemError(error, action, failed);
         return false;
     }
     return true;
 }
 
-void DeviceLink::ReportSystemError(const std::error_code &error)
+void DeviceLink::ReportSystemError(const std::error_code &error, const QString &action, const QString &path)
 {
-    m_sink.showMessage(QString::fromLocal8Bit(error.message()));
+    const QString reason = QString::fromLocal8Bit(error.message());
+    if (path.isEmpty())
+        m_sink.showMessage(reason);
+    else
+        m_sink.showMessage(QStringLiteral("Cannot %1 %2: %3").arg(action, QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace orvel

@@ -58,8 +58,9 @@ public:
     // would leave the device root.
     QString localPath(const QString &handheldPath);
 
-    // Shows the system's text for a failure on the PC's or on the handheld's files.
-    void ReportSystemError(const std::error_code &error);
+    // Shows the system's text for a failure on the PC's or on the handheld's files;
+    // with a `path`, as "Cannot <action> <path>: <the system's text>".
+    void ReportSystemError(const std::error_code &error, const QString &action = {}, const QString &path = {});
 
 private:
     bool present() const;

@@ -249,6 +249,24 @@ void CHoroscopeManagerDlg::remove()
     m_list->setFocus();
 }
 
+namespace {
+
+// A record of an AAF file as the reports name it: by its name, and by its place in the
+// file when it has no name.
+QString recordLabel(const AafEntry &entry)
+{
+    return entry.name.isEmpty() ? QStringLiteral("Record %1 (no name)").arg(entry.record)
+                                : QStringLiteral("%1 (record %2)").arg(entry.name).arg(entry.record);
+}
+
+// The report's section `heading` with one line per record, or nothing without records.
+QString reportSection(const QString &heading, const QStringList &lines)
+{
+    return lines.isEmpty() ? QString() : u'\n' + heading + u'\n' + lines.join(u'\n');
+}
+
+} // namespace
+
 bool CHoroscopeManagerDlg::importFile(const QString &path)
 {
     PlaceDatabase database = placeDatabase();
@@ -258,22 +276,27 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
         m_sink.showMessage(loaded.error);
         return false;
     }
+    // Every record that came in with a problem is named, whether it was taken or not.
+    QStringList noted;
     QStringList skipped;
     for (const AafEntry &entry : loaded.entries) {
         if (entry.horoscope)
             m_records.push_back(*entry.horoscope);
-        else
-            skipped.append(QStringLiteral("%1 (record %2): %3").arg(entry.name).arg(entry.record).arg(entry.reason));
+        if (entry.reason.isEmpty())
+            continue;
+        (entry.horoscope ? noted : skipped).append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
     }
-    QString report = QStringLiteral("%1 horoscopes imported.").arg(loaded.imported());
-    if (!skipped.isEmpty())
-        report += QStringLiteral("\nSkipped:\n") + skipped.join(u'\n');
-    if (loaded.imported() > 0) {
-        fillList();
-        write();
+    const QString report = QStringLiteral("%1 horoscopes imported.").arg(loaded.imported())
+                           + reportSection(QStringLiteral("Imported with notes:"), noted)
+                           + reportSection(QStringLiteral("Skipped:"), skipped);
+    if (loaded.imported() == 0) {
+        m_sink.showMessage(report);
+        return false;
     }
-    m_sink.showMessage(report);
-    return loaded.imported() > 0;
+    fillList();
+    write();
+    m_sink.showInformation(report);
+    return true;
 }
 
 bool CHoroscopeManagerDlg::exportFile(const QString &path)
@@ -288,13 +311,18 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
     QStringList notes;
     for (const AafEntry &entry : saved.entries) {
         if (!entry.reason.isEmpty())
-            notes.append(QStringLiteral("%1: %2").arg(entry.name, entry.reason));
+            notes.append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
     }
-    QString report = QStringLiteral("%1 horoscopes exported.").arg(saved.entries.size());
-    if (!notes.isEmpty())
-        report += u'\n' + notes.join(u'\n');
-    m_sink.showMessage(report);
+    m_sink.showInformation(QStringLiteral("%1 horoscopes exported.").arg(saved.entries.size())
+                           + reportSection(QStringLiteral("With notes:"), notes));
     return true;
+}
+
+QString CHoroscopeManagerDlg::exportPath(const QString &chosen)
+{
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    return chosen + (chosen.endsWith(u'.') ? QStringLiteral("aaf") : QStringLiteral(".aaf"));
 }
 
 void CHoroscopeManagerDlg::chooseImportFile()
@@ -307,10 +335,14 @@ void CHoroscopeManagerDlg::chooseImportFile()
 
 void CHoroscopeManagerDlg::chooseExportFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), m_programFolder,
-                                                      QStringLiteral("AAF files (*.aaf);;All files (*)"));
-    if (!path.isEmpty())
-        exportFile(path);
+    QFileDialog dialog(this, QStringLiteral("Export"), m_programFolder,
+                       QStringLiteral("AAF files (*.aaf);;All files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog asks before replacing a file under the name with its suffix.
+    dialog.setDefaultSuffix(QStringLiteral("aaf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    exportFile(exportPath(dialog.selectedFiles().first()));
 }
 
 void CHoroscopeManagerDlg::reject()

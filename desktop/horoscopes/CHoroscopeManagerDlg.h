@@ -54,6 +54,8 @@ public:
     bool importFile(const QString &path);
     // Writes the listed records to an AAF file; false when it could not be written.
     bool exportFile(const QString &path);
+    // The file Export writes for a chosen name: ".aaf" is added to one without a suffix.
+    static QString exportPath(const QString &chosen);
 
 public slots:
     void add();

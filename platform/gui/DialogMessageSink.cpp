@@ -7,7 +7,12 @@ namespace orvel {
 
 void DialogMessageSink::showMessage(const QString &text)
 {
-    QMessageBox::warning(m_owner, m_caption, text);
+    QMessageBox::critical(m_owner, m_caption, text);
+}
+
+void DialogMessageSink::showInformation(const QString &text)
+{
+    QMessageBox::information(m_owner, m_caption, text);
 }
 
 bool DialogMessageSink::askYesNo(const QString &text)

@@ -8,8 +8,9 @@
 
 namespace orvel {
 
-// Messages and questions as message boxes whose caption is the application title,
-// the busy state as the wait cursor.
+// Messages and questions as message boxes whose caption is the application title
+// (failures with the error icon, successes with the information icon), the busy state
+// as the wait cursor.
 class DialogMessageSink : public MessageSink {
 public:
     // `caption` is the application title the boxes carry ("OrvelWin CE").
@@ -19,6 +20,7 @@ public:
     void setOwner(QWidget *owner) { m_owner = owner; }
 
     void showMessage(const QString &text) override;
+    void showInformation(const QString &text) override;
     bool askYesNo(const QString &text) override;
     void setBusy(bool busy) override;
 

@@ -264,7 +264,8 @@ void DeviceLinkTest::failingWriteKeepsTheOldFile()
     QCOMPARE(DesktopFolders::readFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")), QByteArray("old places"));
     QCOMPARE(DesktopFolders::filesIn(folders.deviceDatabase()), QStringList{QStringLiteral("Orte_D.txt")});
     // The copy stops short without an error of its own; the size check catches it.
-    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("Input/output error")});
+    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("Cannot write %1: Input/output error")
+                                                    .arg(QDir::toNativeSeparators(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")))});
 }
 
 void DeviceLinkTest::deletesOnlyPlaceFilesAndTables()

@@ -8,12 +8,16 @@
 #include "storage/COrvelWinDoc.h"
 #include "storage/HoroscopeFile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace orvel;
@@ -103,6 +107,11 @@ private slots:
     void deviceWithoutHoroscopeFileIsNoFailedFetch();
     void exportThenImportAppendsTheSameHoroscopes();
     void importOfAMissingFileChangesNothing();
+    void importReportNamesEveryRecordWithAProblem();
+    void importWithNothingTakenIsAFailure();
+    void exportPathAddsTheSuffix_data();
+    void exportPathAddsTheSuffix();
+    void exportButtonAddsTheSuffixAndReportsSuccess();
     void desktopEditDialogVariant();
     void addedHoroscopeReachesTheHandheldProgram();
 };
@@ -416,6 +425,92 @@ void HoroscopeManagerTest::importOfAMissingFileChangesNothing()
     QVERIFY(folders.sink.messages.first().contains(QStringLiteral("none.aaf")));
     QCOMPARE(rows(dialog), (QStringList{"A", "B"}));
     QCOMPARE(DesktopFolders::readFile(dialog.workingCopy()), before);
+}
+
+void HoroscopeManagerTest::importReportNamesEveryRecordWithAProblem()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    const QString aaf = folders.program() + QStringLiteral("/mixed.aaf");
+    DesktopFolders::writeFile(aaf, "#B93:*,52n31,13e24,1he00,0\n"
+                                   "#A93:Muster,Max,m,1.7.1980,*,Berlin,D\n#B93:*,52n31,13e24,1he00,0\n"
+                                   "#A93:Kaputt,Karl,m,99.99.1980,12:00,Berlin,D\n");
+    QVERIFY(dialog.importFile(aaf));
+    QCOMPARE(folders.sink.messages.size(), 1);
+    QCOMPARE(folders.sink.severities, QList{MessageSink::Severity::Information});
+    const QStringList lines = folders.sink.messages.first().split(u'\n');
+    QCOMPARE(lines.first(), QStringLiteral("1 horoscopes imported."));
+    const qsizetype noted = lines.indexOf(QStringLiteral("Imported with notes:"));
+    const qsizetype skipped = lines.indexOf(QStringLiteral("Skipped:"));
+    QVERIFY2(noted > 0 && skipped > noted, qPrintable(lines.join(u'|')));
+    // The taken record with a note, the refused one by its name, the nameless one by its place.
+    QVERIFY2(lines[noted + 1].startsWith(QStringLiteral("Max Muster (record 2): ")), qPrintable(lines[noted + 1]));
+    QStringList refused = lines.mid(skipped + 1);
+    refused.sort();
+    QCOMPARE(refused.size(), 2);
+    QVERIFY2(refused[0].startsWith(QStringLiteral("Karl Kaputt (record 3): ")), qPrintable(refused[0]));
+    QVERIFY2(refused[1].startsWith(QStringLiteral("Record 1 (no name): ")), qPrintable(refused[1]));
+    for (const QString &line : lines)
+        QVERIFY2(!line.startsWith(u' ') && !line.startsWith(u'('), qPrintable(line));
+    QCOMPARE(rows(dialog), (QStringList{"A", "B", "Max Muster"}));
+}
+
+void HoroscopeManagerTest::importWithNothingTakenIsAFailure()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    const QString aaf = folders.program() + QStringLiteral("/bad.aaf");
+    DesktopFolders::writeFile(aaf, "#A93:Kaputt,Karl,m,99.99.1980,12:00,Berlin,D\n");
+    QVERIFY(!dialog.importFile(aaf));
+    QCOMPARE(folders.sink.severities, QList{MessageSink::Severity::Error});
+    QVERIFY2(folders.sink.messages.first().startsWith(QStringLiteral("0 horoscopes imported.\nSkipped:\nKarl Kaputt (record 1): ")),
+             qPrintable(folders.sink.messages.first()));
+}
+
+void HoroscopeManagerTest::exportPathAddsTheSuffix_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << "/tmp/births" << "/tmp/births.aaf";
+    QTest::newRow("ends with a dot") << "/tmp/births." << "/tmp/births.aaf";
+    QTest::newRow("with .aaf") << "/tmp/births.aaf" << "/tmp/births.aaf";
+    QTest::newRow("another suffix stays") << "/tmp/births.txt" << "/tmp/births.txt";
+    QTest::newRow("dot in a folder only") << "/tmp/v1.2/births" << "/tmp/v1.2/births.aaf";
+}
+
+void HoroscopeManagerTest::exportPathAddsTheSuffix()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QCOMPARE(CHoroscopeManagerDlg::exportPath(chosen), written);
+}
+
+void HoroscopeManagerTest::exportButtonAddsTheSuffixAndReportsSuccess()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B")), named(QStringLiteral("C"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    folders.sink.messages.clear();
+    folders.sink.severities.clear();
+    // Answers the file dialog with a name that has no suffix.
+    QTimer::singleShot(0, this, [&] {
+        auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(files);
+        files->selectFile(folders.program() + QStringLiteral("/births"));
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    dialog.chooseExportFile();
+    QVERIFY(QFileInfo::exists(folders.program() + QStringLiteral("/births.aaf")));
+    QVERIFY(!QFileInfo::exists(folders.program() + QStringLiteral("/births")));
+    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("3 horoscopes exported.")});
+    QCOMPARE(folders.sink.severities, QList{MessageSink::Severity::Information});
 }
 
 void HoroscopeManagerTest::desktopEditDialogVariant()

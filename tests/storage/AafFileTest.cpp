@@ -517,6 +517,54 @@ TEST(AafFileTest, DamagedFilesKeepTheGoodRecords)
     EXPECT_TRUE(entries[2].reason.contains(QStringLiteral("line 5")));
 }
 
+TEST(AafFileTest, AFileMixingGoodAndBadRecordsKeepsEachGoodOne)
+{
+    const QByteArray aaf = "#: calendars, times and codes of several programs\n"
+                           "#A93:Vinci,Leonardo,m,14.4.1452,20:56:16,Roma,I\n"
+                           "#A93:Leap,Day,m,29.2.1501,12:00,Roma,I\n"
+                           "#A93:Hour,Only,m,1.7.1980,19,Berlin,D\n"
+                           "#COM:late, but certain\n"
+                           "#A93:Hour,Letter,m,1.7.1980,22h,Berlin,D\n"
+                           "#A93:Iso,Code,m,1.7.1980,12:00,Toronto,CA\n"
+                           "#LPOS:SO28CP19:16\n"
+                           "#A93:Early,Too,m,1.1.100,12:00,Roma,I\n"
+                           "#A93:Vinci,Leonardo,m,23.4.1452,20:56:16,*,*\n"
+                           "#B93:2251505.330741,43n46,11e15,1he00,0\n"
+                           "#B93:2251505.330741,43n46,11e15,1he00,0\n"
+                           "#A93:Short,Record,m,1.7.1980,12:00,Berlin\n"
+                           "#A93:Either,Code,m,1.7.1980,12:00,Madrid,ES\n"
+                           "#A93:Marked,Julian,m,7.10.1582J,10:00,Roma,I\n";
+    FakeDirectory places;
+    const std::vector<AafEntry> entries = AafFile::read(aaf, places);
+    struct Expected {
+        bool imported;
+        const char *birthOrReason;
+    };
+    const Expected expected[] = {
+        {true, "23.04.1452 20:56:16"},  {false, "no date of the Julian calendar"},
+        {true, "01.07.1980 19:00:00"},  {false, "'22h' is no time of day"},
+        {true, "01.07.1980 12:00:00"},  {false, "Gregorian day 30.12.99 lies outside"},
+        {true, "23.04.1452 20:56:16"},  {false, "without #A93"},
+        {false, "6 fields, not 7"},     {true, "01.07.1980 12:00:00"},
+        {true, "17.10.1582 10:00:00"},
+    };
+    ASSERT_EQ(entries.size(), std::size(expected));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const AafEntry &e = entries[i];
+        SCOPED_TRACE(QStringLiteral("record %1: %2").arg(e.record).arg(e.reason).toStdString());
+        EXPECT_EQ(e.record, int(i) + 1);
+        ASSERT_EQ(e.horoscope.has_value(), expected[i].imported);
+        if (e.horoscope) {
+            EXPECT_EQ(e.horoscope->birth.toText(), QLatin1String(expected[i].birthOrReason));
+        } else {
+            EXPECT_TRUE(e.reason.contains(QLatin1String(expected[i].birthOrReason)));
+        }
+    }
+    EXPECT_EQ(entries[4].horoscope->country, QStringLiteral("Canada"));
+    EXPECT_EQ(entries[9].horoscope->country, QStringLiteral("Spain"));
+    EXPECT_TRUE(entries[6].reason.contains(QStringLiteral("read as a Gregorian date")));
+}
+
 TEST(AafFileTest, FilesWithoutRecords)
 {
     FakeDirectory places;

@@ -71,7 +71,8 @@ AafDateReading AafCalendar::read(const AafWrittenDate &written)
 {
     AafDateReading reading;
     const CalendarDay &day = written.day;
-    const bool julian = written.mark == CalendarMark::Julian || (written.mark == CalendarMark::None && isBefore(day, Reform));
+    const bool julian =
+        written.mark == CalendarMark::Julian || (written.mark == CalendarMark::None && isBefore(day, Reform));
     if (!julian) {
         reading.date = midnight(day);
         if (!reading.date.isValid())

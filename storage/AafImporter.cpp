@@ -80,12 +80,15 @@ void AafImporter::locate(HoroscopeRecord &h, Location &at, QStringList &notes)
         at.latitude = parseCoordinateText(at.place->latitude);
     if (at.place && !at.longitude)
         at.longitude = parseCoordinateText(at.place->longitude);
-    if (!at.place && needsPlace(at))
-        notes << (h.city.isEmpty() ? QStringLiteral("no city")
-                                   : QStringLiteral("'%1' is not in the place database: kept as typed (Other)").arg(h.city));
+    if (!at.place && needsPlace(at)) {
+        notes << (h.city.isEmpty()
+                      ? QStringLiteral("no city")
+                      : QStringLiteral("'%1' is not in the place database: kept as typed (Other)").arg(h.city));
+    }
     // Coordinates from the database keep its text, as choosing the place would.
-    h.latitude = fileLatitude ? CoordinateFormat::latitude(*at.latitude) : at.place ? at.place->latitude : QString();
-    h.longitude = fileLongitude ? CoordinateFormat::longitude(*at.longitude) : at.place ? at.place->longitude : QString();
+    const QString noText;
+    h.latitude = fileLatitude ? CoordinateFormat::latitude(*at.latitude) : at.place ? at.place->latitude : noText;
+    h.longitude = fileLongitude ? CoordinateFormat::longitude(*at.longitude) : at.place ? at.place->longitude : noText;
 }
 
 std::optional<AafImporter::Offset> AafImporter::offsetAt(const Location &at, const DateTime &local)
@@ -115,7 +118,8 @@ std::optional<DateTime> AafImporter::calendarDate(const QString &field, const Aa
     if (reading.gregorianReading.isValid() && at.julianDay && time) {
         const std::int64_t local = reading.gregorianReading.serialSeconds() + *time;
         const std::optional<Offset> offset = offsetAt(at, DateTime::fromSerialSeconds(local));
-        if (offset && std::abs(AafCalendar::julianDay(local, offset->hours) - *at.julianDay) * 86400.0 <= ToleranceSeconds) {
+        const auto difference = [&](double hours) { return AafCalendar::julianDay(local, hours) - *at.julianDay; };
+        if (offset && std::abs(difference(offset->hours)) * 86400.0 <= ToleranceSeconds) {
             notes << QStringLiteral("'%1' read as a Gregorian date, as its Julian day says").arg(field);
             return reading.gregorianReading;
         }

@@ -200,7 +200,8 @@ TEST(AafWorld, EitherCodeWithoutAKnownCityGoesByTheCoordinates)
     ASSERT_TRUE(entries[0].horoscope && entries[1].horoscope);
     EXPECT_EQ(entries[0].horoscope->country, QStringLiteral("Russian Federation"));
     EXPECT_EQ(entries[1].horoscope->country, QStringLiteral("Burundi"));
-    EXPECT_TRUE(entries[0].reason.contains(QStringLiteral("nearest to the coordinates"))) << entries[0].reason.toStdString();
+    EXPECT_TRUE(entries[0].reason.contains(QStringLiteral("nearest to the coordinates")))
+        << entries[0].reason.toStdString();
 }
 
 TEST(AafWorld, CountriesCarryTheirIsoCodes)

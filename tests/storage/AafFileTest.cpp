@@ -206,7 +206,8 @@ const ReadCase ReadCases[] = {
     {"JulianNewYear", "#A93:Early,Ann,f,1.1.1500,12:00,Roma,I\n", true, "Ann Early", "10.01.1500 12:00:00", "Roma",
      "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "stored as the Gregorian 10\\.1\\.1500"},
     {"JulianLeapDayOfACenturyYear", "#A93:Leap,Day,m,29.2.1500,12:00,Roma,I\n", true, "Day Leap",
-     "10.03.1500 12:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "stored as the Gregorian 10\\.3\\.1500"},
+     "10.03.1500 12:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0,
+     "stored as the Gregorian 10\\.3\\.1500"},
     {"NoLeapDayInThisJulianYear", "#A93:Leap,Day,m,29.2.1501,12:00,Roma,I\n", false, "Day Leap", "", "", "", "", "",
      0, "'29\\.2\\.1501' is no date of the Julian calendar"},
     {"GregorianMarkInLowerCase", "#A93:Peer,Gregor,m,29.1.1953g,10:00,Berlin,D\n", true, "Gregor Peer",
@@ -216,19 +217,23 @@ const ReadCase ReadCases[] = {
     {"GregorianMarkBeforeTheReform", "#A93:Gap,Marked,m,10.10.1582g,10:00,Roma,I\n", true, "Marked Gap",
      "10.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "^$"},
     {"JulianMarkInTheReformMonth", "#A93:Marked,Julian,m,7.10.1582j,10:00,Roma,I\n", true, "Julian Marked",
-     "17.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "'7\\.10\\.1582j' is a Julian date, stored as the Gregorian 17\\.10\\.1582"},
+     "17.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0,
+     "'7\\.10\\.1582j' is a Julian date, stored as the Gregorian 17\\.10\\.1582"},
     {"JulianMarkAfterTheReform", "#A93:Marked,Julian,m,1.1.1990J,10:00,Berlin,D\n", true, "Julian Marked",
-     "14.01.1990 10:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 1.0, "stored as the Gregorian 14\\.1\\.1990"},
+     "14.01.1990 10:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 1.0,
+     "stored as the Gregorian 14\\.1\\.1990"},
     {"LastJulianDay", "#A93:Last,Julian,m,4.10.1582,10:00,Roma,I\n", true, "Julian Last", "14.10.1582 10:00:00",
      "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "stored as the Gregorian 14\\.10\\.1582"},
     {"UnmarkedDayOfTheGapIsJulian", "#A93:Gap,Unmarked,m,10.10.1582,10:00,Roma,I\n", true, "Unmarked Gap",
-     "20.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "stored as the Gregorian 20\\.10\\.1582"},
+     "20.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0,
+     "stored as the Gregorian 20\\.10\\.1582"},
     {"FirstGregorianDay", "#A93:First,Gregor,m,15.10.1582,10:00,Roma,I\n", true, "Gregor First",
      "15.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "^$"},
     {"CalendarsAgreeInTheThirdCentury", "#A93:Third,Century,m,1.6.250,12:00,Roma,I\n", true, "Century Third",
      "01.06.0250 12:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 2.0, "^$"},
     {"JulianDateBeforeGregorianYear100", "#A93:Early,Too,m,1.1.100,12:00,Roma,I\n", false, "Too Early", "", "", "",
-     "", "", 0, "'1\\.1\\.100' is a Julian date whose Gregorian day 30\\.12\\.99 lies outside 1\\.1\\.100 to 31\\.12\\.9999"},
+     "", "", 0,
+     "'1\\.1\\.100' is a Julian date whose Gregorian day 30\\.12\\.99 lies outside 1\\.1\\.100 to 31\\.12\\.9999"},
     {"JulianDateAfterGregorianYear9999", "#A93:Late,Too,m,31.12.9999j,12:00,Roma,I\n", false, "Too Late", "", "", "",
      "", "", 0, "'31\\.12\\.9999j' is a Julian date whose Gregorian day .* lies outside"},
     {"EarlierExportReadAsGregorianByItsJulianDay",
@@ -254,7 +259,8 @@ const ReadCase ReadCases[] = {
      "'22h' is no time of day"},
     // Country codes: vehicle codes, ISO 3166 codes, English names.
     {"IsoTwoLetterCode", "#A93:Iso,Code,m,1.7.1980,12:00,Toronto,CA\n", true, "Code Iso", "01.07.1980 12:00:00",
-     "Toronto", "Canada", "43\u00B039'00''N", "79\u00B023'00''W", -5.0, "^'CA' read as an ISO 3166 code: Canada taken$"},
+     "Toronto", "Canada", "43\u00B039'00''N", "79\u00B023'00''W", -5.0,
+     "^'CA' read as an ISO 3166 code: Canada taken$"},
     {"IsoThreeLetterCodeInLowerCase", "#A93:Iso,Code,m,1.7.1980,12:00,Johannesburg,zaf\n", true, "Code Iso",
      "01.07.1980 12:00:00", "Johannesburg", "South Africa", "26\u00B012'00''S", "28\u00B003'00''E", 2.0,
      "^'zaf' read as an ISO 3166 code: South Africa taken$"},
@@ -302,8 +308,10 @@ const ReadCase ReadCases[] = {
      "#: first, second\n#A93:Muster,Max,m,1.7.1980,12:00,Berlin,D\n#COM:Pianist, composer,\ncontinued, with commas\n"
      "#B93:*,52n31,13e24,1he00,1\n#SRC:Birth certificate, page 3\n#VIA:Another program, 2.0\n"
      "#LPOS:SO28CP19:16,MO12PI56:26\n#ENID:12345,678\n#:expect, 2444421.916667\n",
-     true, "Max Muster", "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
-    {"Utf8NamesAsWritten", "#A93:\xc5\xbb\xc3\xb3\xc5\x82\xc4\x87,\xc5\x81ukasz \xc3\x91" "and\xc3\xba,m,1.7.1980,12:00,Berlin,D\n",
+     true, "Max Muster", "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0,
+     "^$"},
+    {"Utf8NamesAsWritten",
+     "#A93:\xc5\xbb\xc3\xb3\xc5\x82\xc4\x87,\xc5\x81ukasz \xc3\x91" "and\xc3\xba,m,1.7.1980,12:00,Berlin,D\n",
      true, "\u0141ukasz \u00D1and\u00FA \u017B\u00F3\u0142\u0107", "01.07.1980 12:00:00", "Berlin", "Deutschland",
      "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
 };
@@ -438,7 +446,8 @@ TEST(AafFileTest, EarlierExportsWithGregorianDatesBeforeTheReformReadBackByTheir
     QString text = QString::fromUtf8(AafFile::write(ours, places, AafFile::Encoding::Utf8, written));
     // As earlier versions wrote them: the Gregorian day, without a mark.
     for (const ReformBirth &b : ReformBirths) {
-        const QString gregorian = QStringLiteral(",%1.%2.%3,").arg(b.birth.day()).arg(b.birth.month()).arg(b.birth.year());
+        const QString gregorian =
+            QStringLiteral(",%1.%2.%3,").arg(b.birth.day()).arg(b.birth.month()).arg(b.birth.year());
         text.replace(QStringLiteral(",%1,").arg(QLatin1String(b.written)), gregorian);
     }
     const std::vector<AafEntry> back = AafFile::read(text.toUtf8(), places);

@@ -14,7 +14,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
-    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWinConfig"));
 
     QString problem;
     const std::optional<DesktopOptions> options = DesktopOptions::parse(QApplication::arguments().mid(1), problem);
@@ -26,7 +25,7 @@ int main(int argc, char *argv[])
     const QString programFolder = ProgramFolder::path();
     ChartFonts::registerSymbolFont(programFolder);
 
-    DialogMessageSink ui;
+    DialogMessageSink ui(QStringLiteral("OrvelWinConfig"));
     DeviceLink device(options->deviceRoot(programFolder, QProcessEnvironment::systemEnvironment()), ui);
     if (!device.ConnectDevice())
         return 1;

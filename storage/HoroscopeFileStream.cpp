@@ -95,11 +95,10 @@ void HoroscopeFileStream::readElement(HoroscopeFile::Element &element)
 
 bool HoroscopeFileStream::fail()
 {
-    if (m_reader.hasError())
-        m_error = QStringLiteral("%1 (line %2, position %3)")
-                      .arg(m_reader.errorString())
-                      .arg(m_reader.lineNumber())
-                      .arg(m_reader.columnNumber());
+    if (m_reader.hasError()) {
+        m_error = m_reader.errorString();
+        m_brokenAt = m_reader.characterOffset();
+    }
     return false;
 }
 

@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include <optional>
+
 namespace orvel {
 
 // The Horoskop elements of a horoscope file one at a time, as HoroscopeFile reads them
 // (at any depth, in document order, a later child overriding an earlier one), without
 // holding the file or its records: for files of any size. A file damaged part-way gives
-// the complete elements before the damage, then says where it is.
+// the complete elements before the damage, then says where it is, as the loader does.
 class HoroscopeFileStream {
 public:
     explicit HoroscopeFileStream(const DateTime &now);
@@ -19,9 +21,11 @@ public:
     bool open(const QString &path);
     // The next element; false after the last one or at the damage.
     bool next(HoroscopeFile::Element &element);
-    // After next() gave false: why the file could not be read on, naming the line and
-    // position; empty when it ended well.
+    // Why the file could not be opened, or after next() gave false why it could not be
+    // read on; empty when it ended well.
     const QString &error() const { return m_error; }
+    // Characters from the start of the file to the damage, when it is damaged.
+    const std::optional<qint64> &brokenAt() const { return m_brokenAt; }
 
 private:
     void readElement(HoroscopeFile::Element &element);
@@ -31,6 +35,7 @@ private:
     QFile m_file;
     QXmlStreamReader m_reader;
     QString m_error;
+    std::optional<qint64> m_brokenAt;
     int m_depth = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "storage/AafFile.h"
+#include "storage/FileDamage.h"
 #include "storage/HoroscopeFileStream.h"
 #include "tools/orvelchart/ChartJson.h"
 #include "tools/orvelchart/JsonWriter.h"
@@ -133,6 +134,7 @@ public:
         HoroscopeFile::Element element;
         if (!m_stream.next(element))
             return false;
+        m_read += element.record ? 1 : 0;
         item = {std::move(element.name), std::move(element.record), std::move(element.error)};
         return true;
     }
@@ -141,10 +143,10 @@ public:
     // with the place of the damage.
     bool endedWell() const
     {
-        if (m_aaf || m_stream.error().isEmpty())
+        if (m_aaf || !m_stream.brokenAt())
             return true;
-        std::fprintf(stderr, "orvelchart: batch: %s is damaged: %s\n", m_path.toLocal8Bit().constData(),
-                     m_stream.error().toLocal8Bit().constData());
+        const FileDamage damage{m_path, m_stream.brokenAt(), m_stream.error(), {}, m_read};
+        std::fprintf(stderr, "orvelchart: batch: %s\n", damage.describe(QStringLiteral("horoscopes")).toLocal8Bit().constData());
         return false;
     }
 
@@ -154,6 +156,7 @@ private:
     HoroscopeFileStream m_stream;
     std::vector<Item> m_items;
     std::size_t m_next = 0;
+    int m_read = 0;
 };
 
 // Messages kept for the horoscope being computed, to be written in file order.

@@ -6,6 +6,7 @@
 #include "handheld/chart/ChartPicture.h"
 #include "handheld/chart/ChartScene.h"
 #include "platform/AtomicFileWriter.h"
+#include "platform/MessageSink.h"
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "storage/AafFile.h"
@@ -362,17 +363,6 @@ private:
 };
 
 } // namespace
-
-void KeptMessageSink::showMessage(const QString &text)
-{
-    StderrMessageSink::showMessage(text);
-    m_kept.append(text);
-}
-
-QStringList KeptMessageSink::take()
-{
-    return std::exchange(m_kept, {});
-}
 
 QString BatchCommand::invalid(const QStringList &arguments)
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/StderrMessageSink.h"
-
 #include <QStringList>
 
 #include <vector>
@@ -13,17 +11,6 @@ class DateTime;
 class PlaceOffsetLookup;
 struct ChartSettings;
 struct HoroscopeRecord;
-
-// Messages on standard error, also kept until taken, so that the batch can tell which
-// chart an ephemeris error belongs to.
-class KeptMessageSink : public StderrMessageSink {
-public:
-    void showMessage(const QString &text) override;
-    QStringList take();
-
-private:
-    QStringList m_kept;
-};
 
 // `orvelchart batch COMMAND [--from FILE] [--jobs N]`: the Radix chart of every horoscope
 // of a file in one process, one JSON line (or picture) per horoscope.

@@ -70,7 +70,7 @@ struct Session {
     ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
 
     const Clock &clock;
-    KeptMessageSink ui;
+    StderrMessageSink ui;
     COrvelWinDoc document;
     PlaceDatabase places;
     PlaceOffsetLookup lookup;

@@ -74,7 +74,7 @@ protected:
     }
 
     // The same chart computed in this process, for comparison with the printed one.
-    ChartEngine &computeHere(void (ChartCommands::*show)())
+    ChartEngine &computeHere(bool (ChartCommands::*show)())
     {
         Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
         std::vector<HoroscopeRecord> list;
@@ -382,7 +382,7 @@ struct TableCase {
     const char *name;
     QStringList args; // after "table"
     InfoWindow window;
-    void (ChartCommands::*show)();
+    bool (ChartCommands::*show)();
     int mode;
     const char *nameText;
 };
@@ -390,7 +390,7 @@ struct TableCase {
 class OrvelChartTableTest : public OrvelChartTest, public ::testing::WithParamInterface<TableCase> {
 protected:
     // The window's table for the same chart computed in this process, reached from Radix I.
-    InfoTable tableHere(InfoWindow window, void (ChartCommands::*show)())
+    InfoTable tableHere(InfoWindow window, bool (ChartCommands::*show)())
     {
         ChartEngine &here = computeHere(&ChartCommands::showRadixI);
         PlaceDatabase places = db.open();

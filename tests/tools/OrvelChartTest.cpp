@@ -75,7 +75,7 @@ protected:
     }
 
     // The same chart computed in this process, for comparison with the printed one.
-    ChartEngine &computeHere(void (ChartCommands::*show)())
+    ChartEngine &computeHere(bool (ChartCommands::*show)())
     {
         Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
         std::vector<HoroscopeRecord> list;
@@ -401,7 +401,7 @@ struct TableCase {
     const char *name;
     QStringList args; // after "table"
     InfoWindow window;
-    void (ChartCommands::*show)();
+    bool (ChartCommands::*show)();
     int mode;
     const char *nameText;
 };
@@ -409,7 +409,7 @@ struct TableCase {
 class OrvelChartTableTest : public OrvelChartTest, public ::testing::WithParamInterface<TableCase> {
 protected:
     // The window's table for the same chart computed in this process, reached from Radix I.
-    InfoTable tableHere(InfoWindow window, void (ChartCommands::*show)())
+    InfoTable tableHere(InfoWindow window, bool (ChartCommands::*show)())
     {
         ChartEngine &here = computeHere(&ChartCommands::showRadixI);
         PlaceDatabase places = db.open();
@@ -887,3 +887,64 @@ TEST_P(JsonWriterTest, WritesTheTextScriptsRead)
 
 INSTANTIATE_TEST_SUITE_P(Values, JsonWriterTest, ::testing::ValuesIn(JsonValues),
                          [](const ::testing::TestParamInfo<JsonValueCase> &info) { return std::string(info.param.name); });
+
+namespace {
+
+// A chart command over a horoscope the ephemeris refuses (the year 9000).
+struct RefusedCommandCase {
+    const char *name;
+    QStringList arguments;
+    int refusedEntry;
+};
+void PrintTo(const RefusedCommandCase &c, std::ostream *os) { *os << c.name; }
+
+class RefusedChartCommandTest : public OrvelChartTest, public testing::WithParamInterface<RefusedCommandCase> {};
+
+} // namespace
+
+TEST_P(RefusedChartCommandTest, PrintsTheLibrarysMessageAndNoChart)
+{
+    QByteArray file(TwoHoroscopes);
+    const char *dates[] = {"12.04.1980 09:15:00", "03.11.1991 22:40:00"};
+    file.replace(dates[GetParam().refusedEntry], "12.04.9000 09:15:00");
+    writeFile(QStringLiteral("horoskop.xml"), file);
+    const QString picture = db.root() + QStringLiteral("/refused.png");
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings(QStringLiteral("PICTURE"), picture);
+    const ProcessResult r = run(arguments);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.constData();
+    EXPECT_FALSE(r.err.trimmed().isEmpty());
+    EXPECT_FALSE(r.err.contains("time zone")) << r.err.constData();
+    EXPECT_FALSE(QFile::exists(picture));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, RefusedChartCommandTest,
+    testing::Values(RefusedCommandCase{"Radix1", {u"radix1"_qs}, 0},
+                    RefusedCommandCase{"Radix2", {u"radix2"_qs}, 1},
+                    RefusedCommandCase{"CompositeSecond", {u"composite"_qs}, 1},
+                    RefusedCommandCase{"SynastrySecond", {u"synastry"_qs}, 1},
+                    RefusedCommandCase{"Transit", {u"transit"_qs}, 0},
+                    RefusedCommandCase{"Solar", {u"solar"_qs, u"2030"_qs, u"Deutschland"_qs, u"Berlin"_qs}, 0},
+                    RefusedCommandCase{"Table", {u"table"_qs, u"planets"_qs, u"radix1"_qs}, 0},
+                    RefusedCommandCase{"Render", {u"render"_qs, u"radix1"_qs, u"--png"_qs, u"PICTURE"_qs}, 0}),
+    [](const testing::TestParamInfo<RefusedCommandCase> &info) { return std::string(info.param.name); });
+
+// Without the Ephem folder the positions come from the built-in ephemeris: one line on
+// standard error per run, naming the folder, and the charts as usual.
+TEST_F(OrvelChartTest, BuiltInEphemerisIsNamedOnceOnStandardError)
+{
+    ASSERT_TRUE(QFile::remove(db.root() + QStringLiteral("/Ephem")));
+    const QByteArray notice = "less exact built-in ephemeris";
+    const ProcessResult composite = run({QStringLiteral("composite")});
+    EXPECT_EQ(composite.exitCode, 0);
+    EXPECT_FALSE(composite.json().isNull());
+    EXPECT_EQ(composite.err.count(notice), 1) << composite.err.constData();
+    EXPECT_TRUE(composite.err.contains(QDir::toNativeSeparators(db.root() + QStringLiteral("/Ephem")).toLocal8Bit()));
+
+    const ProcessResult batch = run({QStringLiteral("batch"), QStringLiteral("radix")});
+    EXPECT_EQ(batch.exitCode, 0) << batch.err.constData();
+    EXPECT_EQ(batch.err.count(notice), 1) << batch.err.constData();
+    EXPECT_EQ(batch.out.count("\"chart\""), 2) << batch.out.constData();
+}

@@ -17,6 +17,7 @@
 #include "tools/orvelchart/TableCommand.h"
 
 #include <QDir>
+#include <QSet>
 
 #include <algorithm>
 #include <condition_variable>
@@ -94,6 +95,7 @@ struct Item {
 struct Result {
     QByteArray out;
     QByteArray err;
+    QStringList notices; // each thread's engine tells them once; the batch prints each once
     bool ok = true;
 };
 
@@ -188,7 +190,7 @@ QByteArray jsonText(const QString &text)
 class ChartWorker {
 public:
     ChartWorker(const BatchCommand::Context &c, const Options &o, const DateTime &now)
-        : m_options(o), m_settings(c.settings), m_horoscopes(c.horoscopes), m_engine(m_sink),
+        : m_options(o), m_settings(c.settings), m_horoscopes(c.horoscopes), m_engine(m_sink, m_notices, c.ephemerisFolder),
           m_commands(m_engine, m_horoscopes, c.settings, c.clock, c.places, m_sink)
     {
         if (m_horoscopes.empty())
@@ -202,6 +204,7 @@ public:
         if (item.record) {
             m_horoscopes[0] = *item.record;
             m_commands.showRadixI();
+            result.notices = m_notices.take();
             const QStringList messages = m_sink.take();
             for (const QString &m : messages)
                 result.err += m.toLocal8Bit() + '\n';
@@ -251,16 +254,33 @@ private:
     const Options &m_options;
     const ChartSettings &m_settings;
     CollectingSink m_sink;
+    CollectingSink m_notices;
     std::vector<HoroscopeRecord> m_horoscopes;
     ChartEngine m_engine;
     ChartCommands m_commands;
 };
 
-void write(const Result &r)
-{
-    std::fwrite(r.err.constData(), 1, r.err.size(), stderr);
-    std::fwrite(r.out.constData(), 1, r.out.size(), stdout);
-}
+// Writes the results in file order.
+class ResultWriter {
+public:
+    void write(const Result &r)
+    {
+        for (const QString &notice : r.notices) {
+            if (!m_told.contains(notice)) {
+                m_told.insert(notice);
+                std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
+            }
+        }
+        std::fwrite(r.err.constData(), 1, r.err.size(), stderr);
+        std::fwrite(r.out.constData(), 1, r.out.size(), stdout);
+        m_allGood = m_allGood && r.ok;
+    }
+    bool allGood() const { return m_allGood; }
+
+private:
+    QSet<QString> m_told;
+    bool m_allGood = true;
+};
 
 // The horoscopes of a file in chunks through `jobs` threads; the calling thread reads
 // the file and writes the results of the chunks in file order. At most a few chunks
@@ -275,7 +295,7 @@ public:
         std::vector<std::thread> threads;
         for (int j = 0; j < jobs; ++j)
             threads.emplace_back([this, folder] { work(folder); });
-        bool allGood = true;
+        ResultWriter writer;
         int index = 0;
         bool more = true;
         std::unique_lock lock(m_mutex);
@@ -284,10 +304,8 @@ public:
                 const std::shared_ptr<Chunk> chunk = std::move(m_inFlight.front());
                 m_inFlight.pop_front();
                 lock.unlock();
-                for (const Result &r : chunk->results) {
-                    write(r);
-                    allGood = allGood && r.ok;
-                }
+                for (const Result &r : chunk->results)
+                    writer.write(r);
                 lock.lock();
             }
             if (more && m_inFlight.size() < std::size_t(jobs) * ChunksPerThread) {
@@ -315,7 +333,7 @@ public:
         lock.unlock();
         for (std::thread &t : threads)
             t.join();
-        return allGood;
+        return writer.allGood();
     }
 
 private:
@@ -364,6 +382,17 @@ private:
 
 } // namespace
 
+void KeptMessageSink::showMessage(const QString &text)
+{
+    StderrMessageSink::showMessage(text);
+    m_kept.append(text);
+}
+
+QStringList KeptMessageSink::take()
+{
+    return std::exchange(m_kept, {});
+}
+
 QString BatchCommand::invalid(const QStringList &arguments)
 {
     Options o;
@@ -404,12 +433,11 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
         allGood = ParallelBatch(c, o, now).run(source, o.jobs);
     } else {
         ChartWorker worker(c, o, now);
+        ResultWriter writer;
         Item item;
-        for (int index = 0; source.next(item); ++index) {
-            const Result r = worker.compute(index, item);
-            write(r);
-            allGood = allGood && r.ok;
-        }
+        for (int index = 0; source.next(item); ++index)
+            writer.write(worker.compute(index, item));
+        allGood = writer.allGood();
     }
     return allGood && source.endedWell() ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StderrMessageSink.h"
+
 #include <QStringList>
 
 #include <vector>
@@ -11,6 +13,17 @@ class DateTime;
 class PlaceOffsetLookup;
 struct ChartSettings;
 struct HoroscopeRecord;
+
+// Messages on standard error, also kept until taken, so that a command can tell whether
+// the ephemeris refused its chart.
+class KeptMessageSink : public StderrMessageSink {
+public:
+    void showMessage(const QString &text) override;
+    QStringList take();
+
+private:
+    QStringList m_kept;
+};
 
 // `orvelchart batch COMMAND [--from FILE] [--jobs N]`: the Radix chart of every horoscope
 // of a file in one process, one JSON line (or picture) per horoscope.
@@ -35,6 +48,7 @@ public:
         const Clock &clock;
         PlaceOffsetLookup &places;
         QString horoscopeFile;
+        QString ephemerisFolder; // named when the positions come from the built-in ephemeris
     };
 
     // What is wrong with the arguments, or nothing.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 namespace orvel {
@@ -22,6 +23,7 @@ public:
     void key(const char *name);
     void value(double number);
     void value(int number);
+    void value(std::int64_t number);
     void value(bool flag);
     void value(const QString &text);
     // Text of `size` bytes of UTF-8.

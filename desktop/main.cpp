@@ -4,6 +4,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/DialogMessageSink.h"
+#include "platform/gui/Translations.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
+    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig"), QStringLiteral("tamrexlistctrl")});
 
     QString problem;
     const std::optional<DesktopOptions> options = DesktopOptions::parse(QApplication::arguments().mid(1), problem);

@@ -640,13 +640,38 @@ TEST_F(OrvelChartTest, FailedImportLeavesTheHoroscopeFileAlone)
         EXPECT_EQ(r.exitCode, 1) << file;
         EXPECT_FALSE(r.err.isEmpty()) << file;
     }
-    writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop><Horoskop>cut off");
-    writeFile(QStringLiteral("in.aaf"), ImportFile);
-    EXPECT_EQ(run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")}).exitCode, 1);
     QFile after(db.root() + QStringLiteral("/horoskop.xml"));
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), QByteArray("<Orvel_Horoskop><Horoskop>cut off"));
-    writeFile(QStringLiteral("horoskop.xml"), original);
+    EXPECT_EQ(after.readAll(), original);
+}
+
+// A damaged horoscope file, cut off or holding a record with an impossible date: the
+// import keeps the readable records, and the damaged file is kept beside it first.
+TEST_F(OrvelChartTest, ImportIntoADamagedFileKeepsItBesideFirst)
+{
+    const struct {
+        const char *name;
+        QByteArray damaged;
+        int kept;
+    } cases[] = {
+        {"cut off", "<Orvel_Horoskop><Horoskop><Name>Kept</Name><Date>01.02.1990 10:00:00</Date></Horoskop><Horoskop>cut", 1},
+        {"bad date", "<Orvel_Horoskop><Horoskop><Name>Kept</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                     "<Horoskop><Name>Odd</Name><Date>31.02.1990 10:00:00</Date></Horoskop></Orvel_Horoskop>", 1},
+    };
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    for (const auto &c : cases) {
+        QFile::remove(db.root() + QStringLiteral("/horoskop.xml.damaged"));
+        writeFile(QStringLiteral("horoskop.xml"), c.damaged);
+        const ProcessResult r = run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")});
+        EXPECT_EQ(r.exitCode, 0) << c.name << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("horoskop.xml.damaged")) << c.name << r.err.toStdString();
+        QFile copy(db.root() + QStringLiteral("/horoskop.xml.damaged"));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_EQ(copy.readAll(), c.damaged) << c.name;
+        const QJsonArray list = run({QStringLiteral("horoscopes")}).json().array();
+        ASSERT_EQ(list.size(), c.kept + 2) << c.name;
+        EXPECT_EQ(list[0][QStringLiteral("name")].toString(), QStringLiteral("Kept")) << c.name;
+    }
 }
 
 TEST_F(OrvelChartTest, ImportIntoAMissingFileAddsNoDefaultRecords)

@@ -12,16 +12,26 @@ using namespace orvel;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
-    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWinConfig"));
-
+    // Options are checked before Qt starts: a wrong one needs no display, nor do --help
+    // and --version.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QString problem;
-    const std::optional<DesktopOptions> options = DesktopOptions::parse(QApplication::arguments().mid(1), problem);
+    const std::optional<DesktopOptions> options = DesktopOptions::parse(arguments, problem);
     if (!options) {
         std::fprintf(stderr, "OrvelWinConfig: %s\n", problem.toLocal8Bit().constData());
         return 2;
     }
+    if (!options->reply.isEmpty()) {
+        std::fputs(options->reply.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
+    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWinConfig"));
+    QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
     ProgramFolder::setOverride(options->root);
     const QString programFolder = ProgramFolder::path();
     ChartFonts::registerSymbolFont(programFolder);

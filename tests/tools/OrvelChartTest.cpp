@@ -171,12 +171,34 @@ TEST_F(OrvelChartTest, WrongCommandsAndArgumentsExitWithStatusTwo)
     for (const QStringList &args : {QStringList{QStringLiteral("radix3")}, QStringList{},
                                     QStringList{QStringLiteral("radix1"), QStringLiteral("extra")},
                                     QStringList{QStringLiteral("--now"), QStringLiteral("31.02.2000 10:00:00"), QStringLiteral("radix1")},
+                                    QStringList{QStringLiteral("--bogus"), QStringLiteral("radix1")},
+                                    QStringList{QStringLiteral("radix1"), QStringLiteral("--now")},
                                     QStringList{QStringLiteral("solar"), QStringLiteral("next"), QStringLiteral("Deutschland"), QStringLiteral("Berlin")}}) {
         const ProcessResult r = run(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_EQ(r.err.count('\n'), 1);
     }
+}
+
+// --help lists every command with its arguments; a command's own options after it are
+// not taken for the tool's.
+TEST_F(OrvelChartTest, HelpAndVersionAnswerWithoutRunning)
+{
+    const ProcessResult help = run({QStringLiteral("--help")});
+    ASSERT_EQ(help.exitCode, 0);
+    for (const char *command : {"radix1", "solar YEAR COUNTRY CITY", "render CHART", "table WINDOW CHART", "horoscopes",
+                                "settings", "save", "countries", "places COUNTRY PREFIX", "tz COUNTRY CITY",
+                                "lastcountry [COUNTRY]", "batch", "import FILE", "export FILE", "--root", "--now"})
+        EXPECT_TRUE(help.out.contains(command)) << command;
+    const ProcessResult version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("orvelchart "));
+    const ProcessResult table = run({QStringLiteral("table"), QStringLiteral("houses"), QStringLiteral("radix1"), QStringLiteral("--text")});
+    EXPECT_EQ(table.exitCode, 0) << table.err.toStdString();
+    const ProcessResult helpAfterCommand = run({QStringLiteral("radix1"), QStringLiteral("--help")});
+    EXPECT_EQ(helpAfterCommand.exitCode, 2);
+    EXPECT_EQ(helpAfterCommand.err.count('\n'), 1);
 }
 
 TEST_F(OrvelChartTest, FirstStartGetsTwoDefaultHoroscopesDatedNow)

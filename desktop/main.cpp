@@ -1,6 +1,7 @@
 #include "desktop/CMainDlg.h"
 #include "desktop/DesktopOptions.h"
 #include "desktop/DeviceLink.h"
+#include "desktop/UserProgramFolder.h"
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/DialogMessageSink.h"
@@ -33,7 +34,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("OrvelWinConfig"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
     ProgramFolder::setOverride(options->root);
-    const QString programFolder = ProgramFolder::path();
+    const QString programFolder = UserProgramFolder::choose(ProgramFolder::path());
     ChartFonts::registerSymbolFont(programFolder);
 
     DialogMessageSink ui;

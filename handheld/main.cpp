@@ -2,7 +2,7 @@
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "handheld/ProgramOptions.h"
-#include "handheld/UserDataFolder.h"
+#include "platform/UserDataFolder.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"

@@ -6,7 +6,8 @@ packages=(build-essential cmake ninja-build pkg-config python3
           qt6-base-dev qt6-svg-dev fonts-dejavu-core libswe-dev swe-basic-data swetest
           googletest libgtest-dev libgmock-dev iso-codes tzdata
           clang libclang-rt-14-dev
-          python3-fontforge fonts-noto-core fonts-symbola)
+          python3-fontforge fonts-noto-core fonts-symbola
+          dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,7 +7,7 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
-#include "handheld/UserDataFolder.h"
+#include "platform/UserDataFolder.h"
 #include "handheld/chart/CommandAvailability.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"

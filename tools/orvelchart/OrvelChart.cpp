@@ -13,10 +13,13 @@
 #include "platform/CommandLine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StderrMessageSink.h"
+#include "platform/UserDataFolder.h"
 #include "storage/COrvelWinDoc.h"
 #include "tools/orvelchart/AafCommands.h"
 #include "tools/orvelchart/BatchCommand.h"
 #include "tools/orvelchart/ChartJson.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <functional>
@@ -56,9 +59,9 @@ bool parseYear(const QString &text, int &year)
 
 // Everything one command works with, built by the document's start-up.
 struct Session {
-    Session(const Clock &clock, PlaceDatabase::Variant variant)
-        : clock(clock), document(clock, ui, ProgramFolder::path(), ProgramFolder::path()),
-          places(ProgramFolder::file(PlaceDatabase::FolderName), ProgramFolder::file(PlaceDatabase::LastCountryFileName),
+    Session(const Clock &clock, PlaceDatabase::Variant variant, const QString &dataFolder)
+        : clock(clock), document(clock, ui, ProgramFolder::path(), dataFolder),
+          places(ProgramFolder::file(PlaceDatabase::FolderName), dataFolder + u'/' + PlaceDatabase::LastCountryFileName,
                  ui, variant),
           lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
     {
@@ -479,7 +482,10 @@ int OrvelChart::run(QStringList arguments)
     if (const QString problem = spec.validate(arguments); !problem.isEmpty())
         return usage(problem);
 
-    Session session(clock, variant);
+    // The user's files lie where the handheld program keeps them: beside it, or in the
+    // user's data folder when the program folder is read-only.
+    QCoreApplication::setApplicationName(QStringLiteral("OrvelWin"));
+    Session session(clock, variant, UserDataFolder::choose(ProgramFolder::path()));
     return spec.run(session, arguments);
 }
 

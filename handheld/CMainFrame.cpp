@@ -142,6 +142,8 @@ void CMainFrame::createCommandBar(int scale)
         command->setIcon(QIcon(QStringLiteral(":/handheld/%1.svg").arg(QLatin1String(button.icon))));
         command->setToolTip(QString::fromLatin1(button.tooltip));
         m_bar->addAction(command);
+        // The popup buttons show no text: screen readers speak the tooltip.
+        m_bar->widgetForAction(command)->setAccessibleName(command->toolTip());
     }
     addToolBar(Qt::BottomToolBarArea, m_bar);
 }

@@ -43,6 +43,7 @@ PlaceCombos::PlaceCombos(PlaceDatabase &database, QComboBox *countries, QComboBo
     m_cities->setEditable(true);
     m_cities->setInsertPolicy(QComboBox::NoInsert);
     m_cities->setCompleter(nullptr); // completing inline would defeat the one-letter reload
+    m_cities->lineEdit()->setAccessibleName(QStringLiteral("City:")); // its typing field, for screen readers
     connect(m_cities, &QComboBox::activated, this, [this] { m_typed = false; });
     connect(m_cities->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
         m_typed = true;

@@ -83,7 +83,7 @@ bool CCountryDlg::load()
     m_buttonTimer.start();
     if (!m_choice.loadCountries(m_countries))
         return false;
-    const std::optional<QSet<QString>> chosen = m_choice.mirroredCodes();
+    const std::optional<QSet<QString>> chosen = m_choice.chosenCodes();
     if (!chosen)
         return false;
     m_keys.clear();
@@ -101,6 +101,7 @@ void CCountryDlg::insertSorted(QTreeWidget *list, int index)
     while (row < list->topLevelItemCount() && m_keys[list->topLevelItem(row)->data(0, Qt::UserRole).toInt()] <= m_keys[index])
         ++row;
     auto *item = new QTreeWidgetItem({m_countries[index].name});
+    item->setToolTip(0, m_countries[index].name);
     item->setData(0, Qt::UserRole, index);
     list->insertTopLevelItem(row, item);
 }

@@ -17,7 +17,9 @@ class MessageSink;
 
 // Chooses the countries whose place files go onto the handheld: countries not chosen
 // on the left, chosen ones on the right, each list in its own sorted order. Opens on
-// the choice last saved from this PC.
+// the choice last saved from this PC, or on a PC that never saved one, on the
+// countries the handheld holds. Every name is also its item's tooltip, so that one
+// too long for its column can still be read whole.
 class CCountryDlg : public QDialog {
     Q_OBJECT
 public:

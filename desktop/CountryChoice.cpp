@@ -51,11 +51,20 @@ QString CountryChoice::databaseFolder() const
     return m_programFolder + u'/' + PlaceDatabase::FolderName;
 }
 
+namespace {
+const QString MirrorName = QStringLiteral("SelOrvelDB");
+}
+
 QString CountryChoice::mirrorFolder() const
 {
-    const QString folder = m_programFolder + QStringLiteral("/SelOrvelDB");
+    const QString folder = m_programFolder + u'/' + MirrorName;
     QDir().mkpath(folder);
     return folder;
+}
+
+bool CountryChoice::hasMirror() const
+{
+    return QFileInfo(m_programFolder + u'/' + MirrorName).isDir();
 }
 
 bool CountryChoice::loadCountries(std::vector<CountryRecord> &countries)
@@ -70,11 +79,37 @@ std::optional<QSet<QString>> CountryChoice::mirroredCodes()
     std::error_code error;
     const std::optional<QStringList> names = filesIn(mirrorFolder(), error);
     if (!names) {
-        m_device.ReportSystemError(error);
+        m_device.ReportSystemError(error, QStringLiteral("list"), mirrorFolder());
         return std::nullopt;
     }
+    return placeCodes(*names);
+}
+
+std::optional<QSet<QString>> CountryChoice::chosenCodes()
+{
+    return hasMirror() ? mirroredCodes() : deviceCodes();
+}
+
+std::optional<QSet<QString>> CountryChoice::deviceCodes()
+{
+    // An unreachable handheld has already said why; the lists then open with nothing chosen.
+    const QString handheldFolder = m_device.programPath(PlaceDatabase::FolderName);
+    const QString folder = handheldFolder.isEmpty() ? QString() : m_device.localPath(handheldFolder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return QSet<QString>();
+    std::error_code error;
+    const std::optional<QStringList> names = filesIn(folder, error);
+    if (!names) {
+        m_device.ReportSystemError(error, QStringLiteral("list"), folder);
+        return std::nullopt;
+    }
+    return placeCodes(*names);
+}
+
+QSet<QString> CountryChoice::placeCodes(const QStringList &names)
+{
     QSet<QString> codes;
-    for (const QString &name : *names)
+    for (const QString &name : names)
         if (name.startsWith(PlacePrefix) && name.endsWith(QStringLiteral(".txt")))
             codes.insert(name.mid(PlacePrefix.size()).section(u'.', 0, 0));
     return codes;
@@ -121,21 +156,27 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
     const QString mirror = mirrorFolder();
     std::error_code error;
     const std::optional<QStringList> old = filesIn(mirror, error);
-    for (const QString &name : old.value_or(QStringList())) {
+    if (!old) {
+        m_device.ReportSystemError(error, QStringLiteral("list"), mirror);
+        return false;
+    }
+    for (const QString &name : *old) {
         fs::remove(FileCopy::native(mirror + u'/' + name), error);
-        if (error)
-            break;
+        if (error) {
+            m_device.ReportSystemError(error, QStringLiteral("delete"), mirror + u'/' + name);
+            return false;
+        }
     }
     QStringList names;
     for (const QString &code : codes)
         names += filesOf(code);
     names.removeDuplicates(); // the US states share their extra tables
-    for (const QString &name : names)
-        if (!error)
-            error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
-    if (error) {
-        m_device.ReportSystemError(error);
-        return false;
+    for (const QString &name : names) {
+        error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
+        if (error) {
+            m_device.ReportSystemError(error, QStringLiteral("copy"), databaseFolder() + u'/' + name);
+            return false;
+        }
     }
     return true;
 }
@@ -152,7 +193,7 @@ bool CountryChoice::storeOnDevice()
     std::error_code error;
     const std::optional<QStringList> chosen = filesIn(mirror, error);
     if (!chosen) {
-        m_device.ReportSystemError(error);
+        m_device.ReportSystemError(error, QStringLiteral("list"), mirror);
         return false;
     }
     for (const QString &name : *chosen)

@@ -31,6 +31,11 @@ public:
     // message when the mirror cannot be listed.
     std::optional<QSet<QString>> mirroredCodes();
 
+    // The countries chosen so far: those of the mirror, or, on a PC that has no mirror
+    // yet, those whose place files the handheld holds (so that a first Save keeps
+    // them); nothing after a message when the folder cannot be listed.
+    std::optional<QSet<QString>> chosenCodes();
+
     // Rebuilds the mirror from `codes`, then replaces the handheld's place files with
     // the mirror's and brings its country and zone files up to date. False after a
     // message at the first failure; the steps done so far stay done.
@@ -43,8 +48,12 @@ public:
     QString databaseFolder() const;
     // Created when missing; a failure shows later, when a file in it cannot be written.
     QString mirrorFolder() const;
+    bool hasMirror() const;
 
 private:
+    // The codes of the place files ("Orte_<code>.txt") in a listing.
+    static QSet<QString> placeCodes(const QStringList &names);
+    std::optional<QSet<QString>> deviceCodes();
     // The file names, without folder, that the mirror holds for `code`.
     QStringList filesOf(const QString &code) const;
     bool rebuildMirror(const QStringList &codes);

@@ -58,7 +58,20 @@ QString DeviceLink::GetDeviceInstallDir()
         ReportSystemError(std::make_error_code(std::errc::no_such_file_or_directory));
         return {};
     }
+    // Only a folder the handheld program was installed into may receive its files.
+    const std::optional<QString> local = DevicePath::resolve(m_root, *dir);
+    if (!local || !QFileInfo(*local).isDir()) {
+        m_sink.showMessage(
+            QStringLiteral("The install folder %1 named in the device's registry does not exist.").arg(*dir));
+        return {};
+    }
     return *dir;
+}
+
+QString DeviceLink::installFolder()
+{
+    const QString installDir = GetDeviceInstallDir();
+    return installDir.isEmpty() ? QString() : localPath(installDir);
 }
 
 QString DeviceLink::programPath(const QString &name)
@@ -86,12 +99,24 @@ bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheld
     const QString target = localPath(handheldPath);
     if (target.isEmpty())
         return false;
+    // Missing folders are made only inside the install folder (its OrvelDB), never the
+    // install folder itself or a tree elsewhere on the handheld.
+    const QString folder = QFileInfo(target).path();
     std::error_code error;
-    fs::create_directories(FileCopy::native(target).parent_path(), error);
+    if (!QFileInfo(folder).isDir()) {
+        const QString install = installFolder();
+        if (install.isEmpty())
+            return false;
+        if (!folder.startsWith(install + u'/')) {
+            m_sink.showMessage(QStringLiteral("The folder of %1 does not exist on the device.").arg(handheldPath));
+            return false;
+        }
+        fs::create_directories(FileCopy::native(folder), error);
+    }
     if (!error)
         error = FileCopy::replace(pcPath, target);
     if (error) {
-        ReportSystemError(error);
+        ReportSystemError(error, QStringLiteral("write"), target);
         return false;
     }
     return true;
@@ -103,7 +128,7 @@ bool DeviceLink::CopyFileFromDevice(const QString &handheldPath, const QString &
     if (!source || !QFileInfo(*source).isFile())
         return false;
     if (const std::error_code error = FileCopy::replace(*source, pcPath)) {
-        ReportSystemError(error);
+        ReportSystemError(error, QStringLiteral("write"), pcPath);
         return false;
     }
     return true;
@@ -117,6 +142,9 @@ bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
     if (!QFileInfo(folder).isDir())
         return true;
     std::error_code error;
+    // What failed: the listing of the folder, or the deletion of one of its files.
+    QString action = QStringLiteral("list");
+    QString failed = folder;
     for (fs::directory_iterator it(FileCopy::native(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         const auto underscore = name.find('_');
@@ -124,19 +152,26 @@ bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
             || it->is_directory(error))
             continue;
         fs::remove(it->path(), error);
-        if (error)
+        if (error) {
+            action = QStringLiteral("delete");
+            failed = QFile::decodeName(it->path().c_str());
             break;
+        }
     }
     if (error) {
-        ReportSystemError(error);
+        ReportSystemError(error, action, failed);
         return false;
     }
     return true;
 }
 
-void DeviceLink::ReportSystemError(const std::error_code &error)
+void DeviceLink::ReportSystemError(const std::error_code &error, const QString &action, const QString &path)
 {
-    m_sink.showMessage(QString::fromLocal8Bit(error.message()));
+    const QString reason = QString::fromLocal8Bit(error.message());
+    if (path.isEmpty())
+        m_sink.showMessage(reason);
+    else
+        m_sink.showMessage(QStringLiteral("Cannot %1 %2: %3").arg(action, QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace orvel

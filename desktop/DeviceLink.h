@@ -31,7 +31,8 @@ public:
     bool ConnectDevice();
 
     // The handheld program's install folder as a handheld path; the empty string after
-    // a message when the registry file, its key or its value is missing.
+    // a message when the registry file, its key or its value is missing, or when the
+    // folder it names does not exist on the handheld.
     QString GetDeviceInstallDir();
 
     // Connects, then the handheld path of `name` inside the install folder
@@ -39,7 +40,8 @@ public:
     QString programPath(const QString &name);
 
     // Copies a PC file to the handheld, replacing the handheld file only once the new
-    // one is complete. False, with a message, when either side fails.
+    // one is complete. Missing folders are created only inside an existing install
+    // folder. False, with a message, when either side fails.
     bool CopyFileToDevice(const QString &pcPath, const QString &handheldPath);
 
     // Copies a handheld file to the PC the same way. False without a message when the
@@ -56,11 +58,14 @@ public:
     // would leave the device root.
     QString localPath(const QString &handheldPath);
 
-    // Shows the system's text for a failure on the PC's or on the handheld's files.
-    void ReportSystemError(const std::error_code &error);
+    // Shows the system's text for a failure on the PC's or on the handheld's files;
+    // with a `path`, as "Cannot <action> <path>: <the system's text>".
+    void ReportSystemError(const std::error_code &error, const QString &action = {}, const QString &path = {});
 
 private:
     bool present() const;
+    // The install folder's local path; the empty string after a message.
+    QString installFolder();
 
     QString m_root;
     MessageSink &m_sink;

@@ -31,13 +31,12 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
-    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWinConfig"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
     ProgramFolder::setOverride(options->root);
     const QString programFolder = UserProgramFolder::choose(ProgramFolder::path());
     ChartFonts::registerSymbolFont(programFolder);
 
-    DialogMessageSink ui;
+    DialogMessageSink ui(QStringLiteral("OrvelWinConfig"));
     DeviceLink device(options->deviceRoot(programFolder, QProcessEnvironment::systemEnvironment()), ui);
     if (!device.ConnectDevice())
         return 1;

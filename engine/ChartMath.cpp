@@ -4,32 +4,36 @@
 
 namespace orvel {
 
+namespace {
+
+// Division rounding towards minus infinity, so that the leap-year counts stay right
+// for the years before 1 that the month shift of January and February can reach.
+long floorDiv(long a, long b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+} // namespace
+
 double modifiedJulianDay(int day, int month, int year, double hours)
 {
-    const double ordinal = 10000.0 * year + 100.0 * month + day;
-    if (month <= 2) {
-        month += 12;
-        year -= 1;
+    // Horoscope dates are proleptic Gregorian throughout, before October 1582 too.
+    long y = year;
+    int m = month;
+    if (m <= 2) {
+        m += 12;
+        y -= 1;
     }
-    long b;
-    if (ordinal <= 15821004.1)
-        b = static_cast<long>(std::floor((year + 4716) / 4.0)) - 1181;
-    else
-        b = year / 400 - year / 100 + year / 4;
-    return 365.0 * year - 679004.0 + b + std::floor(30.6001 * (month + 1)) + day + hours / 24.0;
+    const long b = floorDiv(y, 400) - floorDiv(y, 100) + floorDiv(y, 4);
+    return 365.0 * y - 679004.0 + b + std::floor(30.6001 * (m + 1)) + day + hours / 24.0;
 }
 
 CalendarMoment fromModifiedJulianDay(double mjd)
 {
     const double jd = mjd + 2400000.5;
     const double a = std::floor(jd + 0.5);
-    double c;
-    if (a >= 2299161) {
-        const double alpha = std::floor((a - 1867216.25) / 36524.25);
-        c = a + alpha - std::floor(alpha / 4) + 1525;
-    } else {
-        c = a + 1524;
-    }
+    const double alpha = std::floor((a - 1867216.25) / 36524.25);
+    const double c = a + alpha - std::floor(alpha / 4) + 1525;
     const double dy = std::floor((c - 122.1) / 365.25);
     const double e = c - (365 * dy + std::floor(dy / 4));
     const double f = std::floor(e / 30.6001);

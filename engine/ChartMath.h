@@ -10,10 +10,10 @@ struct CalendarMoment {
     double hours = 0;
 };
 
-// Modified Julian day of a date and time; Julian calendar up to 4 October 1582,
-// Gregorian after it. 17 November 1858 0h is 0.
+// Modified Julian day of a date and time of the proleptic Gregorian calendar (the
+// calendar of every stored date, also before 15 October 1582). 17 November 1858 0h is 0.
 double modifiedJulianDay(int day, int month, int year, double hours);
-// The date and time of a Modified Julian day.
+// The proleptic Gregorian date and time of a Modified Julian day.
 CalendarMoment fromModifiedJulianDay(double mjd);
 // The nearer midpoint of two longitudes, 0 <= result < 360 for inputs in that range;
 // exactly opposite longitudes give their plain mean.

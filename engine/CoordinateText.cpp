@@ -1,5 +1,7 @@
 #include "engine/CoordinateText.h"
 
+#include <QRegularExpression>
+
 #include <array>
 #include <cmath>
 
@@ -45,12 +47,42 @@ double parseCoordinateText(const QString &text)
     return std::isfinite(degrees) ? degrees : 0.0;
 }
 
-bool checkCoordinateText(const QString &text, int limit)
+bool checkCoordinateText(const QString &text, CoordinateAxis axis)
 {
+    const QString hemispheres = axis == CoordinateAxis::Latitude ? QStringLiteral("NS") : QStringLiteral("EW");
+    int letters = 0;
+    bool digits = false;
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            digits = true;
+        else if (hemispheres.contains(c.toUpper()))
+            ++letters;
+        else if (!c.isSpace() && !QStringLiteral(".,\u00b0'\"").contains(c))
+            return false;
+    }
+    if (text.isEmpty())
+        return true;
+    if (!digits || letters > 1)
+        return false;
+
+    const int limit = axis == CoordinateAxis::Latitude ? 90 : 180;
     const auto [degrees, minutes, seconds] = digitRuns(text);
     if (degrees > limit || minutes > 59 || seconds > 59)
         return false;
     return degrees < limit || minutes == 0;
+}
+
+std::optional<double> timeZoneHours(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+([.,][0-9]*)?|[.,][0-9]+)$"));
+    const QString trimmed = text.trimmed();
+    if (!number.match(trimmed).hasMatch())
+        return std::nullopt;
+    bool read = false;
+    const double hours = QString(trimmed).replace(u',', u'.').toDouble(&read);
+    if (!read || hours < -14 || hours > 14)
+        return std::nullopt;
+    return hours;
 }
 
 } // namespace orvel

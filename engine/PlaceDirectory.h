@@ -10,10 +10,14 @@
 namespace orvel {
 
 // One country of the place database: its code (international vehicle code where it
-// has one, "USNY" for a state, "GBE" for England) and the name stored with a horoscope.
+// has one, "USNY" for a state, "GBE" for England), the name stored with a horoscope
+// and its ISO 3166 codes (the whole country's: "GB" and "GBR" for England), empty
+// where the database does not know them.
 struct DirectoryCountry {
     QString code;
     QString name;
+    QString iso2; // alpha-2, "AT"
+    QString iso3; // alpha-3, "AUT"
 };
 
 // What importing horoscopes from other programs needs from the place database

@@ -9,13 +9,17 @@
 
 namespace {
 
-// Two countries, one of them divided, and one place with a fixed offset.
+// Countries of which one is divided and two share a code as vehicle and ISO code,
+// and one place with a fixed offset.
 class SmallDirectory : public orvel::PlaceDirectory {
 public:
     std::vector<orvel::DirectoryCountry> countries() override
     {
-        return {{QStringLiteral("D"), QStringLiteral("Deutschland")}, {QStringLiteral("GBE"), QStringLiteral("England")},
-                {QStringLiteral("SCO"), QStringLiteral("Scotland")}};
+        return {{QStringLiteral("D"), QStringLiteral("Deutschland"), QStringLiteral("DE"), QStringLiteral("DEU")},
+                {QStringLiteral("GBE"), QStringLiteral("England"), QStringLiteral("GB"), QStringLiteral("GBR")},
+                {QStringLiteral("SCO"), QStringLiteral("Scotland"), QStringLiteral("GB"), QStringLiteral("GBR")},
+                {QStringLiteral("ES"), QStringLiteral("El Salvador"), QStringLiteral("SV"), QStringLiteral("SLV")},
+                {QStringLiteral("E"), QStringLiteral("Spain"), QStringLiteral("ES"), QStringLiteral("ESP")}};
     }
     std::optional<orvel::ChartPlace> findPlace(const QString &country, const QString &city) override
     {

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     if (!std::isfinite(orvel::parseCoordinateText(text)))
         std::abort();
-    orvel::checkCoordinateText(text, 90);
-    orvel::checkCoordinateText(text, 180);
+    orvel::checkCoordinateText(text, orvel::CoordinateAxis::Latitude);
+    orvel::checkCoordinateText(text, orvel::CoordinateAxis::Longitude);
+    orvel::timeZoneHours(text);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "handheld/chart/CommandAvailability.h"
+#include "handheld/chart/WheelCanvas.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
@@ -39,7 +40,24 @@ constexpr BarButton BarButtons[] = {
     {CommandId::Exit, "exit", "Exit"},
 };
 
+QSize commandIconSize(int scale)
+{
+    return QSize(16, 16) * std::min(scale, 3);
+}
+
+// Title bar and borders as window managers commonly draw them.
+constexpr QSize WindowDecoration(16, 48);
+
 } // namespace
+
+QSize CMainFrame::windowSize(int scale)
+{
+    QToolBar bar;
+    bar.setIconSize(commandIconSize(scale));
+    bar.addAction(QIcon(QStringLiteral(":/handheld/radix1.svg")), QString());
+    const QSize wheel = QSize(WheelCanvas::Width, WheelCanvas::Height) * scale;
+    return QSize(wheel.width(), wheel.height() + bar.sizeHint().height()) + WindowDecoration;
+}
 
 CMainFrame::CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale)
     : m_session(session), m_ui(ui), m_panel(panel), m_scale(scale),
@@ -123,6 +141,9 @@ QMenu *CMainFrame::createPopup(CommandId id, std::initializer_list<CommandId> it
         else
             menu->addAction(action(item));
     }
+    // The style draws a check column that grows with the row height but measures a fixed
+    // one: the room of a line's height keeps the widest item whole at large fonts.
+    menu->setMinimumWidth(menu->sizeHint().width() + menu->fontMetrics().height());
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateAvailability(menu); });
     m_popups[id] = menu;
     return menu;
@@ -134,7 +155,7 @@ void CMainFrame::createCommandBar(int scale)
     m_bar->setMovable(false);
     m_bar->setFloatable(false);
     m_bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_bar->setIconSize(QSize(16, 16) * std::min(scale, 3));
+    m_bar->setIconSize(commandIconSize(scale));
     for (const BarButton &button : BarButtons) {
         if (!m_bar->actions().isEmpty())
             m_bar->addSeparator();
@@ -201,10 +222,12 @@ void CMainFrame::newHoroscope()
     CHoroscopeDlg dialog(record, variant, m_session.places.databaseFolder(), m_ui, &m_panel, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_session.places.SaveLastCountry(record.country);
+    // A place typed by hand may have no country; the last one used then stays.
+    if (!dialog.record().country.isEmpty())
+        m_session.places.SaveLastCountry(dialog.record().country);
     // The new horoscope becomes Radix I; the one it displaces goes to the end.
     std::vector<HoroscopeRecord> &horoscopes = m_session.document.horoscopes();
-    horoscopes.push_back(std::exchange(horoscopes.front(), std::move(record)));
+    horoscopes.push_back(std::exchange(horoscopes.front(), dialog.record()));
     m_session.document.saveHoroscopes();
     m_session.engine.setCurrentSlot(0);
     m_session.commands.showRadixI();
@@ -218,7 +241,9 @@ void CMainFrame::editHoroscope()
                          &m_panel, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_session.places.SaveLastCountry(record.country);
+    record = dialog.record();
+    if (!record.country.isEmpty())
+        m_session.places.SaveLastCountry(record.country);
     m_session.document.saveHoroscopes();
     recomputeCurrentChart();
 }

@@ -28,6 +28,10 @@ public:
     // Everything passed in must outlive the frame. `scale` magnifies the starting size.
     CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale);
 
+    // The frame's outer size at `scale`: the wheel, the command bar and room for the window
+    // manager's title bar and borders, which are not known before the window is shown.
+    static QSize windowSize(int scale);
+
     COrvelWinView *view() const { return m_view; }
     QToolBar *commandBar() const { return m_bar; }
     // The action of a command (menu item or bar button).

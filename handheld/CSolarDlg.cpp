@@ -1,6 +1,7 @@
 #include "handheld/CSolarDlg.h"
 
 #include "platform/Clock.h"
+#include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
 #include "platform/gui/PlaceCombos.h"
 #include "platform/gui/SoftInputPanel.h"
@@ -78,9 +79,7 @@ CSolarDlg::CSolarDlg(const HoroscopeRecord &birth, const QString &databaseFolder
     layout->addWidget(buttons);
 
     // A chosen country offers no places until a letter is typed.
-    connect(m_countries, &QComboBox::activated, this, [this] { m_combos->fillCities(QString(), m_birth.city); });
-    connect(m_combos, &PlaceCombos::cityLetterTyped, this,
-            [this](const QString &letter) { m_combos->fillCities(letter, m_birth.city); });
+    connect(m_countries, &QComboBox::activated, this, [this] { m_combos->fillCities(QString()); });
     connect(m_yearEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
             m_yearText = text;
@@ -102,7 +101,7 @@ int CSolarDlg::currentYear() const
 bool CSolarDlg::OnInitDialog()
 {
     WaitCursor busy(m_ui);
-    if (!m_combos->fillCountries(m_birth.country) || !m_combos->fillCities(m_birth.city, m_birth.city))
+    if (!m_combos->fillCountries(m_birth.country) || !m_combos->fillCities(m_birth.city))
         return false;
     m_yearText = QString::number(currentYear());
     m_yearEdit->setText(m_yearText);
@@ -147,10 +146,11 @@ void CSolarDlg::accept()
         m_yearEdit->setFocus();
         return;
     }
-    const PlaceRecord *place = m_combos->selectPlace();
+    const PlaceRecord *place = m_combos->chosenPlace();
     const CountryRecord *country = m_combos->selectedCountry();
     if (!place || !country) {
         m_cities->setFocus();
+        m_ui.showMessage(m_combos->noPlaceMessage(false));
         return;
     }
     m_year = year;

@@ -35,7 +35,7 @@ public:
     bool OnInitDialog();
     int exec() override;
     // Closes with the year and the place when both are acceptable; otherwise moves the
-    // focus to the faulty field.
+    // focus to the faulty field and, for the place, says why there is none.
     void accept() override;
 
     // After OK: the year and the chosen place.

@@ -1,5 +1,7 @@
 #include "handheld/HandheldSession.h"
 
+#include "platform/MessageSink.h"
+
 namespace orvel {
 
 HandheldSession::HandheldSession(const Clock &clock, MessageSink &ui, const QString &programFolder,
@@ -10,6 +12,8 @@ HandheldSession::HandheldSession(const Clock &clock, MessageSink &ui, const QStr
       lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
 {
     document.OnNewDocument();
+    if (const QString report = document.startupReport(); !report.isEmpty())
+        ui.showMessage(report);
 }
 
 } // namespace orvel

@@ -18,7 +18,8 @@ class MessageSink;
 // and settings), the place database, the chart engine and its commands.
 class HandheldSession {
 public:
-    // Runs the document's start-up. `clock` and `ui` must outlive the session.
+    // Runs the document's start-up and tells `ui` about damaged files. `clock` and
+    // `ui` must outlive the session.
     HandheldSession(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder);
 
     ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }

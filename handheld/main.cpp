@@ -2,14 +2,16 @@
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "handheld/ProgramOptions.h"
-#include "platform/UserDataFolder.h"
+#include "handheld/ScaleChoice.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
+#include "platform/UserDataFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/DialogMessageSink.h"
 #include "platform/gui/InputMethodPanel.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
 
 using namespace orvel;
@@ -34,19 +36,27 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("OrvelWin"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
     ProgramFolder::setOverride(options->root);
     const QString programFolder = ProgramFolder::path();
     ChartFonts::registerSymbolFont(programFolder);
 
+    int scale = options->scale;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize available = screen->availableGeometry().size();
+        scale = ScaleChoice::largestFitting(options->scale, available, &CMainFrame::windowSize);
+        if (const QString notice = ScaleChoice::notice(options->scale, scale, available); !notice.isEmpty())
+            std::fprintf(stderr, "OrvelWin: %s\n", notice.toLocal8Bit().constData());
+    }
+    ChartFonts::setProgramFont(scale);
+
     Clock clock;
     if (options->now)
         clock.fix(*options->now);
-    DialogMessageSink ui;
+    DialogMessageSink ui(QStringLiteral("OrvelWin CE"));
     InputMethodPanel panel;
     HandheldSession session(clock, ui, programFolder, UserDataFolder::choose(programFolder));
-    CMainFrame frame(session, ui, panel, options->scale);
+    CMainFrame frame(session, ui, panel, scale);
     ui.setOwner(&frame);
     if (options->quitAfterFirstPaint)
         QObject::connect(frame.view(), &COrvelWinView::firstPainted, &app, &QApplication::quit, Qt::QueuedConnection);

@@ -1,5 +1,6 @@
 #include "listctrl/CellEditorDelegate.h"
 
+#include "listctrl/DateStatus.h"
 #include "listctrl/ExListCtrl.h"
 #include "listctrl/InPlaceTree.h"
 
@@ -17,12 +18,16 @@ namespace {
 const QString DateFormat = QStringLiteral("dd.MM.yyyy");
 constexpr int DropDownRows = 5;
 
-Qt::Alignment columnAlignment(const CExListCtrl *list, int column)
+// The horizontal alignment the column shows its values with: the cell's own, else the
+// header's, else left.
+Qt::Alignment columnAlignment(const CExListCtrl *list, const QModelIndex &index)
 {
-    const QTableWidgetItem *header = list->horizontalHeaderItem(column);
-    const Qt::Alignment horizontal = header ? Qt::Alignment(header->textAlignment()) & Qt::AlignHorizontal_Mask
-                                            : Qt::Alignment(Qt::AlignLeft);
-    return (horizontal ? horizontal : Qt::AlignLeft) | Qt::AlignVCenter;
+    Qt::Alignment horizontal = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
+    if (!horizontal) {
+        if (const QTableWidgetItem *header = list->horizontalHeaderItem(index.column()))
+            horizontal = Qt::Alignment(header->textAlignment()) & Qt::AlignHorizontal_Mask;
+    }
+    return (horizontal ? horizontal : Qt::Alignment(Qt::AlignLeft)) | Qt::AlignVCenter;
 }
 } // namespace
 
@@ -58,7 +63,9 @@ QWidget *CellEditorDelegate::createEditor(QWidget *parent, const QStyleOptionVie
     switch (request.kind) {
     case EditorRequest::Text: {
         auto *edit = new QLineEdit(index.data(Qt::DisplayRole).toString(), parent);
-        edit->setAlignment(columnAlignment(m_list, index.column()));
+        edit->setAlignment(columnAlignment(m_list, index));
+        // Typing replaces the old value; the arrow keys keep it for a change in place.
+        edit->selectAll();
         editor = edit;
         break;
     }
@@ -76,7 +83,10 @@ QWidget *CellEditorDelegate::createEditor(QWidget *parent, const QStyleOptionVie
         break;
     }
     case EditorRequest::Date: {
-        auto *date = new QDateEdit(request.date.date(), parent);
+        auto *date = new QDateEdit(parent);
+        // The widget's own earliest date, 14 September 1752, would move older dates there.
+        date->setDateRange(CDateStatus::earliestDate(), CDateStatus::latestDate());
+        date->setDate(request.date.date());
         date->setDisplayFormat(DateFormat);
         date->setCalendarPopup(true);
         editor = date;

@@ -1,5 +1,15 @@
 #include "listctrl/DateStatus.h"
 
+QDate CDateStatus::earliestDate()
+{
+    return QDate(100, 1, 1);
+}
+
+QDate CDateStatus::latestDate()
+{
+    return QDate(9999, 12, 31);
+}
+
 CDateStatus::CDateStatus() = default;
 
 CDateStatus::CDateStatus(int item, int column, const QDateTime &date)

@@ -14,7 +14,12 @@ struct CountryRecord {
 
     QString code;                 // e.g. "GBE"; also the suffix of the place file name
     QString name;                 // shown to the user and stored with a horoscope
-    std::array<QString, 5> extra; // fields 3 to 7, kept but not interpreted
+    std::array<QString, 5> extra; // fields 3 to 7, kept as read
+
+    // The ISO 3166 alpha-2 and alpha-3 codes of fields 3 and 4 ("AT", "AUT"); empty
+    // when the field holds no such code, as in country files that use it otherwise.
+    QString isoAlpha2() const;
+    QString isoAlpha3() const;
 
     friend bool operator==(const CountryRecord &, const CountryRecord &) = default;
 };

@@ -58,7 +58,7 @@ std::vector<DirectoryCountry> PlaceOffsetLookup::countries()
         return countries;
     countries.reserve(list.size());
     for (const CountryRecord &c : list)
-        countries.push_back({c.code, c.name});
+        countries.push_back({c.code, c.name, c.isoAlpha2(), c.isoAlpha3()});
     return countries;
 }
 

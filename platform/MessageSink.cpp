@@ -4,4 +4,9 @@ namespace orvel {
 
 MessageSink::~MessageSink() = default;
 
+void MessageSink::showInformation(const QString &text)
+{
+    showMessage(text);
+}
+
 } // namespace orvel

@@ -25,15 +25,16 @@ struct AafEntry {
 // programs of the German-speaking world import and export.
 //
 // Reading maps each record's #A93 chunk (name, first name, type, date, time, place,
-// country code) and #B93 chunk (Julian day in universal time, latitude, longitude,
-// zone difference, daylight saving) to a horoscope: the name as "First Last", the
-// country by its code in the place database (GB and USA resolved to the part or state
-// nearest to the coordinates, WL as Saint Lucia), the offset from the zone and the
-// daylight-saving hours, or from the place database's time tables when the file has
-// none. A Julian day in the file is checked against the local time and offset.
+// country) and #B93 chunk (Julian day in universal time, latitude, longitude, zone
+// difference, daylight saving) to a horoscope (AafImporter): the name as "First Last",
+// the date in our Gregorian calendar (the format's dates before 15.10.1582 are Julian
+// unless marked), the country by its vehicle code, ISO code or name in the place
+// database (AafCountryChooser), the offset from the zone and the daylight-saving
+// hours, or from the place database's time tables when the file has none. A Julian
+// day in the file is checked against the local time and offset.
 //
-// Writing emits #A93 and #B93 with the Julian day to the second, in Windows-1252
-// unless UTF-8 is asked for.
+// Writing emits #A93 (days before the reform as Julian dates) and #B93 with the Julian
+// day to the second, in Windows-1252 unless UTF-8 is asked for.
 class AafFile {
 public:
     enum class Encoding { Windows1252, Utf8 };

@@ -2,10 +2,14 @@
 
 #include "engine/Ephemeris.h"
 #include "platform/Clock.h"
+#include "platform/MessageSink.h"
+#include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace orvel {
 
@@ -29,22 +33,64 @@ bool COrvelWinDoc::OnNewDocument()
 {
     Ephemeris::setDataFolder(ephemerisFolder());
     m_settings = ChartSettings::defaults();
-    SettingsFile::load(settingsFile(), m_settings);
-    HoroscopeFile::load(horoscopeFile(), m_horoscopes, m_clock.now());
+    m_settingsDamaged = damagedFrom(SettingsFile::read(settingsFile(), m_settings).damage,
+                                    QStringLiteral("settings"));
+    const HoroscopeFile::Reading horoscopes = HoroscopeFile::read(horoscopeFile(), m_clock.now());
+    if (horoscopes.exists)
+        m_horoscopes = horoscopes.records();
+    m_horoscopesDamaged = damagedFrom(horoscopes.damage, QStringLiteral("horoscopes"));
     while (m_horoscopes.size() < 2)
         m_horoscopes.push_back(HoroscopeRecord::createDefault(m_clock.now()));
     m_ready = true;
     return true;
 }
 
+QString COrvelWinDoc::startupReport() const
+{
+    QStringList reports;
+    for (const Damaged *damaged : {&m_settingsDamaged, &m_horoscopesDamaged}) {
+        if (damaged->pending)
+            reports.append(damaged->report);
+    }
+    return reports.join(QStringLiteral("\n\n"));
+}
+
+COrvelWinDoc::Damaged COrvelWinDoc::damagedFrom(const FileDamage &damage, const QString &items)
+{
+    if (!damage.isDamaged())
+        return {};
+    return {true, damage.describe(items)
+                      + QStringLiteral("\nBefore the file is first replaced, it is kept as %1.")
+                            .arg(QDir::toNativeSeparators(DamagedFileCopy::copyName(damage.path)))};
+}
+
+bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
+{
+    if (!damaged.pending)
+        return true;
+    if (!QFileInfo::exists(path)) { // removed meanwhile: nothing left to keep
+        damaged.pending = false;
+        return true;
+    }
+    const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path);
+    if (!kept.ok) {
+        m_ui.showMessage(QStringLiteral("%1 was not replaced: its damaged content could not be kept beside it. %2")
+                             .arg(QDir::toNativeSeparators(path), kept.errorMessage));
+        return false;
+    }
+    damaged.pending = false;
+    return true;
+}
+
 bool COrvelWinDoc::saveHoroscopes()
 {
-    return HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui);
+    return keepDamaged(m_horoscopesDamaged, horoscopeFile())
+        && HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui);
 }
 
 bool COrvelWinDoc::saveSettings()
 {
-    return SettingsFile::save(settingsFile(), m_settings, m_ui);
+    return keepDamaged(m_settingsDamaged, settingsFile()) && SettingsFile::save(settingsFile(), m_settings, m_ui);
 }
 
 } // namespace orvel

@@ -3,12 +3,15 @@
 #include "engine/ChartSettings.h"
 #include "engine/HoroscopeRecord.h"
 
+#include <QString>
+
 #include <vector>
 
 namespace orvel {
 
 class Clock;
 class MessageSink;
+struct FileDamage;
 
 // The handheld program's document: the horoscope list and the settings block for the
 // whole run, and the start-up that fills them from the program folder.
@@ -20,9 +23,13 @@ public:
     COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder);
 
     // Start-up: ephemeris folder, default settings, orvel.xml over them, horoskop.xml,
-    // then default records until the list holds two. Missing or damaged files are
-    // not reported: defaults stand in for them. Writes nothing.
+    // then default records until the list holds two. Missing files are not reported:
+    // defaults stand in for them. Of a damaged file what can be read is taken, and
+    // startupReport() says so. Writes nothing.
     bool OnNewDocument();
+    // What the user is told once after start-up: which file is damaged where, how much
+    // could be read, and the name its copy will get; empty when both files were sound.
+    QString startupReport() const;
     bool isReady() const { return m_ready; }
 
     std::vector<HoroscopeRecord> &horoscopes() { return m_horoscopes; }
@@ -31,7 +38,8 @@ public:
     const ChartSettings &settings() const { return m_settings; }
 
     // Rewrite the whole file; false, after showing the file error, when it could not be
-    // written (the previous file is then still there).
+    // written (the previous file is then still there). A file found damaged at start-up
+    // is first kept beside itself (DamagedFileCopy); when that fails nothing is written.
     bool saveHoroscopes();
     bool saveSettings();
 
@@ -40,6 +48,15 @@ public:
     QString ephemerisFolder() const;
 
 private:
+    // A file found damaged at start-up, until its copy is kept.
+    struct Damaged {
+        bool pending = false;
+        QString report;
+    };
+    // Keeps the damaged file's copy once, before its first replacement; false after a message.
+    bool keepDamaged(Damaged &damaged, const QString &path);
+    static Damaged damagedFrom(const FileDamage &damage, const QString &items);
+
     const Clock &m_clock;
     MessageSink &m_ui;
     QString m_programFolder;
@@ -47,6 +64,8 @@ private:
     std::vector<HoroscopeRecord> m_horoscopes;
     ChartSettings m_settings = ChartSettings::defaults();
     bool m_ready = false;
+    Damaged m_horoscopesDamaged;
+    Damaged m_settingsDamaged;
 };
 
 } // namespace orvel

@@ -82,33 +82,61 @@ HoroscopeFile::Element readElement(const QDomElement &element, const DateTime &n
 
 } // namespace
 
-bool HoroscopeFile::loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now)
+std::vector<HoroscopeRecord> HoroscopeFile::Reading::records() const
+{
+    std::vector<HoroscopeRecord> records;
+    for (const Element &e : elements) {
+        if (e.record)
+            records.push_back(*e.record);
+    }
+    return records;
+}
+
+HoroscopeFile::Reading HoroscopeFile::read(const QString &path, const DateTime &now)
 {
     XmlDocument document;
-    if (!document.load(path))
-        return false;
-    std::vector<Element> loaded;
+    const XmlDocument::Reading file = document.read(path);
+    Reading reading;
+    reading.exists = file.status != XmlDocument::Reading::Status::Missing;
+    reading.damage.path = path;
+    if (file.status == XmlDocument::Reading::Status::Damaged) {
+        reading.damage.brokenAt = file.offset;
+        reading.damage.reason = file.reason;
+    }
     document.walk([&](const QDomElement &element) {
         if (element.tagName() != RecordTag)
             return true;
-        loaded.push_back(readElement(element, now));
+        if (document.isComplete(element)) {
+            Element e = readElement(element, now);
+            if (e.record)
+                ++reading.damage.read;
+            else
+                reading.damage.skipped.append(QStringLiteral("\"%1\" at character %2: %3")
+                                                  .arg(e.name)
+                                                  .arg(document.offset(element))
+                                                  .arg(e.error));
+            reading.elements.push_back(std::move(e));
+        }
         return false;
     });
-    elements = std::move(loaded);
+    return reading;
+}
+
+bool HoroscopeFile::loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now)
+{
+    Reading reading = read(path, now);
+    if (!reading.exists || reading.damage.brokenAt)
+        return false;
+    elements = std::move(reading.elements);
     return true;
 }
 
 bool HoroscopeFile::load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now)
 {
-    std::vector<Element> elements;
-    if (!loadElements(path, elements, now))
+    const Reading reading = read(path, now);
+    if (!reading.exists || reading.damage.brokenAt)
         return false;
-    std::vector<HoroscopeRecord> loaded;
-    for (Element &e : elements) {
-        if (e.record)
-            loaded.push_back(std::move(*e.record));
-    }
-    records = std::move(loaded);
+    records = reading.records();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/HoroscopeRecord.h"
+#include "storage/FileDamage.h"
 
 #include <QString>
 
@@ -25,6 +26,16 @@ public:
 
     static constexpr const char *FileName = "horoskop.xml";
 
+    // What read() found: the records it could read and, for a file that exists but is
+    // damaged or holds records the loader drops, what is wrong with it.
+    struct Reading {
+        bool exists = false;
+        std::vector<Element> elements; // the complete Horoskop elements, those dropped included
+        FileDamage damage;
+
+        std::vector<HoroscopeRecord> records() const;
+    };
+
     // Replaces `records` with the horoscopes of the file, in document order. Records
     // without a Date take `now`; elements with a short or impossible Date are skipped.
     // False when the file cannot be read or parsed; `records` is then untouched.
@@ -32,6 +43,8 @@ public:
     // Every Horoskop element of the file in document order, those load drops included.
     // False when the file cannot be read or parsed; `elements` is then untouched.
     static bool loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now);
+    // Every complete Horoskop element before the damage, if any; never fails.
+    static Reading read(const QString &path, const DateTime &now);
     // Writes the whole list. On failure tells `sink` why (naming the file), keeps the
     // old file intact and returns false.
     static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink);

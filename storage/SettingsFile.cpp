@@ -117,17 +117,36 @@ void applyElement(const Key &key, const QDomElement &element, ChartSettings &set
 
 } // namespace
 
-bool SettingsFile::load(const QString &path, ChartSettings &settings)
+SettingsFile::Reading SettingsFile::read(const QString &path, ChartSettings &settings)
 {
     XmlDocument document;
-    if (!document.load(path))
-        return false;
-    document.walk([&settings](const QDomElement &element) {
+    const XmlDocument::Reading file = document.read(path);
+    Reading reading;
+    reading.exists = file.status != XmlDocument::Reading::Status::Missing;
+    reading.damage.path = path;
+    if (file.status == XmlDocument::Reading::Status::Damaged) {
+        reading.damage.brokenAt = file.offset;
+        reading.damage.reason = file.reason;
+    }
+    document.walk([&](const QDomElement &element) {
         const Key *key = findKey(element.tagName());
-        if (key)
+        // A key the damage cut off may hold only the start of its value.
+        if (key && document.isComplete(element)) {
             applyElement(*key, element, settings);
+            ++reading.damage.read;
+        }
         return key == nullptr;
     });
+    return reading;
+}
+
+bool SettingsFile::load(const QString &path, ChartSettings &settings)
+{
+    ChartSettings loaded = settings;
+    const Reading reading = read(path, loaded);
+    if (!reading.exists || reading.damage.isDamaged())
+        return false;
+    settings = loaded;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ChartSettings.h"
+#include "storage/FileDamage.h"
 
 #include <QString>
 
@@ -23,6 +24,14 @@ public:
     // ignored, values the file lacks kept. False when the file cannot be read or
     // parsed; `settings` is then untouched.
     static bool load(const QString &path, ChartSettings &settings);
+    // As load(), but a damaged file still gives the values of its complete elements
+    // before the damage. The result tells whether the file exists and, when it is
+    // damaged, where (its `read` counts the values applied).
+    struct Reading {
+        bool exists = false;
+        FileDamage damage;
+    };
+    static Reading read(const QString &path, ChartSettings &settings);
     // Writes every value, keys in canonical order and arrays in index order. On failure
     // tells `sink` why (naming the file), keeps the old file intact and returns false.
     static bool save(const QString &path, const ChartSettings &settings, MessageSink &sink);

@@ -8,6 +8,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -54,17 +55,29 @@ struct ParseError {
     QString reason;
     qint64 line = 0;
     qint64 column = 0;
+    qint64 offset = 0;
+};
+
+// What one pass of the stream reader built: the document up to the end or the damage,
+// the elements the damage left open, and where each element starts.
+struct Parsed {
+    QDomDocument dom;
+    std::vector<QDomElement> open;
+    std::vector<std::pair<QDomElement, qint64>> offsets;
+    std::optional<ParseError> error;
 };
 
 // Builds the DOM in one pass of the stream reader, which also watches the nesting:
 // deeper than XmlDocument::MaxDepth is refused where it starts, before the DOM (whose
 // own parser slows down with the square of the depth) sees it. Text of white space
-// only is dropped, as the DOM's parser does.
-std::optional<QDomDocument> parse(const QByteArray &bytes, ParseError &error)
+// only is dropped, as the DOM's parser does. At the damage the reader stops and
+// what came before it stays.
+Parsed parse(const QByteArray &bytes)
 {
     QXmlStreamReader reader(bytes);
     reader.setNamespaceProcessing(false);
-    QDomDocument dom;
+    Parsed parsed;
+    QDomDocument &dom = parsed.dom;
     // The document gets its body with the first node it creates; until then it is null.
     QDomNode current;
     const auto append = [&](const QDomNode &node) {
@@ -74,17 +87,18 @@ std::optional<QDomDocument> parse(const QByteArray &bytes, ParseError &error)
     };
     int depth = 0;
     while (!reader.atEnd()) {
+        const qint64 start = reader.characterOffset();
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
             if (++depth > XmlDocument::MaxDepth) {
-                error = {QStringLiteral("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth),
-                         reader.lineNumber(), reader.columnNumber()};
-                return std::nullopt;
+                reader.raiseError(QStringLiteral("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth));
+                break;
             }
             QDomElement element = dom.createElement(reader.qualifiedName().toString());
             for (const QXmlStreamAttribute &a : reader.attributes())
                 element.setAttribute(a.qualifiedName().toString(), a.value().toString());
             current = append(element);
+            parsed.offsets.emplace_back(element, start);
             break;
         }
         case QXmlStreamReader::EndElement:
@@ -109,10 +123,12 @@ std::optional<QDomDocument> parse(const QByteArray &bytes, ParseError &error)
         }
     }
     if (reader.hasError()) {
-        error = {reader.errorString(), reader.lineNumber(), reader.columnNumber()};
-        return std::nullopt;
+        parsed.error = ParseError{reader.errorString(), reader.lineNumber(), reader.columnNumber(),
+                                  reader.characterOffset()};
+        for (QDomNode node = current; node.isElement(); node = node.parentNode())
+            parsed.open.push_back(node.toElement());
     }
-    return dom;
+    return parsed;
 }
 
 // Drops what XML 1.0 cannot carry: control characters other than tab and line breaks,
@@ -137,38 +153,64 @@ QString xmlSafe(const QString &text)
 
 } // namespace
 
-bool XmlDocument::load(const QString &path)
+XmlDocument::Reading XmlDocument::read(const QString &path)
 {
+    using Status = Reading::Status;
+    const auto damaged = [&path](const QString &reason) {
+        reportFailure(path, reason);
+        return Reading{Status::Damaged, 0, reason};
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        reportFailure(path, FileError::message(path, file.error(), file.errorString()));
-        return false;
+        const QString reason = FileError::message(path, file.error(), file.errorString());
+        if (FileError::isMissing(path)) {
+            reportFailure(path, reason);
+            return Reading{Status::Missing, 0, reason};
+        }
+        return damaged(reason);
     }
     // A file is read by its size, one byte more to notice growth; a device without a
     // size is read up to one byte past the limit, which also stops endless ones.
     const qint64 size = file.isSequential() ? MaxFileSize : file.size();
-    if (size > MaxFileSize) {
-        reportFailure(path, QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
-        return false;
-    }
+    if (size > MaxFileSize)
+        return damaged(QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
     const QByteArray bytes = file.read(size + 1);
-    if (file.error() != QFileDevice::NoError) {
-        reportFailure(path, FileError::message(path, file.error(), file.errorString()));
-        return false;
-    }
-    if (bytes.size() > MaxFileSize) {
-        reportFailure(path, QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
-        return false;
-    }
-    ParseError error;
-    std::optional<QDomDocument> dom = parse(bytes, error);
-    if (!dom) {
+    if (file.error() != QFileDevice::NoError)
+        return damaged(FileError::message(path, file.error(), file.errorString()));
+    if (bytes.size() > MaxFileSize)
+        return damaged(QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
+    Parsed parsed = parse(bytes);
+    m_dom = parsed.dom;
+    m_open = std::move(parsed.open);
+    m_offsets = std::move(parsed.offsets);
+    if (parsed.error) {
+        const ParseError &error = *parsed.error;
         reportFailure(path, error.reason, error.line, error.column);
-        return false;
+        return Reading{Status::Damaged, error.offset, error.reason};
     }
     std::fputs("XML document loaded successfully\n", stderr);
-    m_dom = *dom;
-    return true;
+    return Reading{Status::Complete, 0, QString()};
+}
+
+bool XmlDocument::load(const QString &path)
+{
+    XmlDocument before = *this;
+    if (read(path).status == Reading::Status::Complete)
+        return true;
+    *this = before;
+    return false;
+}
+
+bool XmlDocument::isComplete(const QDomElement &element) const
+{
+    return std::find(m_open.begin(), m_open.end(), element) == m_open.end();
+}
+
+qint64 XmlDocument::offset(const QDomElement &element) const
+{
+    const auto it = std::find_if(m_offsets.begin(), m_offsets.end(),
+                                 [&element](const auto &e) { return e.first == element; });
+    return it == m_offsets.end() ? 0 : it->second;
 }
 
 QDomElement XmlDocument::createRoot(const QString &name)

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace orvel {
 
@@ -21,9 +23,25 @@ public:
     // Deeper nesting is refused: the DOM's parser slows down with the square of the depth.
     static constexpr int MaxDepth = 1000;
 
+    // What read() found.
+    struct Reading {
+        enum class Status { Complete, Missing, Damaged };
+        Status status = Status::Missing;
+        qint64 offset = 0; // characters from the start of the file to the damage
+        QString reason;    // why the file is damaged
+    };
+
     // Reads and parses `path` (any encoding the DOM accepts, a byte-order mark included).
     // Reports the outcome on standard error; on failure the document stays as it was.
     bool load(const QString &path);
+    // Reads `path` as far as it parses. A damaged file leaves the document with what
+    // came before the damage; the elements still open there count as incomplete.
+    // Reports on standard error as load() does.
+    Reading read(const QString &path);
+    // False for an element that the damage cut off before its end tag.
+    bool isComplete(const QDomElement &element) const;
+    // The character offset at which the element's start tag begins in the file read.
+    qint64 offset(const QDomElement &element) const;
 
     // Creates the document's root element.
     QDomElement createRoot(const QString &name);
@@ -50,6 +68,8 @@ public:
 
 private:
     QDomDocument m_dom;
+    std::vector<QDomElement> m_open;                       // cut off by the damage
+    std::vector<std::pair<QDomElement, qint64>> m_offsets; // every element read, in document order
 };
 
 } // namespace orvel

@@ -8,6 +8,7 @@
 #include "platform/gui/CHoroscopeDlg.h"
 #include "platform/gui/HoroscopeDialogVariant.h"
 #include "storage/AafFile.h"
+#include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
 
 #include <QFileDialog>
@@ -17,11 +18,32 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <cstdio>
+#include <optional>
 
 namespace orvel {
+
+namespace {
+
+// Keeps the last message instead of showing it, for attempts whose failure is told once.
+class LastMessage : public MessageSink {
+public:
+    void showMessage(const QString &text) override { last = text; }
+    bool askYesNo(const QString &) override { return false; }
+    void setBusy(bool) override {}
+    QString last;
+};
+
+} // namespace
+
+QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
+{
+    return QStringLiteral("The device's horoscope file was damaged; %1 horoscopes could be read. Replace it with this "
+                          "list?")
+        .arg(recordsRead);
+}
 
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                                            const DateTime &now, Editor editor, QWidget *parent)
@@ -102,19 +124,25 @@ bool CHoroscopeManagerDlg::fetch()
 
 void CHoroscopeManagerDlg::read()
 {
-    std::vector<HoroscopeFile::Element> elements;
-    if (!HoroscopeFile::loadElements(workingCopy(), elements, m_now))
+    HoroscopeFile::Reading reading = HoroscopeFile::read(workingCopy(), m_now);
+    if (!reading.exists)
         return;
     // A bad record is skipped and the rest read on: ending at it would let the next
     // write and Exit drop every horoscope after it.
-    m_records.clear();
-    for (HoroscopeFile::Element &element : elements) {
-        if (element.record)
-            m_records.push_back(std::move(*element.record));
-        else
-            std::fprintf(stderr, "%s: horoscope \"%s\" skipped: %s\n", qPrintable(workingCopy()),
-                         qPrintable(element.name), qPrintable(element.error));
-    }
+    m_records = reading.records();
+    if (reading.damage.isDamaged())
+        reportDamage(reading.damage);
+}
+
+void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
+{
+    m_deviceDamaged = !m_fetchFailed; // after a failed fetch Exit asks anyway
+    m_recordsRead = damage.read;
+    m_unsaved = true;
+    // Every change rewrites the working copy, so the damaged file is kept first.
+    const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"));
+    const QString fromDevice = QStringLiteral("The horoscope file fetched from the device is damaged.\n");
+    m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
 
 void CHoroscopeManagerDlg::fillList()
@@ -135,7 +163,7 @@ void CHoroscopeManagerDlg::setRow(int row, const HoroscopeRecord &record)
 
 void CHoroscopeManagerDlg::write()
 {
-    HoroscopeFile::save(workingCopy(), m_records, m_sink);
+    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink);
 }
 
 HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
@@ -154,13 +182,24 @@ PlaceDatabase CHoroscopeManagerDlg::placeDatabase() const
 
 bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
 {
-    const bool ok = m_editor ? m_editor(record)
-                             : CHoroscopeDlg(record, HoroscopeDialogVariant::desktop(),
-                                             m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this)
-                                       .exec() == QDialog::Accepted;
-    if (ok)
+    // The editor works on a copy: only OK hands the entries over.
+    HoroscopeRecord edited = record;
+    bool ok = false;
+    if (m_editor) {
+        ok = m_editor(edited);
+    } else {
+        CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(),
+                             m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this);
+        ok = dialog.exec() == QDialog::Accepted;
+        edited = dialog.record();
+    }
+    if (!ok)
+        return false;
+    record = std::move(edited);
+    // A place typed by hand may have no country; the last one used then stays.
+    if (!record.country.isEmpty())
         placeDatabase().SaveLastCountry(record.country);
-    return ok;
+    return true;
 }
 
 void CHoroscopeManagerDlg::add()
@@ -210,6 +249,24 @@ void CHoroscopeManagerDlg::remove()
     m_list->setFocus();
 }
 
+namespace {
+
+// A record of an AAF file as the reports name it: by its name, and by its place in the
+// file when it has no name.
+QString recordLabel(const AafEntry &entry)
+{
+    return entry.name.isEmpty() ? QStringLiteral("Record %1 (no name)").arg(entry.record)
+                                : QStringLiteral("%1 (record %2)").arg(entry.name).arg(entry.record);
+}
+
+// The report's section `heading` with one line per record, or nothing without records.
+QString reportSection(const QString &heading, const QStringList &lines)
+{
+    return lines.isEmpty() ? QString() : u'\n' + heading + u'\n' + lines.join(u'\n');
+}
+
+} // namespace
+
 bool CHoroscopeManagerDlg::importFile(const QString &path)
 {
     PlaceDatabase database = placeDatabase();
@@ -219,22 +276,27 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
         m_sink.showMessage(loaded.error);
         return false;
     }
+    // Every record that came in with a problem is named, whether it was taken or not.
+    QStringList noted;
     QStringList skipped;
     for (const AafEntry &entry : loaded.entries) {
         if (entry.horoscope)
             m_records.push_back(*entry.horoscope);
-        else
-            skipped.append(QStringLiteral("%1 (record %2): %3").arg(entry.name).arg(entry.record).arg(entry.reason));
+        if (entry.reason.isEmpty())
+            continue;
+        (entry.horoscope ? noted : skipped).append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
     }
-    QString report = QStringLiteral("%1 horoscopes imported.").arg(loaded.imported());
-    if (!skipped.isEmpty())
-        report += QStringLiteral("\nSkipped:\n") + skipped.join(u'\n');
-    if (loaded.imported() > 0) {
-        fillList();
-        write();
+    const QString report = QStringLiteral("%1 horoscopes imported.").arg(loaded.imported())
+                           + reportSection(QStringLiteral("Imported with notes:"), noted)
+                           + reportSection(QStringLiteral("Skipped:"), skipped);
+    if (loaded.imported() == 0) {
+        m_sink.showMessage(report);
+        return false;
     }
-    m_sink.showMessage(report);
-    return loaded.imported() > 0;
+    fillList();
+    write();
+    m_sink.showInformation(report);
+    return true;
 }
 
 bool CHoroscopeManagerDlg::exportFile(const QString &path)
@@ -249,13 +311,18 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
     QStringList notes;
     for (const AafEntry &entry : saved.entries) {
         if (!entry.reason.isEmpty())
-            notes.append(QStringLiteral("%1: %2").arg(entry.name, entry.reason));
+            notes.append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
     }
-    QString report = QStringLiteral("%1 horoscopes exported.").arg(saved.entries.size());
-    if (!notes.isEmpty())
-        report += u'\n' + notes.join(u'\n');
-    m_sink.showMessage(report);
+    m_sink.showInformation(QStringLiteral("%1 horoscopes exported.").arg(saved.entries.size())
+                           + reportSection(QStringLiteral("With notes:"), notes));
     return true;
+}
+
+QString CHoroscopeManagerDlg::exportPath(const QString &chosen)
+{
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    return chosen + (chosen.endsWith(u'.') ? QStringLiteral("aaf") : QStringLiteral(".aaf"));
 }
 
 void CHoroscopeManagerDlg::chooseImportFile()
@@ -268,26 +335,52 @@ void CHoroscopeManagerDlg::chooseImportFile()
 
 void CHoroscopeManagerDlg::chooseExportFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), m_programFolder,
-                                                      QStringLiteral("AAF files (*.aaf);;All files (*)"));
-    if (!path.isEmpty())
-        exportFile(path);
+    QFileDialog dialog(this, QStringLiteral("Export"), m_programFolder,
+                       QStringLiteral("AAF files (*.aaf);;All files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog asks before replacing a file under the name with its suffix.
+    dialog.setDefaultSuffix(QStringLiteral("aaf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    exportFile(exportPath(dialog.selectedFiles().first()));
 }
 
 void CHoroscopeManagerDlg::reject()
 {
     // After a failed fetch the working copy may lack what was added on the handheld since.
-    if (!m_fetchFailed || m_sink.askYesNo(StaleQuestion)) {
-        WaitCursor busy(m_sink);
-        // Nothing to store when no horoscope was ever fetched or written.
-        if (QFileInfo::exists(workingCopy())) {
-            const QString handheldFile = m_device.programPath(DeviceFileName);
-            if (!handheldFile.isEmpty())
-                m_device.CopyFileToDevice(workingCopy(), handheldFile);
-        }
-    }
+    const bool store = m_fetchFailed ? m_sink.askYesNo(StaleQuestion)
+                                     : !m_deviceDamaged || m_sink.askYesNo(damagedQuestion(m_recordsRead));
+    if (store)
+        this->store();
     m_buttonTimer.stop();
     QDialog::reject();
+}
+
+void CHoroscopeManagerDlg::store()
+{
+    WaitCursor busy(m_sink);
+    QString listFile = workingCopy();
+    std::optional<QTemporaryDir> fresh;
+    if (m_unsaved) {
+        LastMessage failure;
+        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure);
+        if (m_unsaved) {
+            fresh.emplace();
+            listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
+            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure)) {
+                m_sink.showMessage(QStringLiteral("The changes could not be stored, so the device's horoscope file was "
+                                                  "left as it was.\n%1")
+                                       .arg(fresh->isValid() ? failure.last : fresh->errorString()));
+                return;
+            }
+        }
+    }
+    // Nothing to store when no horoscope was ever fetched or written.
+    if (!QFileInfo::exists(listFile))
+        return;
+    const QString handheldFile = m_device.programPath(DeviceFileName);
+    if (!handheldFile.isEmpty())
+        m_device.CopyFileToDevice(listFile, handheldFile);
 }
 
 void CHoroscopeManagerDlg::updateButtons()

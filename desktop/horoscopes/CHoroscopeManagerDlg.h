@@ -14,6 +14,7 @@ class QTreeWidget;
 namespace orvel {
 
 class DeviceLink;
+struct FileDamage;
 class MessageSink;
 class PlaceDatabase;
 
@@ -24,13 +25,16 @@ class PlaceDatabase;
 class CHoroscopeManagerDlg : public QDialog {
     Q_OBJECT
 public:
-    // Edits a record in place; true on OK. The program opens the horoscope edit dialog.
+    // Edits the record it is given, a copy of the listed one; true on OK, which hands the
+    // copy over. The program opens the horoscope edit dialog.
     using Editor = std::function<bool(HoroscopeRecord &)>;
 
     static inline const QString DeviceFileName = QStringLiteral("Horoskop.xml");
     static inline const QString StaleQuestion =
         QStringLiteral("The horoscopes could not be read from the device when this window opened. Replace the "
                        "device's horoscope file with this list?");
+    // Asked at Exit when the device's file was damaged or had records that could not be read.
+    static QString damagedQuestion(int recordsRead);
 
     // `device` and `sink` must outlive the dialog; `now` dates new records. Without an
     // `editor` the horoscope edit dialog edits, on the place database of `programFolder`.
@@ -50,6 +54,8 @@ public:
     bool importFile(const QString &path);
     // Writes the listed records to an AAF file; false when it could not be written.
     bool exportFile(const QString &path);
+    // The file Export writes for a chosen name: ".aaf" is added to one without a suffix.
+    static QString exportPath(const QString &chosen);
 
 public slots:
     void add();
@@ -68,9 +74,15 @@ private:
     void fillList();
     void setRow(int row, const HoroscopeRecord &record);
     void write();
+    // Keeps the damaged working copy beside itself and tells the user what was read.
+    void reportDamage(const FileDamage &damage);
+    // Copies the list shown to the handheld, written to a fresh file when the working
+    // copy cannot take it; says so and leaves the handheld alone when neither can.
+    void store();
     HoroscopeRecord newRecord() const;
     // The PC's place database, with the last-used-country file beside the program.
     PlaceDatabase placeDatabase() const;
+    // Runs the edit dialog on `record`, which takes the entries over only on OK.
     bool runEditor(HoroscopeRecord &record);
     void updateButtons();
 
@@ -81,6 +93,9 @@ private:
     Editor m_editor;
     std::vector<HoroscopeRecord> m_records;
     bool m_fetchFailed = false;
+    bool m_deviceDamaged = false; // the fetched file lost records when it was read
+    int m_recordsRead = 0;
+    bool m_unsaved = false; // the working copy does not hold the list shown
     QTreeWidget *m_list;
     QPushButton *m_edit;
     QPushButton *m_delete;

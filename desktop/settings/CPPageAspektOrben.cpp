@@ -20,7 +20,8 @@ CPPageAspektOrben::CPPageAspektOrben(ChartSettings &block, QWidget *parent)
     m_orbs = ValueGrid::create(columns, AspectKindCount, 0, kinds, this);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_orbs);
+    layout->addWidget(m_orbs, 0, Qt::AlignLeft);
+    layout->addStretch();
     for (int kind = 0; kind < AspectKindCount; ++kind) {
         for (int point = 0; point < PointCount; ++point)
             binding().bind(m_orbs, kind, point + 1, block.orbs[point][kind]);

@@ -48,8 +48,9 @@ CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, QWidget *pare
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_scoring);
     layout->addLayout(sentence);
-    layout->addWidget(m_values, 1);
+    layout->addWidget(m_values, 0, Qt::AlignLeft);
     layout->addWidget(m_sum);
+    layout->addStretch();
 
     binding().bind(m_scoring, block.scoringSwitch);
     binding().bind(m_points, block.rulerBonus);

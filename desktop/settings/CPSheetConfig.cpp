@@ -10,6 +10,7 @@
 #include "desktop/settings/CPPagePlanetBewertung.h"
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
+#include "storage/DamagedFileCopy.h"
 #include "storage/SettingsFile.h"
 
 #include <QDialogButtonBox>
@@ -61,7 +62,11 @@ void CPSheetConfig::fetch()
     if (!handheldFile.isEmpty())
         m_device.CopyFileFromDevice(handheldFile, workingCopy());
     m_settings = ChartSettings::defaults();
-    SettingsFile::load(workingCopy(), m_settings); // a missing or damaged copy leaves the defaults
+    // A missing copy leaves the defaults; of a damaged one the values before the damage
+    // are taken, and the file is kept before OK replaces it.
+    const SettingsFile::Reading reading = SettingsFile::read(workingCopy(), m_settings);
+    if (reading.damage.isDamaged())
+        m_sink.showMessage(DamagedFileCopy::keepAndDescribe(reading.damage, QStringLiteral("settings")));
 }
 
 void CPSheetConfig::accept()

@@ -2,6 +2,7 @@
 
 #include "platform/gui/ChartFonts.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -14,12 +15,18 @@ CSymbolDlg::CSymbolDlg(int glyph, QWidget *parent) : QDialog(parent), m_glyph(gl
     setWindowTitle(QStringLiteral("Symbols"));
     // The whole dialog, and so the list and its items, is drawn in the symbol font.
     QFont symbols(ChartFonts::SymbolFamily);
-    symbols.setPixelSize(24);
+    symbols.setPixelSize(GlyphPixelSize);
     setFont(symbols);
 
     m_list = new QComboBox(this);
     m_list->setEditable(false);
     m_list->setInsertPolicy(QComboBox::NoInsert);
+    // A drop-down of a few rows under the box rather than a menu as high as the
+    // screen, in glyphs as large as the box shows them (the drop-down is a window of
+    // its own and would otherwise take the application's font).
+    m_list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    m_list->setMaxVisibleItems(VisibleRows);
+    m_list->view()->setFont(symbols);
     for (const int code : offeredCodes())
         m_list->addItem(QString(QChar(code)));
     m_list->setCurrentIndex(m_list->findText(QString(QChar(glyph)), Qt::MatchExactly | Qt::MatchCaseSensitive));

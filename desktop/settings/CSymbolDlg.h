@@ -26,6 +26,12 @@ public:
     QComboBox *list() const { return m_list; }
     QPushButton *okButton() const { return m_ok; }
 
+    // Rows the drop-down shows at a time, and the glyphs' size in the box and in it:
+    // the height the settings pages draw glyphs with (the font's symbols fill only
+    // part of its height).
+    static constexpr int VisibleRows = 15;
+    static constexpr int GlyphPixelSize = 35;
+
 private:
     void confirm();
 

@@ -4,9 +4,11 @@
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/QtColour.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 namespace orvel {
@@ -178,11 +180,20 @@ void WheelPainter::paintCaptionAndTitle()
 {
     const int slot = m_scene.engine.currentSlot();
     const HoroscopeRecord &current = horoscope(slot);
-    const auto place = [](const HoroscopeRecord &who, const QString &city, const QString &longitude,
-                          const QString &latitude) {
-        return who.name + QStringLiteral(" \n") + city + QStringLiteral(" (") + longitude + u' ' + latitude + u')';
+    // Each caption line fits the wheel's width: names are cut with an ellipsis, the
+    // coordinates of a place are always written whole.
+    const QFontMetrics metrics = m_canvas.painter().fontMetrics();
+    const int width = m_layout.captionBox.width();
+    const auto fitted = [&](const QString &text, int room) {
+        return metrics.elidedText(text, Qt::ElideRight, std::max(room, 0));
     };
-    const QString pair = horoscope(0).name + QStringLiteral(" / ") + horoscope(1).name;
+    const auto place = [&](const HoroscopeRecord &who, const QString &city, const QString &longitude,
+                           const QString &latitude) {
+        const QString coordinates = QStringLiteral(" (") + longitude + u' ' + latitude + u')';
+        return fitted(who.name + u' ', width) + u'\n' +
+               fitted(city, width - metrics.horizontalAdvance(coordinates)) + coordinates;
+    };
+    const QString pair = fitted(horoscope(0).name + QStringLiteral(" / ") + horoscope(1).name, width);
     QString caption;
     QString title;
     switch (m_scene.mode()) {
@@ -206,7 +217,7 @@ void WheelPainter::paintCaptionAndTitle()
         title = QStringLiteral("Synastry");
         break;
     case ChartMode::Transit:
-        caption = current.name + QStringLiteral(" / Current transits");
+        caption = fitted(current.name + QStringLiteral(" / Current transits"), width);
         title = QStringLiteral("Transit");
         break;
     }

@@ -1,6 +1,7 @@
 #include "handheld/info/ReportDialog.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace orvel {
@@ -26,8 +27,6 @@ ReportDialog::ReportDialog(const InfoTable &table, int scale, QWidget *parent)
         header->setTextAlignment(c, (column.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     m_list->setHeaderItem(header);
-    for (int c = 0; c < m_list->columnCount(); ++c)
-        m_list->setColumnWidth(c, table.columns[c].width * this->scale());
 
     QList<QTreeWidgetItem *> items;
     for (const QStringList &row : table.rows) {
@@ -38,6 +37,17 @@ ReportDialog::ReportDialog(const InfoTable &table, int scale, QWidget *parent)
         items.append(item);
     }
     m_list->addTopLevelItems(items);
+    fitColumns();
+}
+
+void ReportDialog::fitColumns()
+{
+    int width = 2 * m_list->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    for (int c = 0; c < m_list->columnCount(); ++c) {
+        m_list->resizeColumnToContents(c);
+        width += m_list->columnWidth(c);
+    }
+    m_list->resize(widenFor(width), m_list->height());
 }
 
 } // namespace orvel

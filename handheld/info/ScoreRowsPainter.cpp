@@ -21,13 +21,17 @@ void ScoreRowsPainter::paint(QPainter &painter, const std::vector<ScoreRow> &row
         PlainText::draw(painter, LabelLeft, y, row.label);
         PlainText::draw(painter, ScoreLeft, y, row.scoreText());
 
+        // The glyphs stand on the label's baseline, a gap apart, so that wide ones such as
+        // AC and MC stay apart.
+        const int labelAscent = painter.fontMetrics().ascent();
         painter.setFont(symbols);
+        const int glyphTop = y + labelAscent - painter.fontMetrics().ascent();
         int x = GlyphsLeft;
         for (int p : row.points) {
             const QString glyph(QChar(settings.planetGlyphs[p]));
             painter.setPen(toQColor(settings.planetColours[p]));
-            PlainText::draw(painter, x, y, glyph);
-            x += PlainText::extent(painter, glyph).width();
+            PlainText::draw(painter, x, glyphTop, glyph);
+            x += PlainText::extent(painter, glyph).width() + GlyphGap;
         }
     }
     painter.setFont(current);

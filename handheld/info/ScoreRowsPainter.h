@@ -11,7 +11,7 @@ namespace orvel {
 
 // Paints the rows of the Elements and Qualities windows in the window's logical
 // coordinates: a bold label and score in the row's colour, then the glyphs of the
-// row's points in their colours.
+// row's points in their colours, on the label's baseline.
 class ScoreRowsPainter {
 public:
     static constexpr int FirstRowTop = 40;
@@ -19,6 +19,7 @@ public:
     static constexpr int LabelLeft = 10;
     static constexpr int ScoreLeft = 70;
     static constexpr int GlyphsLeft = 100;
+    static constexpr int GlyphGap = 2;
 
     // Uses the painter's font for label and score; glyphs in the symbol font, or in
     // the painter's font when there is none.

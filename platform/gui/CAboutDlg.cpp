@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -13,13 +14,18 @@ CAboutDlg::CAboutDlg(const Text &text, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(text.title);
     auto *icon = new QLabel(this);
-    icon->setPixmap(QIcon(text.icon).pixmap(32, 32));
+    const int side = 2 * fontMetrics().height(); // the icon grows with the program's font
+    icon->setPixmap(QIcon(text.icon).pixmap(side, side));
     auto *version = new QLabel(text.version, this);
     auto *second = new QLabel(text.second, this);
     m_maker = link(QStringLiteral("Tamrex Solution"), QStringLiteral("tamsol.html"));
     m_author = link(QStringLiteral("Jorin Falk"), QStringLiteral("jfa.html"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    // Enter closes the box; the links are reached with Tab.
+    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setDefault(true);
+    ok->setFocus();
 
     auto *layout = new QVBoxLayout(this);
     for (QWidget *row : {static_cast<QWidget *>(icon), static_cast<QWidget *>(version), static_cast<QWidget *>(second),

@@ -1,7 +1,6 @@
 #include "platform/gui/CHoroscopeDlg.h"
 
 #include "engine/CoordinateText.h"
-#include "placedb/ZoneFile.h"
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
 #include "platform/gui/PlaceCombos.h"
@@ -34,6 +33,16 @@ QString offsetText(double hours)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+// The locale's short date format with the year in four digits: two would turn 1571
+// into "71".
+QString fourDigitYearFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
 QLabel *label(const QString &text, QWidget *buddy)
 {
     auto *caption = new QLabel(text);
@@ -43,7 +52,7 @@ QLabel *label(const QString &text, QWidget *buddy)
 
 } // namespace
 
-CHoroscopeDlg::CHoroscopeDlg(HoroscopeRecord &record, const HoroscopeDialogVariant &variant,
+CHoroscopeDlg::CHoroscopeDlg(const HoroscopeRecord &record, const HoroscopeDialogVariant &variant,
                              const QString &databaseFolder, MessageSink &ui, SoftInputPanel *panel, QWidget *parent)
     : QDialog(parent), m_record(record), m_variant(variant), m_ui(ui), m_panel(variant.softInputPanel ? panel : nullptr),
       m_database(databaseFolder, QString(), ui, variant.database)
@@ -51,10 +60,17 @@ CHoroscopeDlg::CHoroscopeDlg(HoroscopeRecord &record, const HoroscopeDialogVaria
     createControls();
     m_combos = new PlaceCombos(m_database, m_countries, m_cities);
 
-    connect(m_countries, &QComboBox::activated, this, [this] { fillCities(m_record.city, false); });
-    connect(m_cities, &QComboBox::activated, this, [this] { takeOverPlace(); });
-    connect(m_combos, &PlaceCombos::cityLetterTyped, this, [this](const QString &letter) { fillCities(letter, false); });
+    connect(m_countries, &QComboBox::activated, this, [this] {
+        m_countryChosen = true;
+        m_placeTouched = true;
+        fillCities(m_cities->currentText(), false);
+    });
+    connect(m_combos, &PlaceCombos::placeChanged, this, [this] {
+        m_placeTouched = true;
+        takeOverPlace();
+    });
     connect(m_other, &QCheckBox::clicked, this, [this] {
+        m_placeTouched = true;
         readDateTime();
         showCityControls();
         if (!m_other->isChecked())
@@ -69,11 +85,13 @@ CHoroscopeDlg::~CHoroscopeDlg() = default;
 void CHoroscopeDlg::createControls()
 {
     m_name = new QLineEdit;
-    m_datePicker = new QDateEdit(QDate::currentDate());
-    m_datePicker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_datePicker = new QDateEdit;
+    m_datePicker->setDateRange(firstDate(), lastDate());
+    m_datePicker->setDate(QDate::currentDate());
+    m_datePicker->setDisplayFormat(fourDigitYearFormat());
     m_datePicker->setCalendarPopup(true);
     m_timePicker = new QTimeEdit(QTime::currentTime());
-    m_timePicker->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_countries = new QComboBox;
     m_cities = new QComboBox;
     m_typedCity = new QLineEdit;
@@ -155,7 +173,8 @@ bool CHoroscopeDlg::OnInitDialog()
     m_date = m_datePicker->date();
     m_time = m_timePicker->time();
     m_typedCity->setText(m_record.city);
-    m_timeZone->setText(QString::asprintf("%.4f", m_record.deltaGmt));
+    m_openedTimeZone = QString::asprintf("%.4f", m_record.deltaGmt);
+    m_timeZone->setText(m_openedTimeZone);
     m_latitude->setText(m_record.latitude);
     m_longitude->setText(m_record.longitude);
     return m_combos->fillCountries(m_record.country) && fillCities(m_record.city, true);
@@ -181,10 +200,10 @@ void CHoroscopeDlg::showCityControls()
 
 bool CHoroscopeDlg::fillCities(const QString &text, bool opening)
 {
-    if (!m_combos->fillCities(text, m_record.city))
+    if (!m_combos->fillCities(text))
         return false;
-    const bool known = m_cities->findText(m_record.city, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
-    if (opening && !known && !m_record.city.isEmpty()) {
+    const PlaceRecord *place = m_combos->chosenPlace();
+    if (opening && !m_record.city.isEmpty() && !(place && place->name == m_record.city)) {
         // The record's place was typed in by hand: keep its values.
         m_other->setChecked(true);
         showCityControls();
@@ -194,7 +213,7 @@ bool CHoroscopeDlg::fillCities(const QString &text, bool opening)
     return true;
 }
 
-void CHoroscopeDlg::takeOverPlace()
+void CHoroscopeDlg::takeOverPlace(bool wholePlace)
 {
     // A place typed in by hand (Other) is the user's: a changed date or country must
     // not replace it with the hidden city list's place.
@@ -202,17 +221,26 @@ void CHoroscopeDlg::takeOverPlace()
         return;
     WaitCursor busy(m_ui);
     readDateTime();
-    const PlaceRecord *place = m_combos->selectPlace();
-    if (!place)
+    const PlaceRecord *place = m_combos->chosenPlace();
+    if (!place) {
+        // What OK would store is no place: nothing may look as if it were one.
+        m_typedCity->setText(m_cities->currentText());
+        for (QLineEdit *field : {m_timeZone, m_latitude, m_longitude})
+            field->clear();
+        showClockChange(std::nullopt, 0.0);
         return;
-    m_typedCity->setText(place->name);
-    const DateTime moment(m_date.year(), m_date.month(), m_date.day(), m_time.hour(), m_time.minute(), 0);
+    }
+    const DateTime moment(m_date.year(), m_date.month(), m_date.day(), m_time.hour(), m_time.minute(),
+                          m_time.second());
     double offset = 0.0;
     if (!m_database.GetDeltaGMT(moment, place->tableCode, place->zone, offset))
         offset = 0.0;
     m_timeZone->setText(QString::asprintf("%.4f", offset));
-    m_latitude->setText(place->latitude);
-    m_longitude->setText(place->longitude);
+    if (wholePlace) {
+        m_typedCity->setText(place->name);
+        m_latitude->setText(place->latitude);
+        m_longitude->setText(place->longitude);
+    }
     std::optional<ClockChange> change;
     m_database.GetClockChange(moment, place->tableCode, place->zone, change);
     showClockChange(change, offset);
@@ -249,9 +277,10 @@ bool CHoroscopeDlg::eventFilter(QObject *watched, QEvent *event)
         m_panel->setUp(this, true);
     } else if (event->type() == QEvent::FocusOut) {
         if (picker) {
-            // The offset may depend on the date.
+            // The offset may depend on the date; a place the user left alone keeps
+            // the record's coordinates, which may be more exact than the database's.
             if (readDateTime())
-                takeOverPlace();
+                takeOverPlace(m_placeTouched);
         } else if (m_panel) {
             m_panel->setUp(this, false);
         }
@@ -268,30 +297,50 @@ void CHoroscopeDlg::accept()
 bool CHoroscopeDlg::store()
 {
     readDateTime();
-    m_record.name = m_name->text();
     if (!m_date.isValid() || !m_time.isValid())
         return false;
-    m_record.birth = DateTime(m_date.year(), m_date.month(), m_date.day(), m_time.hour(), m_time.minute(),
-                              m_time.second());
-    m_record.country = m_countries->currentText();
-    m_record.city = m_typedCity->text();
-    m_record.deltaGmt = ZoneFile::decimalFraction(m_timeZone->text().toLatin1());
+    const bool other = m_other->isChecked();
+    const PlaceRecord *place = other ? nullptr : m_combos->chosenPlace();
+    if (!other && !place)
+        return refuse(m_cities, m_combos->noPlaceMessage(true));
 
+    const QString zoneText = m_timeZone->text();
+    const std::optional<double> zone = timeZoneHours(zoneText);
+    if (!zone)
+        return refuse(m_timeZone, QStringLiteral("Invalid time zone!"));
     const struct {
         QLineEdit *field;
-        int limit;
-        QString HoroscopeRecord::*stored;
-    } coordinates[] = {{m_latitude, 90, &HoroscopeRecord::latitude}, {m_longitude, 180, &HoroscopeRecord::longitude}};
+        CoordinateAxis axis;
+    } coordinates[] = {{m_latitude, CoordinateAxis::Latitude}, {m_longitude, CoordinateAxis::Longitude}};
     for (const auto &coordinate : coordinates) {
         const QString text = coordinate.field->text();
-        if (!checkCoordinateText(text, coordinate.limit)) {
-            coordinate.field->setFocus();
-            m_ui.showMessage(QStringLiteral("Invalid coordinates!"));
-            return false;
-        }
-        m_record.*coordinate.stored = text;
+        // A place typed by hand needs both coordinates; one from the database is taken as it is.
+        if (text.isEmpty() ? other : !checkCoordinateText(text, coordinate.axis))
+            return refuse(coordinate.field, QStringLiteral("Invalid coordinates!"));
     }
+
+    m_record.name = m_name->text();
+    m_record.birth = DateTime(m_date.year(), m_date.month(), m_date.day(), m_time.hour(), m_time.minute(),
+                              m_time.second());
+    // A place typed by hand keeps the record's country (none for a new record) unless
+    // the user chose one.
+    if (!other || m_countryChosen)
+        m_record.country = m_countries->currentText();
+    m_record.city = other ? m_typedCity->text() : place->name;
+    // The field shows four decimals of the record's offset: left alone, the record
+    // keeps all of them.
+    if (m_placeTouched || zoneText != m_openedTimeZone)
+        m_record.deltaGmt = *zone;
+    m_record.latitude = m_latitude->text();
+    m_record.longitude = m_longitude->text();
     return true;
+}
+
+bool CHoroscopeDlg::refuse(QWidget *field, const QString &message)
+{
+    field->setFocus();
+    m_ui.showMessage(message);
+    return false;
 }
 
 } // namespace orvel

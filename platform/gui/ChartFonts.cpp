@@ -1,14 +1,36 @@
 #include "platform/gui/ChartFonts.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QStandardPaths>
 
 namespace orvel {
 
 bool ChartFonts::registerSymbolFont(const QString &programFolder)
 {
-    return QFontDatabase::addApplicationFont(QDir(programFolder).filePath(SymbolFile)) >= 0;
+    const QString file =
+        findSymbolFontFile({programFolder, QCoreApplication::applicationDirPath(), userFontFolder()});
+    if (!file.isEmpty() && QFontDatabase::addApplicationFont(file) >= 0)
+        return true;
+    return hasSymbolFont();
+}
+
+QString ChartFonts::findSymbolFontFile(const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        const QString file = QDir(folder).filePath(SymbolFile);
+        if (!folder.isEmpty() && QFileInfo(file).isFile())
+            return file;
+    }
+    return {};
+}
+
+QString ChartFonts::userFontFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/fonts");
 }
 
 bool ChartFonts::hasSymbolFont()
@@ -40,6 +62,11 @@ QFont ChartFonts::text(int pixelSize)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixelSize);
     return font;
+}
+
+void ChartFonts::setProgramFont(int scale)
+{
+    QApplication::setFont(text(TextPixelSize * scale));
 }
 
 } // namespace orvel

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace orvel {
@@ -16,9 +17,15 @@ public:
     // File of the symbol font in a program folder.
     static inline const QString SymbolFile = QStringLiteral("OWSym.ttf");
 
-    // Registers the symbol font file of `programFolder` with the application; false
-    // when it is missing or unreadable (glyphs then come out in the text font).
+    // Makes the symbol font available: the file in `programFolder`, else the one beside
+    // the executable, else one the user installed, else an installed family. False when
+    // none is found (glyphs then come out in the text font).
     static bool registerSymbolFont(const QString &programFolder);
+    // The first of `folders` that holds the symbol font file, as a path to the file;
+    // empty when none does.
+    static QString findSymbolFontFile(const QStringList &folders);
+    // Where the desktop program's font installer puts the symbol font for the user.
+    static QString userFontFolder();
     // Whether a family is named exactly "OWSym" (registered or installed).
     static bool hasSymbolFont();
 
@@ -34,6 +41,10 @@ public:
     // The text font of captions, titles and numbers at `pixelSize`.
     static QFont text(int pixelSize = TextPixelSize);
     static constexpr int TextPixelSize = 11;
+
+    // Makes the text font at `scale` times its size the font of every window the program
+    // opens afterwards: dialogs, message boxes, popups and tooltips.
+    static void setProgramFont(int scale);
 };
 
 } // namespace orvel

@@ -7,12 +7,17 @@ namespace orvel {
 
 void DialogMessageSink::showMessage(const QString &text)
 {
-    QMessageBox::warning(m_owner, QApplication::applicationDisplayName(), text);
+    QMessageBox::critical(m_owner, m_caption, text);
+}
+
+void DialogMessageSink::showInformation(const QString &text)
+{
+    QMessageBox::information(m_owner, m_caption, text);
 }
 
 bool DialogMessageSink::askYesNo(const QString &text)
 {
-    return QMessageBox::question(m_owner, QApplication::applicationDisplayName(), text,
+    return QMessageBox::question(m_owner, m_caption, text,
                                  QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
 }
 

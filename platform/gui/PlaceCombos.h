@@ -4,6 +4,7 @@
 #include "placedb/PlaceRecord.h"
 
 #include <QObject>
+#include <QString>
 
 #include <vector>
 
@@ -15,7 +16,11 @@ class PlaceDatabase;
 
 // The country and city combos of the horoscope dialogs. Owns the country list and the
 // place list of the chosen country; each combo item carries the index of its record.
-// The city list holds the places whose names begin with the letter typed last.
+// The city list holds the places whose names begin with the letter typed first. The
+// city field always shows the place that is chosen: a typed name that equals a place's
+// name (as sort keys fold case and accents) chooses that place, otherwise the field
+// completes to the first listed place that begins with the typed text, the completed
+// part selected; a text that begins no place's name chooses none.
 class PlaceCombos : public QObject {
     Q_OBJECT
 public:
@@ -26,26 +31,39 @@ public:
     // the first country. False (the database has shown why) when the list is unreadable.
     bool fillCountries(const QString &country);
     // Reloads the city combo with the selected country's places for the first letter
-    // of `text`, selects `city` or else the first place, and puts `text` into the edit
-    // field with the caret at its end. False when the place list is unreadable.
-    bool fillCities(const QString &text, const QString &city);
+    // of `text` and puts `text` into the city field by the rule above, caret at its end.
+    // False when the place list is unreadable.
+    bool fillCities(const QString &text);
 
     const CountryRecord *selectedCountry() const;
-    // The selected place; after typing, the place named exactly as the edit field,
-    // which becomes selected. Null without one.
-    const PlaceRecord *selectPlace();
+    // The place the city field shows; null when its text begins no place's name.
+    const PlaceRecord *chosenPlace() const;
+    // Why no place is chosen, to tell the user: the selected country's places are not
+    // in the database folder, the field is empty, or its text begins no place's name.
+    // `otherOffered`: the dialog lets the user type a place by hand.
+    QString noPlaceMessage(bool otherOffered) const;
 
 signals:
-    // The user typed into the city field and it holds one character besides blanks.
-    void cityLetterTyped(const QString &letter);
+    // The user changed the city field or chose from its list; chosenPlace() says to what.
+    void placeChanged();
 
 private:
+    // Replaces the city combo's items with the places for `text`'s first letter.
+    bool reload(const QString &text);
+    void edited(const QString &text);
+    // Chooses the place for `typed` and shows it in the field.
+    void complete(const QString &typed);
+    bool placeFileExists() const;
+
     PlaceDatabase &m_database;
     QComboBox *m_countries;
     QComboBox *m_cities;
     std::vector<CountryRecord> m_countryList;
     std::vector<PlaceRecord> m_placeList;
-    bool m_typed = false; // the city field was typed into since the last selection
+    std::vector<QString> m_keys; // the sort keys of the combo's items, in its order
+    QChar m_listLetter;          // the first key character of the listed places
+    QString m_typed;             // the part of the field the user typed
+    QString m_shown;             // the field's text after the last completion
 };
 
 } // namespace orvel

@@ -4,6 +4,7 @@
 #include "desktop/CountryChoice.h"
 #include "desktop/DeviceLink.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -43,6 +44,9 @@ private slots:
     void listKeys_data();
     void listKeys();
     void listsOpenSortedWithTheMirroredChoice();
+    void chosenCountriesWithoutAMirrorComeFromTheDevice_data();
+    void chosenCountriesWithoutAMirrorComeFromTheDevice();
+    void longNamesHaveTheirWholeTextAsTooltip();
     void movesThreeSelectedItems();
     void moveButtonsFollowTheSelection();
     void saveWithNothingChosenEmptiesTheDevice();
@@ -85,6 +89,74 @@ void CountryChoiceTest::listsOpenSortedWithTheMirroredChoice()
                           QStringLiteral("France"), QStringLiteral("Germany"), QStringLiteral("Oman"),
                           QStringLiteral("Spain"), QStringLiteral("USA - New York"), QStringLiteral("USA - Texas")}));
     QVERIFY(scene.folders.sink.messages.isEmpty());
+}
+
+void CountryChoiceTest::chosenCountriesWithoutAMirrorComeFromTheDevice_data()
+{
+    QTest::addColumn<QStringList>("mirror"); // files of SelOrvelDB; "-": no mirror folder
+    QTest::addColumn<QStringList>("device"); // files of the device's OrvelDB; "-": no such folder
+    QTest::addColumn<QStringList>("right");
+    const QStringList none = {QStringLiteral("-")};
+    QTest::newRow("no mirror: the device's place files")
+        << none << QStringList{"Orte_F.txt", "Ttable_F.txt", "Orte_USNY.txt", "Ttable_E.txt", "Country.txt"}
+        << QStringList{"France", "USA - New York"};
+    QTest::newRow("no mirror, device without place files") << none << QStringList{"Country.txt"} << QStringList();
+    QTest::newRow("no mirror, device without a database folder") << none << none << QStringList();
+    QTest::newRow("a mirror wins over the device")
+        << QStringList{"Orte_I.txt"} << QStringList{"Orte_F.txt"} << QStringList{"Italy"};
+    QTest::newRow("an empty mirror is a choice of nothing") << QStringList() << QStringList{"Orte_F.txt"}
+                                                            << QStringList();
+}
+
+void CountryChoiceTest::chosenCountriesWithoutAMirrorComeFromTheDevice()
+{
+    QFETCH(QStringList, mirror);
+    QFETCH(QStringList, device);
+    QFETCH(QStringList, right);
+    ChoiceScene scene;
+    const QString mirrorFolder = scene.folders.program() + QStringLiteral("/SelOrvelDB");
+    if (mirror != QStringList{QStringLiteral("-")}) {
+        QVERIFY(QDir().mkpath(mirrorFolder));
+        for (const QString &name : mirror)
+            DesktopFolders::writeFile(mirrorFolder + u'/' + name, "x");
+    }
+    if (device != QStringList{QStringLiteral("-")}) {
+        QVERIFY(QDir().mkpath(scene.folders.deviceDatabase()));
+        for (const QString &name : device)
+            DesktopFolders::writeFile(scene.folders.deviceDatabase() + u'/' + name, "x");
+    } else {
+        QDir(scene.folders.deviceDatabase()).removeRecursively();
+    }
+    CCountryDlg dialog(scene.choice, scene.folders.sink, scene.folders.program());
+    QVERIFY(dialog.load());
+    QCOMPARE(texts(dialog.rightList()), right);
+    QCOMPARE(dialog.leftList()->topLevelItemCount() + dialog.rightList()->topLevelItemCount(), Countries.size());
+    QVERIFY(scene.folders.sink.messages.isEmpty());
+
+    // Saved at once, the device keeps the countries it had.
+    dialog.save();
+    QStringList kept;
+    for (const QString &name : DesktopFolders::filesIn(scene.folders.deviceDatabase()))
+        if (name.startsWith(QStringLiteral("Orte_")))
+            kept.append(name);
+    QStringList expected;
+    for (const QString &name : mirror != QStringList{QStringLiteral("-")} ? mirror : device)
+        if (name.startsWith(QStringLiteral("Orte_")))
+            expected.append(name);
+    expected.sort();
+    QCOMPARE(kept, expected == QStringList{QStringLiteral("-")} ? QStringList() : expected);
+}
+
+void CountryChoiceTest::longNamesHaveTheirWholeTextAsTooltip()
+{
+    ChoiceScene scene;
+    CCountryDlg dialog(scene.choice, scene.folders.sink, scene.folders.program());
+    QVERIFY(dialog.load());
+    for (QTreeWidget *list : {dialog.leftList(), dialog.rightList()})
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            QCOMPARE(list->topLevelItem(row)->toolTip(0), list->topLevelItem(row)->text(0));
+    dialog.addAll();
+    QCOMPARE(dialog.rightList()->topLevelItem(1)->toolTip(0), QStringLiteral("C\u00F4te d'Ivoire"));
 }
 
 void CountryChoiceTest::movesThreeSelectedItems()
@@ -178,7 +250,9 @@ void CountryChoiceTest::saveStopsAndStaysOpenOnAMissingFile()
     dialog.save();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(scene.folders.sink.messages, QStringList{QStringLiteral("No such file or directory")});
+    QCOMPARE(scene.folders.sink.messages,
+             QStringList{QStringLiteral("Cannot copy %1: No such file or directory")
+                             .arg(QDir::toNativeSeparators(scene.folders.program() + QStringLiteral("/OrvelDB/Ttable_F.txt")))});
     // The handheld is left alone when the mirror could not be rebuilt.
     QCOMPARE(DesktopFolders::filesIn(scene.folders.deviceDatabase()), QStringList{QStringLiteral("Orte_D.txt")});
 }

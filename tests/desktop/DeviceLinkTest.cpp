@@ -66,6 +66,7 @@ private slots:
     void noEndsTheConnectionTestSilently();
     void installFolderFromTheRegistry_data();
     void installFolderFromTheRegistry();
+    void foldersAreMadeOnlyInsideAnExistingInstallFolder();
     void handheldPathsMatchAnyCase_data();
     void handheldPathsMatchAnyCase();
     void pathsLeavingTheDeviceAreRefused_data();
@@ -103,31 +104,69 @@ void DeviceLinkTest::installFolderFromTheRegistry_data()
 {
     QTest::addColumn<QByteArray>("registry");
     QTest::addColumn<QString>("installDir");
+    QTest::addColumn<QString>("message");
     const QByteArray key = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Apps\\Tamrex Solution + Jorin Falk OrvelWin CE]\r\n";
+    const QString missing = QStringLiteral("No such file or directory");
     QTest::newRow("REGEDIT4") << QByteArray("REGEDIT4\r\n\r\n" + key + "\"InstallDir\"=\"\\\\Program Files\\\\OrvelWin\"\r\n")
-                              << QStringLiteral("\\Program Files\\OrvelWin");
+                              << QStringLiteral("\\Program Files\\OrvelWin") << QString();
     const QString v5 = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[hkey_local_machine\\software\\apps\\"
                                       "Tamrex Solution + Jorin Falk OrvelWin CE]\r\n\"installdir\"=\"\\\\Speicher\\\\Orvel \\\"CE\\\"\"\r\n");
     QByteArray utf16("\xFF\xFE");
     utf16.append(reinterpret_cast<const char *>(v5.utf16()), v5.size() * 2);
-    QTest::newRow("version 5, UTF-16, other case, quote escape") << utf16 << QStringLiteral("\\Speicher\\Orvel \"CE\"");
-    QTest::newRow("value missing") << QByteArray("REGEDIT4\r\n" + key + "\"Version\"=\"1\"\r\n") << QString();
-    QTest::newRow("key missing") << QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\"InstallDir\"=\"\\\\x\"\r\n") << QString();
-    QTest::newRow("not a registry export") << QByteArray(key + "\"InstallDir\"=\"\\\\x\"\r\n") << QString();
-    QTest::newRow("no registry file") << QByteArray() << QString();
+    QTest::newRow("version 5, UTF-16, other case, quote escape") << utf16 << QStringLiteral("\\Speicher\\Orvel \"CE\"")
+                                                                 << QString();
+    QTest::newRow("value missing") << QByteArray("REGEDIT4\r\n" + key + "\"Version\"=\"1\"\r\n") << QString() << missing;
+    QTest::newRow("key missing") << QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\"InstallDir\"=\"\\\\x\"\r\n")
+                                 << QString() << missing;
+    QTest::newRow("not a registry export") << QByteArray(key + "\"InstallDir\"=\"\\\\x\"\r\n") << QString() << missing;
+    QTest::newRow("no registry file") << QByteArray() << QString() << missing;
+    QTest::newRow("install folder missing")
+        << QByteArray("REGEDIT4\r\n" + key + "\"InstallDir\"=\"\\\\Program Files\\\\NoSuchFolder\"\r\n") << QString()
+        << QStringLiteral("The install folder \\Program Files\\NoSuchFolder named in the device's registry does not exist.");
 }
 
 void DeviceLinkTest::installFolderFromTheRegistry()
 {
     QFETCH(QByteArray, registry);
     QFETCH(QString, installDir);
+    QFETCH(QString, message);
     QTemporaryDir root;
     if (!registry.isEmpty())
         DesktopFolders::writeFile(root.path() + QStringLiteral("/registry.reg"), registry);
+    if (!installDir.isEmpty())
+        QVERIFY(QDir().mkpath(root.path() + QString(installDir).replace(u'\\', u'/')));
     RecordingMessageSink sink;
     DeviceLink device(root.path(), sink);
     QCOMPARE(device.GetDeviceInstallDir(), installDir);
-    QCOMPARE(sink.messages, installDir.isEmpty() ? QStringList{QStringLiteral("No such file or directory")} : QStringList());
+    QCOMPARE(sink.messages, message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void DeviceLinkTest::foldersAreMadeOnlyInsideAnExistingInstallFolder()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink);
+    const QString pcFile = folders.program() + QStringLiteral("/Orte_D.txt");
+    DesktopFolders::writeFile(pcFile, "places");
+    QVERIFY(QDir(folders.deviceDatabase()).removeRecursively());
+    QVERIFY(device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB\\Orte_D.txt")));
+    QCOMPARE(DesktopFolders::readFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")), QByteArray("places"));
+    QVERIFY(folders.sink.messages.isEmpty());
+
+    QVERIFY(!device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\Elsewhere\\Orte_D.txt")));
+    QCOMPARE(folders.sink.messages.size(), 1);
+    QVERIFY(!QFileInfo::exists(folders.device() + QStringLiteral("/Program Files/Elsewhere")));
+
+    // A registry naming a folder that is not there: every tool is told, nothing is written.
+    folders.sink.messages.clear();
+    DesktopFolders::writeFile(folders.device() + QStringLiteral("/registry.reg"),
+                              "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Apps\\Tamrex Solution + Jorin Falk OrvelWin CE]\r\n"
+                              "\"InstallDir\"=\"\\\\Program Files\\\\NoSuchFolder\"\r\n");
+    const QString named = QStringLiteral("The install folder \\Program Files\\NoSuchFolder named in the device's registry "
+                                         "does not exist.");
+    QVERIFY(device.programPath(QStringLiteral("OrvelDB")).isEmpty());
+    QVERIFY(!device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\NoSuchFolder\\OrvelDB\\Orte_D.txt")));
+    QCOMPARE(folders.sink.messages, QStringList(2, named));
+    QVERIFY(!QFileInfo::exists(folders.device() + QStringLiteral("/Program Files/NoSuchFolder")));
 }
 
 void DeviceLinkTest::handheldPathsMatchAnyCase_data()
@@ -225,7 +264,8 @@ void DeviceLinkTest::failingWriteKeepsTheOldFile()
     QCOMPARE(DesktopFolders::readFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")), QByteArray("old places"));
     QCOMPARE(DesktopFolders::filesIn(folders.deviceDatabase()), QStringList{QStringLiteral("Orte_D.txt")});
     // The copy stops short without an error of its own; the size check catches it.
-    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("Input/output error")});
+    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("Cannot write %1: Input/output error")
+                                                    .arg(QDir::toNativeSeparators(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")))});
 }
 
 void DeviceLinkTest::deletesOnlyPlaceFilesAndTables()

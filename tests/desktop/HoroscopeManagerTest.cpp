@@ -2,16 +2,22 @@
 
 #include "desktop/DeviceLink.h"
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/Clock.h"
 #include "platform/gui/CHoroscopeDlg.h"
 #include "storage/COrvelWinDoc.h"
 #include "storage/HoroscopeFile.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace orvel;
@@ -89,14 +95,23 @@ private slots:
     void oneStoredHoroscopeGetsAFillerAndDeleteWaitsForAThird();
     void addPutsTheNewRecordFirstAndTheFormerFirstLast();
     void editAndDeleteRewriteTheWorkingCopy();
+    void cancelledEditorChangesNothing();
     void aShortDateSkipsOnlyItsHoroscope();
-    void damagedWorkingCopyShowsTheFillers();
+    void damagedDeviceFileShowsItsReadableRecords_data();
+    void damagedDeviceFileShowsItsReadableRecords();
+    void exitStoresExactlyTheListShown_data();
+    void exitStoresExactlyTheListShown();
     void enterDoesNothingAndButtonsFollowTheSelection();
     void failedFetchAsksBeforeExitReplacesTheDeviceFile_data();
     void failedFetchAsksBeforeExitReplacesTheDeviceFile();
     void deviceWithoutHoroscopeFileIsNoFailedFetch();
     void exportThenImportAppendsTheSameHoroscopes();
     void importOfAMissingFileChangesNothing();
+    void importReportNamesEveryRecordWithAProblem();
+    void importWithNothingTakenIsAFailure();
+    void exportPathAddsTheSuffix_data();
+    void exportPathAddsTheSuffix();
+    void exportButtonAddsTheSuffixAndReportsSuccess();
     void desktopEditDialogVariant();
     void addedHoroscopeReachesTheHandheldProgram();
 };
@@ -178,33 +193,126 @@ void HoroscopeManagerTest::editAndDeleteRewriteTheWorkingCopy()
     QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"B2", "C"}));
 }
 
+void HoroscopeManagerTest::cancelledEditorChangesNothing()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    // An editor that changes what it is given and is then cancelled.
+    const auto cancelled = [](HoroscopeRecord &record) {
+        record.name = QStringLiteral("typed, then cancelled");
+        return false;
+    };
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, cancelled);
+    dialog.load();
+    const std::vector<HoroscopeRecord> before = dialog.records();
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    dialog.edit();
+    dialog.add();
+    QCOMPARE(dialog.records(), before);
+    QCOMPARE(rows(dialog), (QStringList{"A", "B"}));
+    QVERIFY(!QFile::exists(folders.program() + u'/' + PlaceDatabase::LastCountryFileName));
+}
+
 void HoroscopeManagerTest::aShortDateSkipsOnlyItsHoroscope()
 {
     DesktopFolders folders;
-    DesktopFolders::writeFile(deviceFile(folders),
-                              "<Orvel_Horoskop>"
-                              "<Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
-                              "<Horoskop><Name>Short</Name><Date>01.01.01 00:00:00</Date></Horoskop>"
-                              "<Horoskop><Name>C</Name><Date>03.04.1991 11:00:00</Date></Horoskop>"
-                              "<Horoskop><Name>D</Name><Date>05.06.1992 12:00:00</Date></Horoskop>"
-                              "</Orvel_Horoskop>");
+    const QByteArray onDevice = "<Orvel_Horoskop>"
+                                "<Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                                "<Horoskop><Name>Short</Name><Date>01.01.01 00:00:00</Date></Horoskop>"
+                                "<Horoskop><Name>C</Name><Date>03.04.1991 11:00:00</Date></Horoskop>"
+                                "<Horoskop><Name>D</Name><Date>05.06.1992 12:00:00</Date></Horoskop>"
+                                "</Orvel_Horoskop>";
+    DesktopFolders::writeFile(deviceFile(folders), onDevice);
     DeviceLink device(folders.device(), folders.sink, 0);
     CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
     dialog.load();
     QCOMPARE(rows(dialog), (QStringList{"A", "C", "D"}));
     QCOMPARE(dialog.records()[2].birth, DateTime(1992, 6, 5, 12, 0, 0));
+    // The skipped record is named, and a list without it replaces nothing unasked.
+    QCOMPARE(folders.sink.messages.size(), 1);
+    QVERIFY2(folders.sink.messages[0].contains(QStringLiteral("\"Short\" at character ")),
+             qPrintable(folders.sink.messages[0]));
+    folders.sink.answer = false;
+    dialog.reject();
+    QCOMPARE(folders.sink.questions, QStringList{CHoroscopeManagerDlg::damagedQuestion(3)});
+    QCOMPARE(DesktopFolders::readFile(deviceFile(folders)), onDevice);
 }
 
-void HoroscopeManagerTest::damagedWorkingCopyShowsTheFillers()
+void HoroscopeManagerTest::damagedDeviceFileShowsItsReadableRecords_data()
 {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Yes stores the list shown") << true;
+    QTest::newRow("No keeps the device's file") << false;
+}
+
+void HoroscopeManagerTest::damagedDeviceFileShowsItsReadableRecords()
+{
+    QFETCH(bool, answer);
     DesktopFolders folders;
-    DesktopFolders::writeFile(deviceFile(folders), "<Orvel_Horoskop><Horoskop><Name>A</Na");
+    const QByteArray damaged = "<Orvel_Horoskop><Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                               "<Horoskop><Name>B</Na";
+    DesktopFolders::writeFile(deviceFile(folders), damaged);
     DeviceLink device(folders.device(), folders.sink, 0);
     CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
     dialog.load();
-    QCOMPARE(rows(dialog), (QStringList{"(New horoscope)", "(New horoscope)"}));
-    QCOMPARE(dialog.records()[0].birth, Now);
-    QVERIFY(dialog.records()[0].country.isEmpty());
+    QCOMPARE(rows(dialog), (QStringList{"A", "(New horoscope)"}));
+    QCOMPARE(dialog.records()[0].birth, DateTime(1990, 2, 1, 10, 0, 0));
+    const QString copy = dialog.workingCopy() + QStringLiteral(".damaged");
+    QCOMPARE(DesktopFolders::readFile(copy), damaged);
+    QCOMPARE(folders.sink.messages.size(), 1);
+    const QString &message = folders.sink.messages[0];
+    QVERIFY2(message.contains(QStringLiteral("damaged at character %1").arg(damaged.size())), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral(" 1 horoscopes could be read.")), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(copy)), qPrintable(message));
+
+    folders.sink.answer = answer;
+    dialog.reject();
+    QCOMPARE(folders.sink.questions, QStringList{CHoroscopeManagerDlg::damagedQuestion(1)});
+    QCOMPARE(folders.sink.questions[0], QStringLiteral("The device's horoscope file was damaged; 1 horoscopes could be "
+                                                       "read. Replace it with this list?"));
+    if (answer)
+        QCOMPARE(namesInFile(deviceFile(folders)), rows(dialog));
+    else
+        QCOMPARE(DesktopFolders::readFile(deviceFile(folders)), damaged);
+    QCOMPARE(DesktopFolders::readFile(copy), damaged);
+}
+
+void HoroscopeManagerTest::exitStoresExactlyTheListShown_data()
+{
+    QTest::addColumn<bool>("freshFileWritable");
+    QTest::newRow("working copy blocked: a fresh file") << true;
+    QTest::newRow("nothing writable: the device untouched") << false;
+}
+
+void HoroscopeManagerTest::exitStoresExactlyTheListShown()
+{
+    QFETCH(bool, freshFileWritable);
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    const QByteArray before = DesktopFolders::readFile(deviceFile(folders));
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")));
+    dialog.load();
+    // A folder in the working copy's place: it cannot be rewritten.
+    QVERIFY(QFile::remove(dialog.workingCopy()));
+    QVERIFY(QDir().mkdir(dialog.workingCopy()));
+    dialog.add();
+    QCOMPARE(folders.sink.messages.size(), 1); // the working copy's file error
+    folders.sink.messages.clear();
+    if (!freshFileWritable)
+        AtomicFileWriter::injectFailureAfter(0);
+    dialog.reject();
+    AtomicFileWriter::injectFailureAfter(std::nullopt);
+    if (freshFileWritable) {
+        QVERIFY2(folders.sink.messages.isEmpty(), qPrintable(folders.sink.messages.join(u'\n')));
+        QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"new", "B", "A"}));
+    } else {
+        QCOMPARE(folders.sink.messages.size(), 1);
+        QVERIFY2(folders.sink.messages[0].startsWith(QStringLiteral("The changes could not be stored")),
+                 qPrintable(folders.sink.messages[0]));
+        QCOMPARE(DesktopFolders::readFile(deviceFile(folders)), before);
+    }
 }
 
 void HoroscopeManagerTest::enterDoesNothingAndButtonsFollowTheSelection()
@@ -317,6 +425,92 @@ void HoroscopeManagerTest::importOfAMissingFileChangesNothing()
     QVERIFY(folders.sink.messages.first().contains(QStringLiteral("none.aaf")));
     QCOMPARE(rows(dialog), (QStringList{"A", "B"}));
     QCOMPARE(DesktopFolders::readFile(dialog.workingCopy()), before);
+}
+
+void HoroscopeManagerTest::importReportNamesEveryRecordWithAProblem()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    const QString aaf = folders.program() + QStringLiteral("/mixed.aaf");
+    DesktopFolders::writeFile(aaf, "#B93:*,52n31,13e24,1he00,0\n"
+                                   "#A93:Muster,Max,m,1.7.1980,*,Berlin,D\n#B93:*,52n31,13e24,1he00,0\n"
+                                   "#A93:Kaputt,Karl,m,99.99.1980,12:00,Berlin,D\n");
+    QVERIFY(dialog.importFile(aaf));
+    QCOMPARE(folders.sink.messages.size(), 1);
+    QCOMPARE(folders.sink.severities, QList{MessageSink::Severity::Information});
+    const QStringList lines = folders.sink.messages.first().split(u'\n');
+    QCOMPARE(lines.first(), QStringLiteral("1 horoscopes imported."));
+    const qsizetype noted = lines.indexOf(QStringLiteral("Imported with notes:"));
+    const qsizetype skipped = lines.indexOf(QStringLiteral("Skipped:"));
+    QVERIFY2(noted > 0 && skipped > noted, qPrintable(lines.join(u'|')));
+    // The taken record with a note, the refused one by its name, the nameless one by its place.
+    QVERIFY2(lines[noted + 1].startsWith(QStringLiteral("Max Muster (record 2): ")), qPrintable(lines[noted + 1]));
+    QStringList refused = lines.mid(skipped + 1);
+    refused.sort();
+    QCOMPARE(refused.size(), 2);
+    QVERIFY2(refused[0].startsWith(QStringLiteral("Karl Kaputt (record 3): ")), qPrintable(refused[0]));
+    QVERIFY2(refused[1].startsWith(QStringLiteral("Record 1 (no name): ")), qPrintable(refused[1]));
+    for (const QString &line : lines)
+        QVERIFY2(!line.startsWith(u' ') && !line.startsWith(u'('), qPrintable(line));
+    QCOMPARE(rows(dialog), (QStringList{"A", "B", "Max Muster"}));
+}
+
+void HoroscopeManagerTest::importWithNothingTakenIsAFailure()
+{
+    DesktopFolders folders;
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    const QString aaf = folders.program() + QStringLiteral("/bad.aaf");
+    DesktopFolders::writeFile(aaf, "#A93:Kaputt,Karl,m,99.99.1980,12:00,Berlin,D\n");
+    QVERIFY(!dialog.importFile(aaf));
+    QCOMPARE(folders.sink.severities, QList{MessageSink::Severity::Error});
+    QVERIFY2(folders.sink.messages.first().startsWith(QStringLiteral("0 horoscopes imported.\nSkipped:\nKarl Kaputt (record 1): ")),
+             qPrintable(folders.sink.messages.first()));
+}
+
+void HoroscopeManagerTest::exportPathAddsTheSuffix_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << "/tmp/births" << "/tmp/births.aaf";
+    QTest::newRow("ends with a dot") << "/tmp/births." << "/tmp/births.aaf";
+    QTest::newRow("with .aaf") << "/tmp/births.aaf" << "/tmp/births.aaf";
+    QTest::newRow("another suffix stays") << "/tmp/births.txt" << "/tmp/births.txt";
+    QTest::newRow("dot in a folder only") << "/tmp/v1.2/births" << "/tmp/v1.2/births.aaf";
+}
+
+void HoroscopeManagerTest::exportPathAddsTheSuffix()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QCOMPARE(CHoroscopeManagerDlg::exportPath(chosen), written);
+}
+
+void HoroscopeManagerTest::exportButtonAddsTheSuffixAndReportsSuccess()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B")), named(QStringLiteral("C"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now);
+    dialog.load();
+    folders.sink.messages.clear();
+    folders.sink.severities.clear();
+    // Answers the file dialog with a name that has no suffix.
+    QTimer::singleShot(0, this, [&] {
+        auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(files);
+        files->selectFile(folders.program() + QStringLiteral("/births"));
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    dialog.chooseExportFile();
+    QVERIFY(QFileInfo::exists(folders.program() + QStringLiteral("/births.aaf")));
+    QVERIFY(!QFileInfo::exists(folders.program() + QStringLiteral("/births")));
+    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("3 horoscopes exported.")});
+    QCOMPARE(folders.sink.severities, QList{MessageSink::Severity::Information});
 }
 
 void HoroscopeManagerTest::desktopEditDialogVariant()

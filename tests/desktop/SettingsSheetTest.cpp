@@ -20,9 +20,11 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -124,6 +126,8 @@ private slots:
     void colourAndGlyphChoosersEditTheSelectedPoint();
     void pointsEditTakesDigitsOnlyAndZeroWhenLeftEmpty();
     void editedCellsBecomeIntegersAndTheSumFollows();
+    void gridsShowEveryCellWhole_data();
+    void gridsShowEveryCellWhole();
     void unreachableDeviceFolderKeepsItsFileAndTheWorkingCopyHoldsTheChange();
     void planetsPageStartsTheFontInstallerOnce();
     void glyphPagesPaintTheirGeometry();
@@ -191,9 +195,14 @@ void SettingsSheetTest::cancelAsksBeforeClosingAndWritesNothing()
 
 void SettingsSheetTest::damagedDeviceFileGivesTheDefaults()
 {
-    SheetFixture f("<Orvel_Config><House_System>5</House_Sys");
+    const QByteArray damaged("<Orvel_Config><House_System>5</House_Sys");
+    SheetFixture f(damaged);
     QCOMPARE(f.sheet->settings(), ChartSettings::defaults());
-    QVERIFY(f.folders.sink.messages.isEmpty());
+    // The user is told, and the damaged file is kept before OK replaces the copy.
+    QCOMPARE(f.folders.sink.messages.size(), 1);
+    QVERIFY2(f.folders.sink.messages[0].contains(QStringLiteral("orvel.xml is damaged at character %1").arg(damaged.size())),
+             qPrintable(f.folders.sink.messages[0]));
+    QCOMPARE(DesktopFolders::readFile(f.sheet->workingCopy() + QStringLiteral(".damaged")), damaged);
 }
 
 void SettingsSheetTest::unwritableWorkingCopyKeepsTheSheetOpenAndTheDeviceFile()
@@ -391,6 +400,52 @@ void SettingsSheetTest::editedCellsBecomeIntegersAndTheSumFollows()
     expected.planetValues[0] = 20;
     expected.orbs[4][2] = 0;
     QCOMPARE(f.written(), expected);
+}
+
+void SettingsSheetTest::gridsShowEveryCellWhole_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("wideColumn"); // the column of the widest heading or label
+    QTest::newRow("Planets estimation") << 4 << 13 << 3 << 1;
+    QTest::newRow("Aspect orbs") << 5 << 5 << 14 << 11; // "Mean Node"
+}
+
+void SettingsSheetTest::gridsShowEveryCellWhole()
+{
+    QFETCH(int, page);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(int, wideColumn);
+    SheetFixture f;
+    f.show<QWidget>(page);
+    auto *list = f.sheet->page(page)->findChild<CExListCtrl *>();
+    QVERIFY(list);
+    QVERIFY(QTest::qWaitForWindowExposed(f.sheet.get()));
+    QCOMPARE(list->rowCount(), rows);
+    QCOMPARE(list->columnCount(), columns);
+    const QFontMetrics metrics = list->fontMetrics();
+    int width = 0;
+    for (int column = 0; column < columns; ++column) {
+        const QString name = QString::number(column);
+        width += list->columnWidth(column);
+        if (list->columnWidth(column) == 0)
+            continue; // the hidden column of row parameters
+        QVERIFY2(list->columnWidth(column) >= list->horizontalHeader()->sectionSizeHint(column), qPrintable(name));
+        for (int row = 0; row < rows; ++row)
+            QVERIFY2(list->columnWidth(column) > metrics.horizontalAdvance(list->item(row, column)->text()),
+                     qPrintable(name + u'/' + QString::number(row)));
+    }
+    QVERIFY(list->columnWidth(wideColumn) > 50);
+    // Every row and column lies inside the view: nothing scrolls, nothing is cut.
+    QVERIFY(list->viewport()->width() >= width);
+    QVERIFY(list->viewport()->height() >= list->rowViewportPosition(rows - 1) + list->rowHeight(rows - 1));
+    QVERIFY(list->rowViewportPosition(0) >= 0);
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QVERIFY(!list->verticalScrollBar()->isVisible());
+    // The user still cannot resize a column.
+    QCOMPARE(list->horizontalHeader()->sectionResizeMode(wideColumn), QHeaderView::Fixed);
 }
 
 void SettingsSheetTest::unreachableDeviceFolderKeepsItsFileAndTheWorkingCopyHoldsTheChange()

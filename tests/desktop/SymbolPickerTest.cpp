@@ -1,6 +1,8 @@
 #include "desktop/settings/CSymbolDlg.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -13,6 +15,7 @@ private slots:
     void offeredGlyphIsSelectedAndReturned();
     void glyphNotOfferedSelectsNothingAndOkWaitsForAChoice();
     void escapeCancelsAndKeepsTheGlyph();
+    void dropDownShowsFifteenRowsOfReadableGlyphs();
 };
 
 void SymbolPickerTest::offersFortySevenCodesWithoutTheGaps()
@@ -67,6 +70,29 @@ void SymbolPickerTest::escapeCancelsAndKeepsTheGlyph()
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(dialog.glyph(), int('P'));
+}
+
+void SymbolPickerTest::dropDownShowsFifteenRowsOfReadableGlyphs()
+{
+    CSymbolDlg dialog('L');
+    dialog.move(0, 0); // room below the box for more than 15 rows
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QComboBox *list = dialog.list();
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    // A drop-down of 15 rows (it scrolls for the other 32), not a menu of all 47.
+    const int row = view->sizeHintForRow(0);
+    QVERIFY(row > 0);
+    const int rowsShown = view->viewport()->height() / row;
+    QCOMPARE(rowsShown, CSymbolDlg::VisibleRows);
+    QVERIFY(view->verticalScrollBar()->maximum() > 0);
+    // Its glyphs are drawn as large as the box's, in the symbol font.
+    QCOMPARE(view->font().family(), QStringLiteral("OWSym"));
+    QCOMPARE(view->font().pixelSize(), CSymbolDlg::GlyphPixelSize);
+    QVERIFY(row >= CSymbolDlg::GlyphPixelSize);
+    list->hidePopup();
 }
 
 QTEST_MAIN(SymbolPickerTest)

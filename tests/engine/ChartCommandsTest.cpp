@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
 
+#include <QDate>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -80,7 +81,21 @@ TEST(ChartMath, ModifiedJulianDayReferencePoints)
 {
     EXPECT_DOUBLE_EQ(modifiedJulianDay(17, 11, 1858, 0), 0);
     EXPECT_DOUBLE_EQ(modifiedJulianDay(1, 1, 2000, 12), 51544.5);
-    EXPECT_DOUBLE_EQ(modifiedJulianDay(4, 10, 1582, 0) + 1, modifiedJulianDay(15, 10, 1582, 0));
+    // Proleptic Gregorian like every stored date: no calendar switch in October 1582,
+    // and 1500 has no 29 February.
+    EXPECT_DOUBLE_EQ(modifiedJulianDay(4, 10, 1582, 0) + 11, modifiedJulianDay(15, 10, 1582, 0));
+    EXPECT_DOUBLE_EQ(modifiedJulianDay(28, 2, 1500, 0) + 1, modifiedJulianDay(1, 3, 1500, 0));
+}
+
+TEST(ChartMath, DayCountIsQtsGregorianDayCountOverTheStoredYears)
+{
+    // QDate counts Julian days in the proleptic Gregorian calendar; MJD = JD - 2400001 at 0h.
+    for (QDate date(100, 1, 1); date <= QDate(9999, 12, 31); date = date.addDays(1)) {
+        const double mjd = modifiedJulianDay(date.day(), date.month(), date.year(), 6);
+        ASSERT_DOUBLE_EQ(mjd, double(date.toJulianDay() - 2400001) + 0.25) << date.toString(Qt::ISODate).toStdString();
+        const CalendarMoment back = fromModifiedJulianDay(mjd);
+        ASSERT_EQ(QDate(back.year, back.month, back.day), date) << date.toString(Qt::ISODate).toStdString();
+    }
 }
 
 TEST(ChartMath, InverseRestoresTheDate)

@@ -63,7 +63,7 @@ TEST(HoroscopeRecord, DefaultRecordIsDatedNowWithoutPlace)
 struct CheckCase {
     const char *name;
     const char *text;
-    int limit;
+    CoordinateAxis axis;
     bool passes;
 };
 
@@ -71,20 +71,64 @@ class CoordinateCheckTest : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(CoordinateCheckTest, Checks)
 {
-    EXPECT_EQ(checkCoordinateText(QString::fromUtf8(GetParam().text), GetParam().limit), GetParam().passes);
+    EXPECT_EQ(checkCoordinateText(QString::fromUtf8(GetParam().text), GetParam().axis), GetParam().passes);
 }
+
+constexpr CoordinateAxis Lat = CoordinateAxis::Latitude;
+constexpr CoordinateAxis Lon = CoordinateAxis::Longitude;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, CoordinateCheckTest,
-    ::testing::Values(CheckCase{"CommaSeparatesMinutes", "52,31", 90, true},
-                      CheckCase{"LimitWithZeroMinutes", "90.00", 90, true},
-                      CheckCase{"LimitWithMinutes", "90.01", 90, false},
-                      CheckCase{"BeyondLimit", "91", 90, false},
-                      CheckCase{"SixtyMinutes", "45.60", 90, false},
-                      CheckCase{"SixtySeconds", "45 10 60", 90, false},
-                      CheckCase{"SecondsIgnoredAtTheLimit", "180.0.30", 180, true},
-                      CheckCase{"LongitudeLimitWithMinutes", "180.1", 180, false},
-                      CheckCase{"LettersOnlySeparate", "N52 31", 90, true},
-                      CheckCase{"Empty", "", 90, true},
-                      CheckCase{"EndlessDigits", "9999999999999999999999999999999999999999", 180, false}),
+    ::testing::Values(CheckCase{"CommaSeparatesMinutes", "52,31", Lat, true},
+                      CheckCase{"LimitWithZeroMinutes", "90.00", Lat, true},
+                      CheckCase{"LimitWithMinutes", "90.01", Lat, false},
+                      CheckCase{"BeyondLimit", "91", Lat, false},
+                      CheckCase{"SixtyMinutes", "45.60", Lat, false},
+                      CheckCase{"SixtySeconds", "45 10 60", Lat, false},
+                      CheckCase{"SecondsIgnoredAtTheLimit", "180.0.30", Lon, true},
+                      CheckCase{"LongitudeLimitWithMinutes", "180.1", Lon, false},
+                      CheckCase{"HemisphereLetterFirst", "N52 31", Lat, true},
+                      CheckCase{"LowerCaseHemisphereBetweenNumbers", "8 e 30", Lon, true},
+                      CheckCase{"AsTheDatabaseWritesIt", "51°30'26\" N", Lat, true},
+                      CheckCase{"AsTheImportWritesIt", "49°05'00''N", Lat, true},
+                      CheckCase{"SouthAndWestAreHemispheres", "33 52 s", Lat, true},
+                      CheckCase{"WestLongitude", "58°22' W", Lon, true},
+                      CheckCase{"Empty", "", Lat, true},
+                      CheckCase{"LettersAreNoCoordinate", "abc", Lat, false},
+                      CheckCase{"HemisphereWithoutNumber", "N", Lat, false},
+                      CheckCase{"MinusSignWouldComputeAsNorth", "-33 52", Lat, false},
+                      CheckCase{"LongitudeLetterInALatitude", "52 31 E", Lat, false},
+                      CheckCase{"LatitudeLetterInALongitude", "13 24 N", Lon, false},
+                      CheckCase{"TwoHemisphereLetters", "52 N 31 S", Lat, false},
+                      CheckCase{"OtherSymbol", "52;31", Lat, false},
+                      CheckCase{"EndlessDigits", "9999999999999999999999999999999999999999", Lon, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct TimeZoneCase {
+    const char *name;
+    const char *text;
+    std::optional<double> hours;
+};
+
+class TimeZoneTextTest : public ::testing::TestWithParam<TimeZoneCase> {};
+
+TEST_P(TimeZoneTextTest, Reads)
+{
+    EXPECT_EQ(timeZoneHours(QString::fromUtf8(GetParam().text)), GetParam().hours);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TimeZoneTextTest,
+    ::testing::Values(TimeZoneCase{"AsTheDialogWritesIt", "2.0000", 2.0},
+                      TimeZoneCase{"DecimalComma", "3,5", 3.5},
+                      TimeZoneCase{"NegativeWithBlanks", " -3.5 ", -3.5},
+                      TimeZoneCase{"PlusSign", "+5.75", 5.75},
+                      TimeZoneCase{"EasternLimit", "14", 14.0},
+                      TimeZoneCase{"WesternLimit", "-14.0", -14.0},
+                      TimeZoneCase{"BeyondTheLimit", "14.01", std::nullopt},
+                      TimeZoneCase{"Letters", "abc", std::nullopt},
+                      TimeZoneCase{"NumberThenLetters", "2h", std::nullopt},
+                      TimeZoneCase{"Empty", "", std::nullopt},
+                      TimeZoneCase{"TwoSeparators", "1.2.3", std::nullopt},
+                      TimeZoneCase{"SignAlone", "-", std::nullopt}),
     [](const auto &info) { return std::string(info.param.name); });

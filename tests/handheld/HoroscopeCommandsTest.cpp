@@ -113,11 +113,16 @@ void selectRow(QDialog &dialog, int row)
     list->setCurrentItem(list->topLevelItem(row));
 }
 
-// Fills the edit dialog with a typed-in place.
-void enterTypedPlace(QDialog &dialog, const QString &name)
+// Fills the edit dialog with a typed-in place, in `country` if one is given.
+void enterTypedPlace(QDialog &dialog, const QString &name, const QString &country = QString())
 {
     dialog.findChild<QLineEdit *>(QStringLiteral("name"))->setText(name);
     dialog.findChild<QCheckBox *>(QStringLiteral("other"))->click();
+    if (!country.isEmpty()) {
+        auto *countries = dialog.findChild<QComboBox *>(QStringLiteral("country"));
+        countries->setCurrentIndex(countries->findText(country));
+        emit countries->activated(countries->currentIndex());
+    }
     dialog.findChild<QLineEdit *>(QStringLiteral("typedCity"))->setText(QStringLiteral("Atlantis"));
     dialog.findChild<QLineEdit *>(QStringLiteral("latitude"))->setText(QStringLiteral("10"));
     dialog.findChild<QLineEdit *>(QStringLiteral("longitude"))->setText(QStringLiteral("20"));
@@ -129,10 +134,12 @@ class HoroscopeCommandsTest : public QObject {
     Q_OBJECT
 private slots:
     void newBecomesRadixIAndTheOldOneMovesToTheEnd();
+    void newTypedByHandHasNoCountryUnlessChosen();
     void newStartsInTheLastUsedCountry();
     void cancelledNewWritesNothing();
     void unwritableFilesAreReportedAndKept();
     void editSavesAndKeepsTheMode();
+    void editCancelledAfterARefusedOkChangesNothing();
     void loadInRadixIIFromPosition4();
     void loadAtTheTargetLeavesTheList();
     void cancelledLoadStillSavesDeletions();
@@ -140,8 +147,10 @@ private slots:
     void deleteNeedsThreeHoroscopes();
     void solarYearRules();
     void solarCountryEmptiesTheCitiesUntilALetter();
+    void solarNamesACountryWithoutPlaces();
     void solarShowsTheChosenPlace();
     void solarWithAFailedLookupKeepsTheChart();
+    void solarBeforeTheGregorianReform();
 };
 
 void HoroscopeCommandsTest::newBecomesRadixIAndTheOldOneMovesToTheEnd()
@@ -152,7 +161,7 @@ void HoroscopeCommandsTest::newBecomesRadixIAndTheOldOneMovesToTheEnd()
     p.run(CommandId::New, [](QDialog &d) {
         QCOMPARE(d.findChild<QLineEdit *>(QStringLiteral("name"))->text(), QStringLiteral("(New Horoscope)"));
         QCOMPARE(d.findChild<QComboBox *>(QStringLiteral("country"))->currentIndex(), 0);
-        enterTypedPlace(d, QStringLiteral("New"));
+        enterTypedPlace(d, QStringLiteral("New"), QStringLiteral("England"));
         clickOk(d);
     });
     const QStringList expected{QStringLiteral("New"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")};
@@ -162,8 +171,22 @@ void HoroscopeCommandsTest::newBecomesRadixIAndTheOldOneMovesToTheEnd()
     QCOMPARE(p.session.engine.currentSlot(), 0);
     QString country;
     p.session.places.LoadLastCountry(country);
-    QCOMPARE(country, p.session.document.horoscopes().front().country);
-    QVERIFY(!country.isEmpty());
+    QCOMPARE(country, QStringLiteral("England"));
+    QCOMPARE(p.session.document.horoscopes().front().country, country);
+}
+
+void HoroscopeCommandsTest::newTypedByHandHasNoCountryUnlessChosen()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    p.run(CommandId::New, [](QDialog &d) {
+        enterTypedPlace(d, QStringLiteral("New"));
+        clickOk(d);
+    });
+    QCOMPARE(p.session.document.horoscopes().front().name, QStringLiteral("New"));
+    QCOMPARE(p.session.document.horoscopes().front().country, QString());
+    QCOMPARE(p.savedHoroscopes().front().country, QString());
+    // No country, so the last one used is not replaced.
+    QVERIFY(!QFile::exists(p.folder.file(QStringLiteral("LstCntry.dat"))));
 }
 
 void HoroscopeCommandsTest::newStartsInTheLastUsedCountry()
@@ -195,7 +218,7 @@ void HoroscopeCommandsTest::unwritableFilesAreReportedAndKept()
     QDir(p.folder.path()).mkdir(QStringLiteral("horoskop.xml"));
     QDir(p.folder.path()).mkdir(QStringLiteral("LstCntry.dat"));
     p.run(CommandId::New, [](QDialog &d) {
-        enterTypedPlace(d, QStringLiteral("New"));
+        enterTypedPlace(d, QStringLiteral("New"), QStringLiteral("England"));
         clickOk(d);
     });
     QCOMPARE(p.sink.messages.size(), 3); // reading and writing LstCntry.dat, writing horoskop.xml
@@ -219,6 +242,23 @@ void HoroscopeCommandsTest::editSavesAndKeepsTheMode()
     QString country;
     p.session.places.LoadLastCountry(country);
     QCOMPARE(country, QStringLiteral("Deutschland"));
+}
+
+void HoroscopeCommandsTest::editCancelledAfterARefusedOkChangesNothing()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    const HoroscopeRecord before = p.session.document.horoscopes().front();
+    p.run(CommandId::Edit, [](QDialog &d) {
+        enterTypedPlace(d, QStringLiteral("Edited"));
+        d.findChild<QLineEdit *>(QStringLiteral("latitude"))->setText(QStringLiteral("abc"));
+        clickOk(d);
+        QVERIFY(d.isVisible());
+        d.reject();
+    });
+    QCOMPARE(p.session.document.horoscopes().front(), before);
+    // Load... saves whatever the list holds, even when cancelled.
+    p.run(CommandId::Load, [](QDialog &d) { d.reject(); });
+    QCOMPARE(p.savedHoroscopes().front(), before);
 }
 
 void HoroscopeCommandsTest::loadInRadixIIFromPosition4()
@@ -343,9 +383,12 @@ void HoroscopeCommandsTest::solarCountryEmptiesTheCitiesUntilALetter()
     QCOMPARE(cities->count(), 0);
     clickOk(dialog); // no city: the focus goes to the city field
     QVERIFY(dialog.isVisible());
+    QCOMPARE(sink.messages, QStringList{QStringLiteral("Type the name of a place in Deutschland.")});
 
     QTest::keyClicks(cities->lineEdit(), QStringLiteral("Z"));
     QCOMPARE(itemTexts(cities), QStringList{});
+    clickOk(dialog);
+    QCOMPARE(sink.messages.last(), QStringLiteral("No place 'Z' in Deutschland."));
     cities->lineEdit()->clear();
     QTest::keyClicks(cities->lineEdit(), QStringLiteral("A"));
     QCOMPARE(itemTexts(cities), (QStringList{QStringLiteral("Aachen"), QStringLiteral("Augsburg")}));
@@ -353,6 +396,28 @@ void HoroscopeCommandsTest::solarCountryEmptiesTheCitiesUntilALetter()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.place()->city, QStringLiteral("Aachen"));
     QCOMPARE(dialog.year(), 2024);
+}
+
+void HoroscopeCommandsTest::solarNamesACountryWithoutPlaces()
+{
+    TestProgramFolder folder; // holds no place file of Österreich
+    Clock clock;
+    clock.fix(Now);
+    RecordingMessageSink sink;
+    RecordingSoftInputPanel panel;
+    const HoroscopeRecord birth = person(QStringLiteral("A"));
+    CSolarDlg dialog(birth, folder.database(), clock, sink, panel);
+    QVERIFY(dialog.OnInitDialog());
+    dialog.show();
+    auto *countries = dialog.findChild<QComboBox *>(QStringLiteral("country"));
+    countries->setCurrentIndex(countries->findText(QStringLiteral("Österreich")));
+    emit countries->activated(countries->currentIndex());
+    QTest::keyClicks(dialog.findChild<QComboBox *>(QStringLiteral("city"))->lineEdit(), QStringLiteral("Wien"));
+    clickOk(dialog);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.place());
+    QCOMPARE(sink.messages, QStringList{QStringLiteral("The places of Österreich are not on this device: choose the "
+                                                       "country in the desktop program's Country choice.")});
 }
 
 void HoroscopeCommandsTest::solarShowsTheChosenPlace()
@@ -382,6 +447,22 @@ void HoroscopeCommandsTest::solarWithAFailedLookupKeepsTheChart()
     QCOMPARE(p.session.commands.mode(), ChartMode::RadixI);
     QVERIFY(!p.session.commands.solarPlace());
     QCOMPARE(p.sink.messages.size(), 1);
+}
+
+void HoroscopeCommandsTest::solarBeforeTheGregorianReform()
+{
+    Program p({QStringLiteral("A"), QStringLiteral("B")});
+    p.session.document.horoscopes().front().birth = DateTime(1450, 2, 28, 12, 0, 0);
+    p.session.commands.showRadixI();
+    p.run(CommandId::Solar, [](QDialog &d) {
+        d.findChild<QLineEdit *>(QStringLiteral("year"))->setText(QStringLiteral("1500"));
+        clickOk(d);
+    });
+    QCOMPARE(p.session.commands.mode(), ChartMode::Solar);
+    const DateTime moment = p.session.commands.solarMoment();
+    QCOMPARE(moment.year(), 1500);
+    // 1500 has no 29 February: the return falls within two days of the birthday.
+    QVERIFY(moment >= DateTime(1500, 2, 26) && moment < DateTime(1500, 3, 3));
 }
 
 QTEST_MAIN(HoroscopeCommandsTest)

@@ -1,6 +1,7 @@
 // The horoscope edit dialog on the fixture place database, driven through its
-// controls: coordinate checks, the one-letter city reload, the offset and clock-change
-// line following the date, Other, and the lists that cannot be read.
+// controls: coordinate and time-zone checks, the typed-city rule with its one-letter
+// reload, the offset and clock-change line following the date, Other, what OK keeps
+// of a record left alone, and the lists that cannot be read.
 #include "TestProgramFolder.h"
 
 #include "platform/RecordingMessageSink.h"
@@ -18,6 +19,8 @@
 #include <QtTest>
 
 using namespace orvel;
+
+Q_DECLARE_METATYPE(orvel::DateTime)
 
 namespace {
 
@@ -52,6 +55,20 @@ struct OpenDialog {
         edit(name)->clear();
         QTest::keyClicks(edit(name), text);
     }
+    // The city field's text and the completed part of it that is selected.
+    QString shownCity() const { return cities()->lineEdit()->text(); }
+    QString completedCity() const { return cities()->lineEdit()->selectedText(); }
+    void typeCity(const QString &text) const
+    {
+        cities()->lineEdit()->clear();
+        QTest::keyClicks(cities()->lineEdit(), text);
+    }
+    void chooseCountry(const QString &name) const
+    {
+        auto *countries = field<QComboBox>("country");
+        countries->setCurrentIndex(countries->findText(name));
+        emit countries->activated(countries->currentIndex());
+    }
     void clickOk() const
     {
         QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
@@ -83,8 +100,20 @@ private slots:
     void opensOnTheRecordsPlace();
     void coordinateCheck_data();
     void coordinateCheck();
-    void fieldsStoredBeforeAFailingCheckSurviveCancel();
+    void timeZoneCheck_data();
+    void timeZoneCheck();
+    void cancelAfterARefusedOkKeepsTheRecord();
     void oneLetterReloadsTheCities();
+    void typedCityShowsThePlaceOkStores_data();
+    void typedCityShowsThePlaceOkStores();
+    void aNameOfAnotherLetterPutInAtOnceIsFound();
+    void backspaceTakesBackOneTypedLetter();
+    void missingPlaceFileIsNamed_data();
+    void missingPlaceFileIsNamed();
+    void untouchedRecordKeepsItsPlaceExactly();
+    void typedByHandKeepsAnEmptyCountry();
+    void earlyDatesAndSecondsSurviveOk_data();
+    void earlyDatesAndSecondsSurviveOk();
     void offsetAndClockChangeFollowTheDate_data();
     void offsetAndClockChangeFollowTheDate();
     void otherKeepsTypedValuesAndHidesTheClockChange();
@@ -103,7 +132,8 @@ void HoroscopeDialogTest::opensOnTheRecordsPlace()
     QCOMPARE(d.dialog.windowTitle(), QStringLiteral("Horoscope"));
     QCOMPARE(d.field<QComboBox>("country")->currentText(), QStringLiteral("Deutschland"));
     QCOMPARE(d.cities()->currentText(), QStringLiteral("Aachen"));
-    QCOMPARE(d.field<QTimeEdit>("time")->displayFormat(), QStringLiteral("HH:mm"));
+    QCOMPARE(d.field<QTimeEdit>("time")->displayFormat(), QStringLiteral("HH:mm:ss"));
+    QVERIFY(d.field<QDateEdit>("date")->displayFormat().contains(QStringLiteral("yyyy")));
     QCOMPARE(d.edit("timeZone")->text(), QStringLiteral("2.0000"));
     QVERIFY(!d.field<QCheckBox>("other")->isChecked());
     QVERIFY(d.cities()->isVisible());
@@ -126,11 +156,16 @@ void HoroscopeDialogTest::coordinateCheck_data()
     QTest::newRow("seconds at the longitude limit") << "10" << "180.0.30" << "" << false;
     QTest::newRow("minutes at the longitude limit") << "10" << "180.1" << "longitude" << false;
     QTest::newRow("letters") << "N52 31" << "E13 24" << "" << false;
-    QTest::newRow("empty reads as zero") << "" << "" << "" << false;
+    QTest::newRow("empty is refused with Other") << "" << "" << "latitude" << false;
+    QTest::newRow("empty longitude is refused with Other") << "10" << "" << "longitude" << false;
+    QTest::newRow("letters are no coordinate") << "abc" << "0" << "latitude" << false;
+    QTest::newRow("minus sign") << "-33 52" << "0" << "latitude" << false;
+    QTest::newRow("latitude letter in the longitude") << "10" << "13 24 N" << "longitude" << false;
+    QTest::newRow("as the database writes it") << "51°30'26\" N" << "0°07'39\" W" << "" << false;
     QTest::newRow("desktop: seconds at the latitude limit") << "90 0 30" << "0" << "" << true;
     QTest::newRow("desktop: minutes at the latitude limit") << "90 1" << "0" << "latitude" << true;
     QTest::newRow("desktop: beyond the latitude limit") << "91" << "0" << "latitude" << true;
-    QTest::newRow("desktop: empty") << "" << "" << "" << true;
+    QTest::newRow("desktop: empty is refused with Other") << "" << "" << "latitude" << true;
     QTest::newRow("desktop: letter after the seconds") << "47 30 15 N" << "8 e 30" << "" << true;
 }
 
@@ -151,19 +186,57 @@ void HoroscopeDialogTest::coordinateCheck()
     if (faulty.isEmpty()) {
         QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
         QVERIFY(d.sink.messages.isEmpty());
-        QCOMPARE(record.latitude, latitude);
-        QCOMPARE(record.longitude, longitude);
+        QCOMPARE(d.dialog.record().latitude, latitude);
+        QCOMPARE(d.dialog.record().longitude, longitude);
     } else {
         QVERIFY(d.dialog.isVisible());
         QCOMPARE(d.sink.messages, QStringList{QStringLiteral("Invalid coordinates!")});
         QCOMPARE(QApplication::focusWidget(), d.edit(faulty.toLatin1().constData()));
+        QCOMPARE(d.dialog.record(), record);
     }
 }
 
-void HoroscopeDialogTest::fieldsStoredBeforeAFailingCheckSurviveCancel()
+void HoroscopeDialogTest::timeZoneCheck_data()
 {
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<double>("stored"); // NaN: refused
+
+    QTest::newRow("decimal comma") << "3,5" << 3.5;
+    QTest::newRow("west") << "-4.5" << -4.5;
+    QTest::newRow("eastern limit") << "+14" << 14.0;
+    QTest::newRow("beyond the limit") << "14.5" << qQNaN();
+    QTest::newRow("letters") << "abc" << qQNaN();
+    QTest::newRow("number then letters") << "2 hours" << qQNaN();
+    QTest::newRow("empty with Other") << "" << qQNaN();
+}
+
+void HoroscopeDialogTest::timeZoneCheck()
+{
+    QFETCH(QString, timeZone);
+    QFETCH(double, stored);
     TestProgramFolder folder;
     HoroscopeRecord record = aachen();
+    OpenDialog d(record, folder);
+    d.field<QCheckBox>("other")->click();
+    d.retype("timeZone", timeZone);
+    d.clickOk();
+
+    if (qIsNaN(stored)) {
+        QVERIFY(d.dialog.isVisible());
+        QCOMPARE(d.sink.messages, QStringList{QStringLiteral("Invalid time zone!")});
+        QCOMPARE(QApplication::focusWidget(), d.edit("timeZone"));
+        QCOMPARE(d.dialog.record(), record);
+    } else {
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(d.dialog.record().deltaGmt, stored);
+    }
+}
+
+void HoroscopeDialogTest::cancelAfterARefusedOkKeepsTheRecord()
+{
+    TestProgramFolder folder;
+    const HoroscopeRecord original = aachen();
+    HoroscopeRecord record = original;
     OpenDialog d(record, folder);
     d.field<QCheckBox>("other")->click();
     d.retype("name", QStringLiteral("Bea"));
@@ -172,13 +245,11 @@ void HoroscopeDialogTest::fieldsStoredBeforeAFailingCheckSurviveCancel()
     d.retype("latitude", QStringLiteral("10"));
     d.retype("longitude", QStringLiteral("181"));
     d.clickOk();
+    QVERIFY(d.dialog.isVisible());
     d.dialog.reject();
 
-    QCOMPARE(record.name, QStringLiteral("Bea"));
-    QCOMPARE(record.city, QStringLiteral("Atlantis"));
-    QCOMPARE(record.deltaGmt, 3.0); // read as far as it is a number
-    QCOMPARE(record.latitude, QStringLiteral("10"));
-    QCOMPARE(record.longitude, QStringLiteral("6°05'E"));
+    QCOMPARE(d.dialog.record(), original);
+    QCOMPARE(record, original);
 }
 
 void HoroscopeDialogTest::oneLetterReloadsTheCities()
@@ -196,20 +267,203 @@ void HoroscopeDialogTest::oneLetterReloadsTheCities()
     for (int i = 0; i < d.cities()->count(); ++i)
         names << d.cities()->itemText(i);
     QCOMPARE(names, (QStringList{QStringLiteral("Aachen"), QStringLiteral("Augsburg")}));
-    QCOMPARE(d.cities()->currentText(), QStringLiteral("a"));
+    QCOMPARE(d.shownCity(), QStringLiteral("Aachen"));
+    QCOMPARE(d.completedCity(), QStringLiteral("achen"));
     QCOMPARE(d.edit("typedCity")->text(), QStringLiteral("Aachen"));
     QCOMPARE(d.edit("latitude")->text(), QStringLiteral("50°47'N"));
     QCOMPARE(d.edit("timeZone")->text(), QStringLiteral("2.0000"));
 
-    // A second letter neither reloads nor takes over; choosing takes over.
-    d.edit("latitude")->setText(QStringLiteral("unchanged"));
+    // A second letter does not reload, but the place and its fields follow it.
+    d.edit("latitude")->setText(QStringLiteral("changed"));
     QTest::keyClicks(d.cities()->lineEdit(), QStringLiteral("u"));
     QCOMPARE(d.cities()->count(), 2);
-    QCOMPARE(d.edit("latitude")->text(), QStringLiteral("unchanged"));
-    d.cities()->setCurrentIndex(1);
-    emit d.cities()->activated(1);
-    QCOMPARE(d.edit("typedCity")->text(), QStringLiteral("Augsburg"));
+    QCOMPARE(d.shownCity(), QStringLiteral("Augsburg"));
+    QCOMPARE(d.completedCity(), QStringLiteral("gsburg"));
     QCOMPARE(d.edit("latitude")->text(), QStringLiteral("48°22'N"));
+    // Choosing from the list takes over too.
+    d.edit("latitude")->setText(QStringLiteral("changed"));
+    d.cities()->setCurrentIndex(0);
+    emit d.cities()->activated(0);
+    QCOMPARE(d.edit("typedCity")->text(), QStringLiteral("Aachen"));
+    QCOMPARE(d.edit("latitude")->text(), QStringLiteral("50°47'N"));
+}
+
+void HoroscopeDialogTest::typedCityShowsThePlaceOkStores_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");     // the city field afterwards
+    QTest::addColumn<QString>("completed"); // its selected part
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("message");   // OK's refusal, or empty when OK stores `shown`
+
+    QTest::newRow("begins a name") << "Au" << "Augsburg" << "gsburg" << "48°22'N" << "";
+    QTest::newRow("case folded") << "saarbr" << "Saarbrücken" << "ücken" << "49°14'N" << "";
+    QTest::newRow("accent folded") << "Oh" << "Öhringen" << "ringen" << "49°12'N" << "";
+    QTest::newRow("equal name") << "BERLIN" << "Berlin" << "" << "52°31'N" << "";
+    QTest::newRow("no such place") << "Bxyz" << "Bxyz" << "" << ""
+                                   << "No place 'Bxyz' in Deutschland. Tick Other to type the place by hand.";
+    QTest::newRow("empty") << "" << "" << "" << ""
+                           << "Type the name of a place in Deutschland. Tick Other to type the place by hand.";
+}
+
+void HoroscopeDialogTest::typedCityShowsThePlaceOkStores()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, completed);
+    QFETCH(QString, latitude);
+    QFETCH(QString, message);
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    OpenDialog d(record, folder);
+    d.typeCity(typed);
+    if (typed.isEmpty()) // clearing the field is an edit as well
+        emit d.cities()->lineEdit()->textEdited(QString());
+    QCOMPARE(d.shownCity(), shown);
+    QCOMPARE(d.completedCity(), completed);
+    QCOMPARE(d.edit("latitude")->text(), latitude);
+    QCOMPARE(d.edit("timeZone")->text().isEmpty(), latitude.isEmpty());
+
+    d.clickOk();
+    if (message.isEmpty()) {
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(d.dialog.record().city, shown);
+        QCOMPARE(d.dialog.record().latitude, latitude);
+    } else {
+        QVERIFY(d.dialog.isVisible());
+        QCOMPARE(d.sink.messages, QStringList{message});
+        QCOMPARE(QApplication::focusWidget(), d.cities());
+        QCOMPARE(d.dialog.record(), record);
+    }
+}
+
+void HoroscopeDialogTest::aNameOfAnotherLetterPutInAtOnceIsFound()
+{
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    OpenDialog d(record, folder); // lists the places of A
+    QLineEdit *city = d.cities()->lineEdit();
+    city->selectAll();
+    city->insert(QStringLiteral("Berlin")); // as a paste does
+    QCOMPARE(d.shownCity(), QStringLiteral("Berlin"));
+    QCOMPARE(d.edit("latitude")->text(), QStringLiteral("52°31'N"));
+    // A blank before the first letter lists that letter's places.
+    d.typeCity(QStringLiteral(" s"));
+    QCOMPARE(d.shownCity(), QStringLiteral("Saarbrücken"));
+}
+
+void HoroscopeDialogTest::backspaceTakesBackOneTypedLetter()
+{
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    OpenDialog d(record, folder);
+    d.typeCity(QStringLiteral("Au"));
+    QCOMPARE(d.shownCity(), QStringLiteral("Augsburg"));
+    QTest::keyClick(d.cities()->lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(d.shownCity(), QStringLiteral("Aachen"));
+    QCOMPARE(d.completedCity(), QStringLiteral("achen"));
+    QCOMPARE(d.edit("latitude")->text(), QStringLiteral("50°47'N"));
+    QTest::keyClick(d.cities()->lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(d.shownCity(), QString());
+    QCOMPARE(d.edit("latitude")->text(), QString());
+}
+
+void HoroscopeDialogTest::missingPlaceFileIsNamed_data()
+{
+    QTest::addColumn<bool>("desktop");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("handheld") << false
+                              << "The places of Österreich are not on this device: choose the country in the "
+                                 "desktop program's Country choice, or tick Other.";
+    QTest::newRow("desktop") << true
+                             << "The places of Österreich are not in this program's place database. Tick Other "
+                                "to type the place by hand.";
+}
+
+void HoroscopeDialogTest::missingPlaceFileIsNamed()
+{
+    QFETCH(bool, desktop);
+    QFETCH(QString, message);
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    OpenDialog d(record, folder, desktop ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld());
+    d.chooseCountry(QStringLiteral("Österreich"));
+    QCOMPARE(d.edit("latitude")->text(), QString());
+    d.typeCity(QStringLiteral("Wien"));
+    d.clickOk();
+    QVERIFY(d.dialog.isVisible());
+    QCOMPARE(d.sink.messages, QStringList{message});
+}
+
+void HoroscopeDialogTest::untouchedRecordKeepsItsPlaceExactly()
+{
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    // As an import gives it: more exact than the database's place.
+    record.latitude = QStringLiteral("50°46'32\"N");
+    record.longitude = QStringLiteral("6°05'02\"E");
+    record.deltaGmt = 2.0123456789;
+    {
+        OpenDialog d(record, folder);
+        d.clickOk();
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(d.dialog.record(), record);
+    }
+    // A new date gives the offset of that date; the coordinates stay the record's.
+    OpenDialog d(record, folder);
+    d.enterMoment(QDate(1916, 12, 1), QTime(12, 0));
+    d.clickOk();
+    QCOMPARE(d.dialog.record().deltaGmt, 1.0);
+    QCOMPARE(d.dialog.record().latitude, record.latitude);
+    QCOMPARE(d.dialog.record().longitude, record.longitude);
+}
+
+void HoroscopeDialogTest::typedByHandKeepsAnEmptyCountry()
+{
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    record.country.clear();
+    record.city = QStringLiteral("Atlantis");
+    {
+        OpenDialog d(record, folder);
+        QVERIFY(d.field<QCheckBox>("other")->isChecked());
+        d.retype("name", QStringLiteral("Bea"));
+        d.clickOk();
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(d.dialog.record().country, QString());
+        QCOMPARE(d.dialog.record().name, QStringLiteral("Bea"));
+    }
+    OpenDialog d(record, folder);
+    d.chooseCountry(QStringLiteral("England"));
+    d.clickOk();
+    QCOMPARE(d.dialog.record().country, QStringLiteral("England"));
+    QCOMPARE(d.dialog.record().city, QStringLiteral("Atlantis"));
+}
+
+void HoroscopeDialogTest::earlyDatesAndSecondsSurviveOk_data()
+{
+    QTest::addColumn<DateTime>("birth");
+    QTest::addColumn<bool>("desktop");
+    QTest::newRow("before the picker's default minimum") << DateTime(1571, 12, 27, 10, 30, 6) << false;
+    QTest::newRow("desktop: before the picker's default minimum") << DateTime(1571, 12, 27, 10, 30, 6) << true;
+    QTest::newRow("first stored day") << DateTime(100, 1, 1, 0, 0, 1) << false;
+    QTest::newRow("last stored day") << DateTime(9999, 12, 31, 23, 59, 59) << false;
+}
+
+void HoroscopeDialogTest::earlyDatesAndSecondsSurviveOk()
+{
+    QFETCH(DateTime, birth);
+    QFETCH(bool, desktop);
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    record.birth = birth;
+    OpenDialog d(record, folder, desktop ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld());
+    QVERIFY(d.field<QDateEdit>("date")->text().contains(QString::number(birth.year()).rightJustified(4, u'0')));
+    QCOMPARE(d.field<QTimeEdit>("time")->text(),
+             QTime(birth.hour(), birth.minute(), birth.second()).toString(QStringLiteral("HH:mm:ss")));
+    d.clickOk();
+    QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(d.dialog.record().birth, birth);
 }
 
 void HoroscopeDialogTest::offsetAndClockChangeFollowTheDate_data()
@@ -247,7 +501,7 @@ void HoroscopeDialogTest::offsetAndClockChangeFollowTheDate()
 
     d.clickOk();
     QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(record.deltaGmt, timeZone.toDouble());
+    QCOMPARE(d.dialog.record().deltaGmt, timeZone.toDouble());
 }
 
 void HoroscopeDialogTest::otherKeepsTypedValuesAndHidesTheClockChange()
@@ -290,7 +544,7 @@ void HoroscopeDialogTest::unknownCityOpensAsOther()
     QCOMPARE(d.edit("typedCity")->text(), QStringLiteral("Atlantis"));
     QCOMPARE(d.edit("latitude")->text(), QStringLiteral("1°N"));
     d.clickOk();
-    QCOMPARE(record.city, QStringLiteral("Atlantis"));
+    QCOMPARE(d.dialog.record().city, QStringLiteral("Atlantis"));
 }
 
 void HoroscopeDialogTest::unreadableListClosesAsCancel_data()
@@ -310,7 +564,7 @@ void HoroscopeDialogTest::unreadableListClosesAsCancel()
     RecordingMessageSink sink;
     CHoroscopeDlg dialog(record, HoroscopeDialogVariant::handheld(), folder.database(), sink, nullptr);
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(record, original);
+    QCOMPARE(dialog.record(), original);
     QCOMPARE(sink.messages.size(), 1);
 }
 

@@ -4,6 +4,8 @@
 #include "support/RecordingPaintDevice.h"
 
 #include "platform/gui/CAboutDlg.h"
+#include "platform/gui/ChartFonts.h"
+#include "platform/gui/DialogMessageSink.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
@@ -21,6 +23,9 @@
 #include <QStandardPaths>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -238,6 +243,106 @@ private slots:
         QVERIFY(QFile::exists(opened.front()));
     }
 
+    // Enter presses OK when the box opens; the links are reached with Tab.
+    void aboutClosesOnEnter()
+    {
+        FrameUnderTest t;
+        QStringList opened;
+        t.frame->setPageOpener([&](const QString &path) { opened.append(path); });
+        int result = -1;
+        QTimer::singleShot(0, [&] {
+            QPointer<QDialog> dialog = qobject_cast<CAboutDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            connect(dialog, &QDialog::finished, [&](int code) { result = code; });
+            QTimer::singleShot(3000, [dialog] { if (dialog) dialog->reject(); }); // never left hanging
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            // The box opens with the focus on OK, not on a link, and OK is the default.
+            auto *ok = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            QVERIFY(ok);
+            QVERIFY(ok->isDefault());
+            QTest::keyClick(ok, Qt::Key_Return);
+        });
+        t.frame->action(CommandId::About)->trigger();
+        QCOMPARE(result, int(QDialog::Accepted));
+        QVERIFY(opened.isEmpty());
+    }
+
+    // Message boxes carry the title the user knows the program by, in the program's
+    // font, which grows with the scale like the information windows'.
+    void messageBoxesUseTheProgramTitleAndScaledFont_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("scale 1") << 1;
+        QTest::newRow("scale 3") << 3;
+    }
+    void messageBoxesUseTheProgramTitleAndScaledFont()
+    {
+        QFETCH(int, scale);
+        const QFont saved = QApplication::font();
+        ChartFonts::setProgramFont(scale);
+        DialogMessageSink sink(QStringLiteral("OrvelWin CE"));
+        QStringList titles;
+        QList<int> pixelSizes;
+        const auto readAndClose = [&](QMessageBox::StandardButton button) {
+            QTimer::singleShot(0, [&, button] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                titles.append(box->windowTitle());
+                pixelSizes.append(box->font().pixelSize());
+                box->button(button)->click();
+            });
+        };
+        readAndClose(QMessageBox::Ok);
+        sink.showMessage(QStringLiteral("Cannot read the file."));
+        readAndClose(QMessageBox::No);
+        QVERIFY(!sink.askYesNo(QStringLiteral("Exit?")));
+        QApplication::setFont(saved);
+        QCOMPARE(titles, (QStringList{"OrvelWin CE", "OrvelWin CE"}));
+        QCOMPARE(pixelSizes, (QList<int>{ChartFonts::TextPixelSize * scale, ChartFonts::TextPixelSize * scale}));
+    }
+
+    // The dialogs and popups of the frame take the program's font.
+    void dialogsAndPopupsFollowTheProgramFont()
+    {
+        const QFont saved = QApplication::font();
+        ChartFonts::setProgramFont(2);
+        FrameUnderTest t;
+        QString title;
+        int pixelSize = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            pixelSize = dialog->font().pixelSize();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        t.frame->action(CommandId::Load)->trigger();
+        const int popupSize = t.frame->popup(CommandId::Chart)->font().pixelSize();
+        QApplication::setFont(saved);
+        QCOMPARE(title, QStringLiteral("Loading horoscope..."));
+        QCOMPARE(pixelSize, 2 * ChartFonts::TextPixelSize);
+        QCOMPARE(popupSize, 2 * ChartFonts::TextPixelSize);
+    }
+
+    // The size the scale is chosen by holds the whole frame.
+    void windowSizeHoldsTheFrame_data()
+    {
+        QTest::addColumn<int>("scale");
+        for (const int scale : {1, 2, 3, 4})
+            QTest::addRow("scale %d", scale) << scale;
+    }
+    void windowSizeHoldsTheFrame()
+    {
+        QFETCH(int, scale);
+        FrameUnderTest t;
+        CMainFrame frame(*t.session, t.ui, t.panel, scale);
+        const QSize hint = frame.sizeHint();
+        const QSize size = CMainFrame::windowSize(scale);
+        QVERIFY2(hint.width() <= size.width() && hint.height() <= size.height(),
+                 qPrintable(QStringLiteral("%1 x %2 in %3 x %4").arg(hint.width()).arg(hint.height()).arg(size.width()).arg(size.height())));
+        QVERIFY(size.height() - hint.height() < 100); // room for a title bar, not a second bar
+    }
+
     // The wheel keeps its proportions and stands in the middle of a wider view.
     void viewCentresTheWheelAtItsScale()
     {
@@ -275,6 +380,34 @@ private slots:
         QCOMPARE(session.document.settings(), ChartSettings::defaults());
         QCOMPARE(session.commands.mode(), ChartMode::RadixI);
         QVERIFY(!frame.grab().isNull());
+    }
+
+    // A cut-off horoscope file: the record before the cut opens, the user is told once
+    // where the file is damaged, and the first save keeps the damaged file beside it.
+    void damagedHoroscopeFileIsToldOnceAndKeptAtTheFirstSave()
+    {
+        QTemporaryDir data;
+        const QByteArray cut = "<Orvel_Horoskop><Horoskop><Name>Kept</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                               "<Horoskop><Name>Lost</Na";
+        QFile file(data.filePath(QStringLiteral("horoskop.xml")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(cut);
+        file.close();
+        Clock clock;
+        clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
+        RecordingMessageSink ui;
+        HandheldSession session(clock, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
+        QCOMPARE(session.document.horoscopes().size(), 2u);
+        QCOMPARE(session.document.horoscopes()[0].name, QStringLiteral("Kept"));
+        QCOMPARE(ui.messages.size(), 1);
+        const QString &message = ui.messages[0];
+        QVERIFY2(message.contains(QStringLiteral("horoskop.xml is damaged at character %1").arg(cut.size())), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral(" 1 horoscopes could be read.")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("horoskop.xml.damaged.")), qPrintable(message));
+        QVERIFY(session.document.saveHoroscopes());
+        QFile kept(data.filePath(QStringLiteral("horoskop.xml.damaged")));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), cut);
     }
 
     void programRefusesWrongOptionsInOneLine_data()

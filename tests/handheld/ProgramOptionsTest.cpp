@@ -1,4 +1,5 @@
 #include "handheld/ProgramOptions.h"
+#include "handheld/ScaleChoice.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -66,6 +67,50 @@ TEST(ProgramOptions, HelpNamesEveryOptionAndVersionTheRelease)
     ASSERT_TRUE(version);
     EXPECT_TRUE(version->reply.contains(QRegularExpression(QStringLiteral("^OrvelWin \\d+\\.\\d+"))));
     EXPECT_FALSE(ProgramOptions::parse({"--help", "--bogus"}, problem));
+}
+
+struct ScaleCase {
+    const char *name;
+    int requested;
+    QSize screen;
+    int chosen;
+};
+
+class ScaleChoiceTest : public ::testing::TestWithParam<ScaleCase> {};
+
+// A window of the wheel's 240 x 270 per scale step plus 60 pixels of bar and frame.
+QSize modelWindow(int scale)
+{
+    return QSize(240 * scale, 270 * scale + 60);
+}
+
+TEST_P(ScaleChoiceTest, TakesTheLargestThatFitsUpToTheOneAskedFor)
+{
+    const ScaleCase &c = GetParam();
+    const int chosen = ScaleChoice::largestFitting(c.requested, c.screen, modelWindow);
+    EXPECT_EQ(chosen, c.chosen);
+    const QString notice = ScaleChoice::notice(c.requested, chosen, c.screen);
+    EXPECT_EQ(notice.isEmpty(), chosen == c.requested);
+    EXPECT_FALSE(notice.contains(u'\n'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScaleChoiceTest,
+    ::testing::Values(ScaleCase{"FitsAsAsked", 2, {1280, 1024}, 2},
+                      ScaleCase{"EightOn1280x1024GivesThree", 8, {1280, 1024}, 3},
+                      ScaleCase{"FourOn1280x1024GivesThree", 4, {1280, 1024}, 3},
+                      ScaleCase{"ExactFit", 3, {720, 870}, 3},
+                      ScaleCase{"OnePixelShort", 3, {720, 869}, 2},
+                      ScaleCase{"WidthDecides", 4, {959, 2000}, 3},
+                      ScaleCase{"FourKScreen", 8, {3840, 2160}, 7},
+                      ScaleCase{"TinyScreenStillOne", 3, {200, 200}, 1},
+                      ScaleCase{"OneStaysOne", 1, {100, 100}, 1}),
+    [](const ::testing::TestParamInfo<ScaleCase> &info) { return info.param.name; });
+
+TEST(ScaleChoice, NoticeNamesBothScalesAndTheScreen)
+{
+    EXPECT_EQ(ScaleChoice::notice(8, 3, {1280, 1024}),
+              QStringLiteral("scale 8 does not fit the screen's 1280 x 1024 pixels; using scale 3"));
 }
 
 } // namespace

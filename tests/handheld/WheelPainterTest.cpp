@@ -223,6 +223,44 @@ private slots:
         QCOMPARE(texts[texts.size() - title.size() - caption.size()].topLeft().toPoint(), QPoint(10, captionTop));
     }
 
+    // Long names are cut to the wheel's width; a place's coordinates stay whole.
+    void longCaptionsFitTheWheel_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("kept"); // written whole at the end of the last line
+        const QString longName = QStringLiteral("Maximiliane Theodora von und zu Hohenzollern-Sigmaringen");
+        const QString longCity = QStringLiteral("M\u00fcnchweiler an der Rodalb bei Pirmasens in der Westpfalz");
+        QTest::newRow("Radix I, long city") << 1 << QStringLiteral("First") << longCity << QStringLiteral(" (13°24' E 52°31' N)");
+        QTest::newRow("Radix I, long name") << 1 << longName << QStringLiteral("Rome") << QStringLiteral("Rome (13°24' E 52°31' N)");
+        QTest::newRow("Composite, long name") << 4 << longName << QString() << QString();
+        QTest::newRow("Transit, long name") << 6 << longName << QString() << QString();
+    }
+    void longCaptionsFitTheWheel()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, name);
+        QFETCH(QString, city);
+        QFETCH(QString, kept);
+        f->horoscopes[0].name = name;
+        f->horoscopes[0].city = city;
+        f->show(ChartMode(mode));
+        const auto device = paint();
+        const auto &texts = device->record().texts;
+        const int lines = mode <= 3 ? 2 : 1;
+        const int titleLines = 1;
+        for (int i = 0; i < lines; ++i) {
+            const PaintRecord::Text &line = texts[texts.size() - titleLines - lines + i];
+            QVERIFY2(line.topLeft().x() + QFontMetricsF(line.font).horizontalAdvance(line.text) <= 240, qPrintable(line.text));
+        }
+        const QString last = texts[texts.size() - titleLines - 1].text;
+        QVERIFY(last.endsWith(kept));
+        const QString cut = mode <= 3 && city.size() > 10 ? texts[texts.size() - titleLines - 1].text
+                                                           : texts[texts.size() - titleLines - lines].text;
+        QVERIFY2(cut.contains(QChar(0x2026)), qPrintable(cut));
+    }
+
     void twoRingHouseNumbersUseASmallFont()
     {
         f->show(ChartMode::Synastry);

@@ -80,6 +80,8 @@ private slots:
     void clickOpensAnEditorOnlyWhereAllowed();
     void f2OpensTheFirstEditableColumn_data();
     void f2OpensTheFirstEditableColumn();
+    void textEditorSelectsTheOldTextAlignedLikeItsColumn_data();
+    void textEditorSelectsTheOldTextAlignedLikeItsColumn();
     void enterStoresThePrintableTextThenSignals();
     void escapeChangesNothing();
     void focusLossAndScrollingEndTheEdit();
@@ -92,6 +94,8 @@ private slots:
     void listLeftWithoutChoiceChangesNothing();
     void treeEditorChoosesAPath();
     void dateEditorShowsAndStoresTheDate();
+    void dateEditorKeepsEveryStoredYear_data();
+    void dateEditorKeepsEveryStoredYear();
     void statusesFollowDeletedRows();
     void clearingAComboColumnDropsItsChoicesAndStatuses();
     void unresizableColumnRefusesTheUser_data();
@@ -177,6 +181,52 @@ void ExListCtrlTest::f2OpensTheFirstEditableColumn()
     }
     QVERIFY(f.editor());
     QCOMPARE(f.editorColumn(), expected);
+}
+
+void ExListCtrlTest::textEditorSelectsTheOldTextAlignedLikeItsColumn_data()
+{
+    QTest::addColumn<QString>("opening"); // click, F2 or call
+    QTest::addColumn<int>("cellAlignment"); // 0: none set
+    QTest::addColumn<int>("headerAlignment");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("click, centred cells") << "click" << int(Qt::AlignHCenter) << 0 << int(Qt::AlignHCenter);
+    QTest::newRow("F2, right-aligned cells") << "F2" << int(Qt::AlignRight) << 0 << int(Qt::AlignRight);
+    QTest::newRow("call, header right, cells unset") << "call" << 0 << int(Qt::AlignRight) << int(Qt::AlignRight);
+    QTest::newRow("call, cells win over the header") << "call" << int(Qt::AlignLeft) << int(Qt::AlignRight)
+                                                     << int(Qt::AlignLeft);
+    QTest::newRow("click, nothing set") << "click" << 0 << 0 << int(Qt::AlignLeft);
+}
+
+void ExListCtrlTest::textEditorSelectsTheOldTextAlignedLikeItsColumn()
+{
+    QFETCH(QString, opening);
+    QFETCH(int, cellAlignment);
+    QFETCH(int, headerAlignment);
+    QFETCH(int, expected);
+    Fixture f;
+    QVERIFY(f.ready());
+    if (headerAlignment) {
+        f.list.setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Value")));
+        f.list.horizontalHeaderItem(1)->setTextAlignment(Qt::Alignment(headerAlignment));
+    }
+    if (cellAlignment)
+        f.list.item(2, 1)->setTextAlignment(Qt::Alignment(cellAlignment) | Qt::AlignVCenter);
+    if (opening == "click") {
+        f.click(2, 1);
+    } else if (opening == "F2") {
+        f.list.setCurrentCell(2, 0);
+        QTest::keyClick(&f.list, Qt::Key_F2);
+    } else {
+        f.list.EditSubLabel(2, 1);
+    }
+    auto *edit = qobject_cast<QLineEdit *>(f.editor());
+    QVERIFY(edit);
+    QCOMPARE(int(edit->alignment() & Qt::AlignHorizontal_Mask), expected);
+    QCOMPARE(edit->selectedText(), QStringLiteral("r2c1"));
+    // Typing replaces the old value instead of adding to it.
+    QTest::keyClick(edit, Qt::Key_7);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTRY_COMPARE(f.list.item(2, 1)->text(), QStringLiteral("7"));
 }
 
 void ExListCtrlTest::enterStoresThePrintableTextThenSignals()
@@ -415,6 +465,34 @@ void ExListCtrlTest::dateEditorShowsAndStoresTheDate()
     QVERIFY(!f.list.GetDateItem(5, 1, stored));
     QVERIFY(f.list.EditSubLabel(5, 1));
     QVERIFY(f.list.GetDateItem(5, 1, stored));
+}
+
+void ExListCtrlTest::dateEditorKeepsEveryStoredYear_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("before the widget's default minimum") << QDate(1571, 12, 27) << "27.12.1571";
+    QTest::newRow("first") << QDate(100, 1, 1) << "01.01.0100";
+    QTest::newRow("last") << QDate(9999, 12, 31) << "31.12.9999";
+}
+
+void ExListCtrlTest::dateEditorKeepsEveryStoredYear()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, text);
+    Fixture f;
+    QVERIFY(f.ready());
+    f.list.SetDateColumn(1);
+    f.list.AddDateStatus(2, 1, QDateTime(date, QTime(8, 0)));
+    auto *editor = qobject_cast<QDateEdit *>(f.list.EditSubLabel(2, 1));
+    QVERIFY(editor);
+    QCOMPARE(editor->date(), date);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(f.edits.size(), 1);
+    QCOMPARE(f.list.item(2, 1)->text(), text);
+    QDateTime stored;
+    QVERIFY(f.list.GetDateItem(2, 1, stored));
+    QCOMPARE(stored.date(), date);
 }
 
 void ExListCtrlTest::statusesFollowDeletedRows()

@@ -32,10 +32,14 @@ public:
 
     std::vector<DirectoryCountry> countries() override
     {
-        return {{"D", "Deutschland"},          {"F", "France"},          {"GBE", "England"},
-                {"SCO", "Scotland"},           {"WL", "Wales"},          {"NIR", "Northern Ireland"},
-                {"USNY", "USA - New York"},    {"USCA", "USA - California"}, {"LCA", "Saint Lucia"},
-                {"A", "\u00D6sterreich"}};
+        return {{"D", "Deutschland", "DE", "DEU"},       {"F", "France", "FR", "FRA"},
+                {"GBE", "England", "GB", "GBR"},         {"SCO", "Scotland", "GB", "GBR"},
+                {"WL", "Wales", "GB", "GBR"},            {"NIR", "Northern Ireland", "GB", "GBR"},
+                {"USNY", "USA - New York", "US", "USA"}, {"USCA", "USA - California", "US", "USA"},
+                {"LCA", "Saint Lucia", "LC", "LCA"},     {"A", "\u00D6sterreich", "AT", "AUT"},
+                {"CDN", "Canada", "CA", "CAN"},          {"ZA", "South Africa", "ZA", "ZAF"},
+                {"E", "Spain", "ES", "ESP"},             {"ES", "El Salvador", "SV", "SLV"},
+                {"I", "Italia", "IT", "ITA"}};
     }
 
     std::optional<ChartPlace> findPlace(const QString &country, const QString &city) override
@@ -89,6 +93,10 @@ private:
         {"SCO", "Edinburgh", 55.95, -3.2, 0},       {"WL", "Cardiff", 51.4833, -3.1833, 0},
         {"NIR", "Belfast", 54.6, -5.9333, 0},       {"USNY", "New York", 40.7167, -74.0, -5},
         {"USCA", "Los Angeles", 34.05, -118.25, -8}, {"LCA", "Castries", 14.0, -61.0, -4},
+        {"CDN", "Toronto", 43.65, -79.3833, -5},    {"ZA", "Johannesburg", -26.2, 28.05, 2},
+        {"E", "Madrid", 40.4167, -3.7, 1},          {"E", "Guadalupe", 39.45, -5.3333, 1},
+        {"ES", "San Salvador", 13.7, -89.2, -6},    {"ES", "Guadalupe", 13.6333, -88.95, -6},
+        {"I", "Roma", 41.9, 12.5, 1},
     };
 };
 
@@ -190,6 +198,122 @@ const ReadCase ReadCases[] = {
     {"BadTime", "#A93:Muster,Max,m,1.7.1980,25:00,Berlin,D\n", false, "Max Muster", "", "", "", "", "", 0,
      "'25:00' is no time"},
     {"B93WithoutA93", "#B93:*,52n31,13e24,1he00,1\n", false, "", "", "", "", "", "", 0, "without #A93"},
+
+    // Calendars: Julian before 15.10.1582 unless marked, Gregorian from then on.
+    {"UnmarkedDateBeforeTheReformIsJulian", "#A93:Da Vinci,Leonardo,M,14.04.1452,20:56:16,*,*\n", true,
+     "Leonardo Da Vinci", "23.04.1452 20:56:16", "", "", "", "", 0.0,
+     "'14\\.04\\.1452' is a Julian date, stored as the Gregorian 23\\.4\\.1452"},
+    {"JulianNewYear", "#A93:Early,Ann,f,1.1.1500,12:00,Roma,I\n", true, "Ann Early", "10.01.1500 12:00:00", "Roma",
+     "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "stored as the Gregorian 10\\.1\\.1500"},
+    {"JulianLeapDayOfACenturyYear", "#A93:Leap,Day,m,29.2.1500,12:00,Roma,I\n", true, "Day Leap",
+     "10.03.1500 12:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0,
+     "stored as the Gregorian 10\\.3\\.1500"},
+    {"NoLeapDayInThisJulianYear", "#A93:Leap,Day,m,29.2.1501,12:00,Roma,I\n", false, "Day Leap", "", "", "", "", "",
+     0, "'29\\.2\\.1501' is no date of the Julian calendar"},
+    {"GregorianMarkInLowerCase", "#A93:Peer,Gregor,m,29.1.1953g,10:00,Berlin,D\n", true, "Gregor Peer",
+     "29.01.1953 10:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 1.0, "^$"},
+    {"GregorianMarkInUpperCase", "#A93:Peer,Gregor,m,15.12.1980G,10:00,Berlin,D\n", true, "Gregor Peer",
+     "15.12.1980 10:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 1.0, "^$"},
+    {"GregorianMarkBeforeTheReform", "#A93:Gap,Marked,m,10.10.1582g,10:00,Roma,I\n", true, "Marked Gap",
+     "10.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "^$"},
+    {"JulianMarkInTheReformMonth", "#A93:Marked,Julian,m,7.10.1582j,10:00,Roma,I\n", true, "Julian Marked",
+     "17.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0,
+     "'7\\.10\\.1582j' is a Julian date, stored as the Gregorian 17\\.10\\.1582"},
+    {"JulianMarkAfterTheReform", "#A93:Marked,Julian,m,1.1.1990J,10:00,Berlin,D\n", true, "Julian Marked",
+     "14.01.1990 10:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 1.0,
+     "stored as the Gregorian 14\\.1\\.1990"},
+    {"LastJulianDay", "#A93:Last,Julian,m,4.10.1582,10:00,Roma,I\n", true, "Julian Last", "14.10.1582 10:00:00",
+     "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "stored as the Gregorian 14\\.10\\.1582"},
+    {"UnmarkedDayOfTheGapIsJulian", "#A93:Gap,Unmarked,m,10.10.1582,10:00,Roma,I\n", true, "Unmarked Gap",
+     "20.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0,
+     "stored as the Gregorian 20\\.10\\.1582"},
+    {"FirstGregorianDay", "#A93:First,Gregor,m,15.10.1582,10:00,Roma,I\n", true, "Gregor First",
+     "15.10.1582 10:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0, "^$"},
+    {"CalendarsAgreeInTheThirdCentury", "#A93:Third,Century,m,1.6.250,12:00,Roma,I\n", true, "Century Third",
+     "01.06.0250 12:00:00", "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 2.0, "^$"},
+    {"JulianDateBeforeGregorianYear100", "#A93:Early,Too,m,1.1.100,12:00,Roma,I\n", false, "Too Early", "", "", "",
+     "", "", 0,
+     "'1\\.1\\.100' is a Julian date whose Gregorian day 30\\.12\\.99 lies outside 1\\.1\\.100 to 31\\.12\\.9999"},
+    {"JulianDateAfterGregorianYear9999", "#A93:Late,Too,m,31.12.9999j,12:00,Roma,I\n", false, "Too Late", "", "", "",
+     "", "", 0, "'31\\.12\\.9999j' is a Julian date whose Gregorian day .* lies outside"},
+    {"EarlierExportReadAsGregorianByItsJulianDay",
+     "#A93:Vinci,Leonardo,m,23.4.1452,20:56:16,*,*\n#B93:2251505.330741,43n46,11e15,1he00,0\n", true,
+     "Leonardo Vinci", "23.04.1452 20:56:16", "", "", "43\u00B046'00''N", "11\u00B015'00''E", 1.0,
+     "'23\\.4\\.1452' read as a Gregorian date, as its Julian day says"},
+    {"JulianDayConfirmsTheJulianReading",
+     "#A93:Vinci,Leonardo,m,14.4.1452,20:56:16,*,*\n#B93:2251505.330741,43n46,11e15,1he00,0\n", true,
+     "Leonardo Vinci", "23.04.1452 20:56:16", "", "", "43\u00B046'00''N", "11\u00B015'00''E", 1.0,
+     "^(?!.*(differs|Gregorian date)).*Julian date, stored as"},
+    {"JulianDayOfNeitherReadingIsCheckedAsBefore",
+     "#A93:Vinci,Leonardo,m,14.4.1452,20:56:16,*,*\n#B93:2251505.372408,43n46,11e15,1he00,0\n", true,
+     "Leonardo Vinci", "23.04.1452 20:56:16", "", "", "43\u00B046'00''N", "11\u00B015'00''E", 0.0,
+     "Julian date.*differs by -3600 s.*set to match"},
+    // Times.
+    {"HourOnly", "#A93:Hour,Only,m,1.7.1980,19,Berlin,D\n", true, "Only Hour", "01.07.1980 19:00:00", "Berlin",
+     "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
+    {"HourLetterWithMinutesAndSeconds", "#A93:Hour,Letter,m,1.7.1980,22h30:12,Berlin,D\n", true, "Letter Hour",
+     "01.07.1980 22:30:12", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
+    {"HourLetterWithMinutes", "#A93:Hour,Letter,m,1.7.1980,22h30,Berlin,D\n", true, "Letter Hour",
+     "01.07.1980 22:30:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
+    {"HourLetterAlone", "#A93:Hour,Letter,m,1.7.1980,22h,Berlin,D\n", false, "Letter Hour", "", "", "", "", "", 0,
+     "'22h' is no time of day"},
+    // Country codes: vehicle codes, ISO 3166 codes, English names.
+    {"IsoTwoLetterCode", "#A93:Iso,Code,m,1.7.1980,12:00,Toronto,CA\n", true, "Code Iso", "01.07.1980 12:00:00",
+     "Toronto", "Canada", "43\u00B039'00''N", "79\u00B023'00''W", -5.0,
+     "^'CA' read as an ISO 3166 code: Canada taken$"},
+    {"IsoThreeLetterCodeInLowerCase", "#A93:Iso,Code,m,1.7.1980,12:00,Johannesburg,zaf\n", true, "Code Iso",
+     "01.07.1980 12:00:00", "Johannesburg", "South Africa", "26\u00B012'00''S", "28\u00B003'00''E", 2.0,
+     "^'zaf' read as an ISO 3166 code: South Africa taken$"},
+    {"EnglishName", "#A93:Country,Name,m,1.7.1980,12:00,Johannesburg,South Africa\n", true, "Name Country",
+     "01.07.1980 12:00:00", "Johannesburg", "South Africa", "26\u00B012'00''S", "28\u00B003'00''E", 2.0,
+     "^'South Africa' read as a country name: South Africa taken$"},
+    {"EnglishNameInAnyCase", "#A93:Country,Name,m,1.7.1980,12:00,Johannesburg,sOUTH aFRICA\n", true,
+     "Name Country", "01.07.1980 12:00:00", "Johannesburg", "South Africa", "26\u00B012'00''S", "28\u00B003'00''E",
+     2.0, "read as a country name: South Africa taken"},
+    {"VehicleCodeInLowerCase", "#A93:Muster,Max,m,1.7.1980,12:00,Berlin,d\n", true, "Max Muster",
+     "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
+    {"IsoCodeOfADividedCountry", "#A93:Scot,Ian,m,1.1.1950,10:00,Leith,GBR\n#B93:*,55n58,3w10,0hw00,0\n", true,
+     "Ian Scot", "01.01.1950 10:00:00", "Leith", "Scotland", "55\u00B058'00''N", "3\u00B010'00''W", 0.0,
+     "^'GBR' read as an ISO 3166 code: Scotland taken$"},
+    {"VehicleOrIsoCodeByTheCity", "#A93:Either,Code,m,1.7.1980,12:00,Madrid,ES\n", true, "Code Either",
+     "01.07.1980 12:00:00", "Madrid", "Spain", "40\u00B025'00''N", "3\u00B042'00''W", 2.0,
+     "^'ES' is the vehicle code of El Salvador and the ISO 3166 code of Spain: Spain taken, where Madrid is$"},
+    {"VehicleOrIsoCodeByTheCityOfTheVehicleCode", "#A93:Either,Code,m,1.7.1980,12:00,San Salvador,es\n", true,
+     "Code Either", "01.07.1980 12:00:00", "San Salvador", "El Salvador", "13\u00B042'00''N", "89\u00B012'00''W",
+     -6.0, "El Salvador taken, where San Salvador is"},
+    {"VehicleOrIsoCodeByTheCoordinates", "#A93:Either,Code,m,1.7.1980,12:00,Aldea,ES\n#B93:*,40n25,3w42,1he00,1\n",
+     true, "Code Either", "01.07.1980 12:00:00", "Aldea", "Spain", "40\u00B025'00''N", "3\u00B042'00''W", 2.0,
+     "Spain taken, whose place is nearest to the coordinates"},
+    {"VehicleOrIsoCodeCityOfBothByTheCoordinates",
+     "#A93:Either,Code,m,1.7.1980,12:00,Guadalupe,ES\n#B93:*,13n38,88w57,6hw00,0\n", true, "Code Either",
+     "01.07.1980 12:00:00", "Guadalupe", "El Salvador", "13\u00B038'00''N", "88\u00B057'00''W", -6.0,
+     "El Salvador taken, whose place is nearest to the coordinates"},
+    {"VehicleOrIsoCodeElseTheVehicleCode", "#A93:Either,Code,m,1.7.1980,12:00,Aldea,ES\n", true, "Code Either",
+     "01.07.1980 12:00:00", "Aldea", "El Salvador", "", "", 0.0, "El Salvador taken by the vehicle code"},
+    // The daylight-saving field.
+    {"DaylightDoubleSummerTime", "#A93:Brown,Jim,m,1.7.1944,12:00,London,GB\n#B93:*,51n30,0w07,0hw00,2\n", true,
+     "Jim Brown", "01.07.1944 12:00:00", "London", "England", "51\u00B030'00''N", "0\u00B007'00''W", 2.0, "^$"},
+    {"DaylightLocalMeanTimeInLowerCase", "#A93:Muster,Max,m,1.7.1850,12:00,Berlin,D\n#B93:*,52n30,13e24,*,l\n", true,
+     "Max Muster", "01.07.1850 12:00:00", "Berlin", "Deutschland", "52\u00B030'00''N", "13\u00B024'00''E", 13.4 / 15,
+     "^$"},
+    {"DaylightNotUnderstoodOffsetFromTheDatabase",
+     "#A93:Muster,Max,m,1.7.1980,12:00,Berlin,D\n#B93:*,52n31,13e24,1he00,x\n", true, "Max Muster",
+     "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0,
+     "^daylight saving 'x' not understood: offset taken from the place database$"},
+    {"DaylightNotUnderstoodPlaceUnknown", "#A93:Muster,Max,m,1.7.1980,12:00,Nirgendwo,D\n#B93:*,52n31,13e24,1he00,x\n",
+     true, "Max Muster", "01.07.1980 12:00:00", "Nirgendwo", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 1.0,
+     "daylight saving 'x' not understood, taken as 0"},
+    // Chunks that carry no horoscope, and text as written.
+    {"UnknownChunksAndCommentsWithCommas",
+     "#: first, second\n#A93:Muster,Max,m,1.7.1980,12:00,Berlin,D\n#COM:Pianist, composer,\ncontinued, with commas\n"
+     "#B93:*,52n31,13e24,1he00,1\n#SRC:Birth certificate, page 3\n#VIA:Another program, 2.0\n"
+     "#LPOS:SO28CP19:16,MO12PI56:26\n#ENID:12345,678\n#:expect, 2444421.916667\n",
+     true, "Max Muster", "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0,
+     "^$"},
+    {"Utf8NamesAsWritten",
+     "#A93:\xc5\xbb\xc3\xb3\xc5\x82\xc4\x87,\xc5\x81ukasz \xc3\x91" "and\xc3\xba,m,1.7.1980,12:00,Berlin,D\n",
+     true, "\u0141ukasz \u00D1and\u00FA \u017B\u00F3\u0142\u0107", "01.07.1980 12:00:00", "Berlin", "Deutschland",
+     "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
 };
 
 TEST_P(AafReadTest, MapsRecord)
@@ -274,6 +398,71 @@ TEST(AafFileTest, OursToAafAndBackGivesEqualRecords)
     }
 }
 
+// Births on both sides of the calendar reform, with the day each is written as.
+struct ReformBirth {
+    DateTime birth;
+    const char *written;
+};
+
+const ReformBirth ReformBirths[] = {
+    {DateTime(100, 1, 1, 0, 30, 0), "3.1.100"},     {DateTime(250, 6, 1, 12, 0, 0), "1.6.250"},
+    {DateTime(1452, 4, 23, 20, 56, 16), "14.4.1452"}, {DateTime(1500, 3, 10, 12, 0, 0), "29.2.1500"},
+    {DateTime(1582, 10, 14, 23, 59, 59), "4.10.1582"}, {DateTime(1582, 10, 15, 0, 0, 0), "15.10.1582"},
+    {DateTime(1900, 2, 28, 12, 0, 0), "28.2.1900"},   {DateTime(9999, 12, 31, 23, 0, 0), "31.12.9999"},
+};
+
+TEST(AafFileTest, BirthsBeforeTheReformAreWrittenAsJulianDatesAndReadBack)
+{
+    std::vector<HoroscopeRecord> ours;
+    for (const ReformBirth &b : ReformBirths)
+        ours.push_back(horoscope("Ann Roman", b.birth, "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0));
+    FakeDirectory places;
+    std::vector<AafEntry> written;
+    const QByteArray bytes = AafFile::write(ours, places, AafFile::Encoding::Utf8, written);
+    const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n")).filter(QStringLiteral("#A93:"));
+    ASSERT_EQ(lines.size(), std::size(ReformBirths));
+    const std::vector<AafEntry> back = AafFile::read(bytes, places);
+    ASSERT_EQ(back.size(), std::size(ReformBirths));
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        const DateTime &birth = ReformBirths[i].birth;
+        SCOPED_TRACE(birth.toText().toStdString());
+        EXPECT_EQ(lines[i].section(u',', 3, 3), QLatin1String(ReformBirths[i].written));
+        EXPECT_EQ(written[i].reason.contains(QStringLiteral("written as the Julian date")),
+                  birth < DateTime(1582, 10, 15) && birth.year() != 250);
+        ASSERT_TRUE(back[i].horoscope) << back[i].reason.toStdString();
+        EXPECT_EQ(back[i].horoscope->birth, birth);
+        EXPECT_NEAR(back[i].horoscope->deltaGmt, 1.0, 0.5 / 3600);
+        EXPECT_FALSE(back[i].reason.contains(QStringLiteral("differs"))) << back[i].reason.toStdString();
+    }
+}
+
+TEST(AafFileTest, EarlierExportsWithGregorianDatesBeforeTheReformReadBackByTheirJulianDays)
+{
+    std::vector<HoroscopeRecord> ours;
+    for (const ReformBirth &b : ReformBirths)
+        ours.push_back(horoscope("Ann Roman", b.birth, "Roma", "Italia", "41\u00B054'00''N", "12\u00B030'00''E", 1.0));
+    FakeDirectory places;
+    std::vector<AafEntry> written;
+    QString text = QString::fromUtf8(AafFile::write(ours, places, AafFile::Encoding::Utf8, written));
+    // As earlier versions wrote them: the Gregorian day, without a mark.
+    for (const ReformBirth &b : ReformBirths) {
+        const QString gregorian =
+            QStringLiteral(",%1.%2.%3,").arg(b.birth.day()).arg(b.birth.month()).arg(b.birth.year());
+        text.replace(QStringLiteral(",%1,").arg(QLatin1String(b.written)), gregorian);
+    }
+    const std::vector<AafEntry> back = AafFile::read(text.toUtf8(), places);
+    ASSERT_EQ(back.size(), std::size(ReformBirths));
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        const DateTime &birth = ReformBirths[i].birth;
+        SCOPED_TRACE(birth.toText().toStdString());
+        ASSERT_TRUE(back[i].horoscope) << back[i].reason.toStdString();
+        EXPECT_EQ(back[i].horoscope->birth, birth);
+        EXPECT_EQ(back[i].reason.contains(QStringLiteral("read as a Gregorian date")),
+                  birth < DateTime(1582, 10, 15) && birth.year() != 250)
+            << back[i].reason.toStdString();
+    }
+}
+
 TEST(AafFileTest, AafToOursAndBackKeepsBirthMoments)
 {
     const QByteArray aaf = "#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\n"
@@ -335,6 +524,54 @@ TEST(AafFileTest, DamagedFilesKeepTheGoodRecords)
         EXPECT_EQ(entries[i].reason.isEmpty(), imported[i]) << i << entries[i].reason.toStdString();
     }
     EXPECT_TRUE(entries[2].reason.contains(QStringLiteral("line 5")));
+}
+
+TEST(AafFileTest, AFileMixingGoodAndBadRecordsKeepsEachGoodOne)
+{
+    const QByteArray aaf = "#: calendars, times and codes of several programs\n"
+                           "#A93:Vinci,Leonardo,m,14.4.1452,20:56:16,Roma,I\n"
+                           "#A93:Leap,Day,m,29.2.1501,12:00,Roma,I\n"
+                           "#A93:Hour,Only,m,1.7.1980,19,Berlin,D\n"
+                           "#COM:late, but certain\n"
+                           "#A93:Hour,Letter,m,1.7.1980,22h,Berlin,D\n"
+                           "#A93:Iso,Code,m,1.7.1980,12:00,Toronto,CA\n"
+                           "#LPOS:SO28CP19:16\n"
+                           "#A93:Early,Too,m,1.1.100,12:00,Roma,I\n"
+                           "#A93:Vinci,Leonardo,m,23.4.1452,20:56:16,*,*\n"
+                           "#B93:2251505.330741,43n46,11e15,1he00,0\n"
+                           "#B93:2251505.330741,43n46,11e15,1he00,0\n"
+                           "#A93:Short,Record,m,1.7.1980,12:00,Berlin\n"
+                           "#A93:Either,Code,m,1.7.1980,12:00,Madrid,ES\n"
+                           "#A93:Marked,Julian,m,7.10.1582J,10:00,Roma,I\n";
+    FakeDirectory places;
+    const std::vector<AafEntry> entries = AafFile::read(aaf, places);
+    struct Expected {
+        bool imported;
+        const char *birthOrReason;
+    };
+    const Expected expected[] = {
+        {true, "23.04.1452 20:56:16"},  {false, "no date of the Julian calendar"},
+        {true, "01.07.1980 19:00:00"},  {false, "'22h' is no time of day"},
+        {true, "01.07.1980 12:00:00"},  {false, "Gregorian day 30.12.99 lies outside"},
+        {true, "23.04.1452 20:56:16"},  {false, "without #A93"},
+        {false, "6 fields, not 7"},     {true, "01.07.1980 12:00:00"},
+        {true, "17.10.1582 10:00:00"},
+    };
+    ASSERT_EQ(entries.size(), std::size(expected));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const AafEntry &e = entries[i];
+        SCOPED_TRACE(QStringLiteral("record %1: %2").arg(e.record).arg(e.reason).toStdString());
+        EXPECT_EQ(e.record, int(i) + 1);
+        ASSERT_EQ(e.horoscope.has_value(), expected[i].imported);
+        if (e.horoscope) {
+            EXPECT_EQ(e.horoscope->birth.toText(), QLatin1String(expected[i].birthOrReason));
+        } else {
+            EXPECT_TRUE(e.reason.contains(QLatin1String(expected[i].birthOrReason)));
+        }
+    }
+    EXPECT_EQ(entries[4].horoscope->country, QStringLiteral("Canada"));
+    EXPECT_EQ(entries[9].horoscope->country, QStringLiteral("Spain"));
+    EXPECT_TRUE(entries[6].reason.contains(QStringLiteral("read as a Gregorian date")));
 }
 
 TEST(AafFileTest, FilesWithoutRecords)

@@ -227,6 +227,24 @@ TEST_F(OrvelChartTest, DamagedFilesFallBackToDefaults)
     EXPECT_EQ(settingsRun.json()[QStringLiteral("House_System")].toInt(), 1);
 }
 
+TEST_F(OrvelChartTest, SaveKeepsADamagedFileAndSaysWhereItIsDamaged)
+{
+    const QByteArray cut = QByteArray(TwoHoroscopes).left(QByteArray(TwoHoroscopes).indexOf("<Horoskop ID=\"1\"") + 30);
+    writeFile(QStringLiteral("horoskop.xml"), cut);
+    const ProcessResult r = run({QStringLiteral("save")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QString err = QString::fromLocal8Bit(r.err);
+    EXPECT_TRUE(err.contains(QStringLiteral("horoskop.xml is damaged at character "))) << r.err.constData();
+    EXPECT_TRUE(err.contains(QStringLiteral(" 1 horoscopes could be read."))) << r.err.constData();
+    QFile kept(db.root() + QStringLiteral("/horoskop.xml.damaged"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), cut);
+    const ProcessResult again = run({QStringLiteral("horoscopes")});
+    ASSERT_EQ(again.json().array().size(), 2);
+    EXPECT_EQ(again.json()[0][QStringLiteral("name")].toString(), QStringLiteral("First"));
+    EXPECT_FALSE(QString::fromLocal8Bit(again.err).contains(QStringLiteral("damaged"))) << again.err.constData();
+}
+
 TEST_F(OrvelChartTest, SettingsAreNamedAfterTheFileKeys)
 {
     writeFile(QStringLiteral("orvel.xml"),

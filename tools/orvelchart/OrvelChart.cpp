@@ -66,6 +66,8 @@ struct Session {
           lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
     {
         document.OnNewDocument();
+        if (const QString report = document.startupReport(); !report.isEmpty())
+            std::fprintf(stderr, "orvelchart: %s\n", report.toLocal8Bit().constData());
     }
 
     void printChart() { print(ChartJson::chart(engine, commands, document.settings())); }

@@ -12,6 +12,7 @@
 #include "platform/RecordingMessageSink.h"
 #include "platform/gui/CHoroscopeDlg.h"
 #include "platform/gui/HoroscopeDialogVariant.h"
+#include "support/AccessibleTree.h"
 #include "support/RecordingSoftInputPanel.h"
 
 #include <QAccessible>
@@ -25,54 +26,6 @@
 using namespace orvel;
 
 namespace {
-
-bool isInteractive(QAccessible::Role role)
-{
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::PageTab:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The visible interactive controls under `root` that have no name, as "role object".
-QStringList unnamedControls(QAccessibleInterface *root)
-{
-    QStringList unnamed;
-    if (!root || root->state().invisible)
-        return unnamed;
-    if (isInteractive(root->role()) && root->text(QAccessible::Name).trimmed().isEmpty()) {
-        const QObject *object = root->object();
-        const QObject *owner = object && object->parent() ? object->parent() : nullptr;
-        unnamed.append(QStringLiteral("role %1: %2 %3 in %4")
-                           .arg(int(root->role()))
-                           .arg(object ? QString::fromLatin1(object->metaObject()->className()) : QString(),
-                                object ? object->objectName() : QString(), owner ? owner->objectName() : QString()));
-    }
-    for (int i = 0; i < root->childCount(); ++i)
-        unnamed += unnamedControls(root->child(i));
-    return unnamed;
-}
-
-QStringList unnamedControls(QWidget &window)
-{
-    window.show();
-    QTest::qWaitForWindowExposed(&window);
-    return unnamedControls(QAccessible::queryAccessibleInterface(&window));
-}
 
 HoroscopeRecord adaInLondon()
 {
@@ -92,8 +45,6 @@ class AccessibleNamesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QAccessible::setActive(true); }
-
     void frameNamesEveryButtonAndTheWheel()
     {
         QTemporaryDir data;
@@ -104,7 +55,7 @@ private slots:
         HandheldSession session(clock, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
         session.document.horoscopes()[0] = adaInLondon();
         CMainFrame frame(session, ui, panel, 1);
-        const QStringList unnamed = unnamedControls(frame);
+        const QStringList unnamed = AccessibleTree::unnamedControls(frame);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
         for (QAction *action : frame.commandBar()->actions()) {
             if (action->isSeparator())
@@ -160,7 +111,7 @@ private slots:
         } else {
             window = std::make_unique<CLoadDlg>(list, ChartMode::RadixI);
         }
-        const QStringList unnamed = unnamedControls(*window);
+        const QStringList unnamed = AccessibleTree::unnamedControls(*window);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     }
 };

@@ -166,6 +166,9 @@ void CMainFrame::createCommandBar(int scale)
         // The popup buttons show no text: screen readers speak the tooltip.
         m_bar->widgetForAction(command)->setAccessibleName(command->toolTip());
     }
+    // The button Qt shows when the bar overflows has no text of its own.
+    if (auto *more = m_bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More commands"));
     addToolBar(Qt::BottomToolBarArea, m_bar);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/DialogMessageSink.h"
+#include "platform/gui/Translations.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
+    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig"), QStringLiteral("tamrexlistctrl")});
     ProgramFolder::setOverride(options->root);
     const QString programFolder = UserProgramFolder::choose(ProgramFolder::path());
     ChartFonts::registerSymbolFont(programFolder);

@@ -1,6 +1,7 @@
 #include "engine/AspectSearch.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace orvel {
 
@@ -22,7 +23,8 @@ void AspectSearch::search(const ChartSlot &first, const ChartSlot &second, const
         for (int j = i + 1; j < PointCount; ++j) {
             const double d = distance(first.longitude[i], second.longitude[j]);
             for (int k = 0; k < AspectKindCount; ++k) {
-                const int orb = (settings.orbs[i][k] + settings.orbs[j][k]) / 2; // truncates toward zero
+                // Summed in 64 bits so that no pair of orbs can wrap; truncates toward zero.
+                const std::int64_t orb = (std::int64_t{settings.orbs[i][k]} + settings.orbs[j][k]) / 2;
                 if (std::abs(d - settings.aspectAngles[k]) <= orb) {
                     aspects.push_back({i, k, j});
                     break;

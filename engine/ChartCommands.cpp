@@ -23,28 +23,43 @@ ChartCommands::ChartCommands(ChartEngine &engine, const std::vector<HoroscopeRec
 {
 }
 
-void ChartCommands::computeInto(int slot, const HoroscopeRecord &record)
+bool ChartCommands::computeInto(int slot, const HoroscopeRecord &record)
 {
     m_engine.setCurrentSlot(slot);
-    m_engine.computeChart(record, m_settings);
+    return m_engine.computeChart(record, m_settings);
 }
 
-void ChartCommands::showRadixI()
+template <typename Compute> bool ChartCommands::asWhole(ChartMode mode, Compute compute)
 {
-    computeInto(0, m_horoscopes.at(0));
-    m_mode = ChartMode::RadixI;
+    const ChartEngine::Tables before = m_engine.tables();
+    if (!compute()) {
+        m_engine.restore(before);
+        return false;
+    }
+    m_mode = mode;
+    m_hasChart = true;
+    return true;
 }
 
-void ChartCommands::showRadixII()
+bool ChartCommands::showRadixI()
 {
-    computeInto(1, m_horoscopes.at(1));
-    m_mode = ChartMode::RadixII;
+    return asWhole(ChartMode::RadixI, [this] { return computeInto(0, m_horoscopes.at(0)); });
 }
 
-void ChartCommands::showComposite()
+bool ChartCommands::showRadixII()
 {
-    computeInto(0, m_horoscopes.at(0));
-    computeInto(1, m_horoscopes.at(1));
+    return asWhole(ChartMode::RadixII, [this] { return computeInto(1, m_horoscopes.at(1)); });
+}
+
+bool ChartCommands::showComposite()
+{
+    return asWhole(ChartMode::Composite, [this] { return computeComposite(); });
+}
+
+bool ChartCommands::computeComposite()
+{
+    if (!computeInto(0, m_horoscopes.at(0)) || !computeInto(1, m_horoscopes.at(1)))
+        return false;
     m_engine.setCurrentSlot(2);
     const ChartSlot &a = m_engine.slot(0);
     const ChartSlot &b = m_engine.slot(1);
@@ -55,16 +70,21 @@ void ChartCommands::showComposite()
         composite.longitude[p] = midpoint(a.longitude[p], b.longitude[p]);
     m_engine.computeGlyphLevels();
     m_engine.searchAspects(m_settings);
-    m_mode = ChartMode::Composite;
+    return true;
 }
 
-void ChartCommands::showSynastry()
+bool ChartCommands::showSynastry()
 {
-    computeInto(0, m_horoscopes.at(0));
-    computeInto(1, m_horoscopes.at(1));
+    return asWhole(ChartMode::Synastry, [this] { return computeSynastry(); });
+}
+
+bool ChartCommands::computeSynastry()
+{
+    if (!computeInto(0, m_horoscopes.at(0)) || !computeInto(1, m_horoscopes.at(1)))
+        return false;
     m_engine.searchCrossAspects(m_settings);
     m_engine.setCurrentSlot(0);
-    m_mode = ChartMode::Synastry;
+    return true;
 }
 
 int ChartCommands::horoscopeSlot() const
@@ -73,32 +93,48 @@ int ChartCommands::horoscopeSlot() const
     return slot <= 1 && slot < static_cast<int>(m_horoscopes.size()) ? slot : 0;
 }
 
-void ChartCommands::showTransit()
+bool ChartCommands::showTransit()
+{
+    return asWhole(ChartMode::Transit, [this] { return computeTransit(); });
+}
+
+bool ChartCommands::computeTransit()
 {
     const int natalSlot = horoscopeSlot();
     const HoroscopeRecord &natal = m_horoscopes.at(natalSlot);
-    computeInto(0, natal);
+    if (!computeInto(0, natal))
+        return false;
 
     HoroscopeRecord now = HoroscopeRecord::createDefault(m_clock.now());
     now.latitude = natal.latitude;
     now.longitude = natal.longitude;
     now.deltaGmt = m_clock.utcOffsetHours(now.birth);
-    computeInto(1, now);
+    if (!computeInto(1, now))
+        return false;
 
     m_engine.searchCrossAspects(m_settings);
     m_engine.setCurrentSlot(natalSlot);
-    m_mode = ChartMode::Transit;
+    return true;
 }
 
 bool ChartCommands::showSolar(int year, const ChartPlace &place)
 {
     WaitCursor busy(m_ui);
+    if (!asWhole(ChartMode::Solar, [this, year, &place] { return computeSolar(year, place); }))
+        return false;
+    m_solarYear = year;
+    return true;
+}
+
+bool ChartCommands::computeSolar(int year, const ChartPlace &place)
+{
     const int slot = horoscopeSlot();
     const HoroscopeRecord &natal = m_horoscopes.at(slot);
     const double placeLongitude = parseCoordinateText(place.longitude);
     const double placeLatitude = parseCoordinateText(place.latitude);
 
-    computeInto(slot, natal);
+    if (!computeInto(slot, natal))
+        return false;
     m_engine.slot(2).longitude = m_engine.slot(slot).longitude;
     const double natalSun = m_engine.slot(2).longitude[Sun];
 
@@ -110,6 +146,7 @@ bool ChartCommands::showSolar(int year, const ChartPlace &place)
                                  birth.hour() + birth.minute() / 60.0 + birth.second() / 3600.0);
     double step = 4.0;
     double offset = 0.0;
+    DateTime moment;
     SunTracker sun(m_ui, natalSun);
     do {
         const CalendarMoment c = fromModifiedJulianDay(t);
@@ -117,41 +154,39 @@ bool ChartCommands::showSolar(int year, const ChartPlace &place)
         const double minutes = (c.hours - h) * 60;
         const int m = static_cast<int>(minutes);
         const int s = static_cast<int>((minutes - m) * 60);
-        const DateTime moment(c.year, c.month, c.day, h, m, s);
+        moment = DateTime(c.year, c.month, c.day, h, m, s);
 
         offset = 0.0;
         if (!m_places.offsetAt(place, moment, offset))
             return false;
-        m_solarMoment = moment;
-        m_solarPlace = place;
-
         const bool ahead = sun.natalSunAhead(ChartEngine::julianDayUt(moment, offset));
+        if (sun.failed())
+            return false;
         step = ahead ? std::abs(step) / 2 : -std::abs(step) / 2;
         t += step;
     } while (std::abs(step) >= OneSecondInDays);
 
-    m_engine.computePositions(m_solarMoment, offset, placeLongitude, placeLatitude);
+    if (!m_engine.computePositions(moment, offset, placeLongitude, placeLatitude))
+        return false;
     m_engine.computeHouses(m_settings.houseSystem);
     m_engine.computeGlyphLevels();
     m_engine.searchAspects(m_settings);
-    m_solarYear = year;
-    m_mode = ChartMode::Solar;
+    m_solarMoment = moment;
+    m_solarPlace = place;
     return true;
 }
 
-void ChartCommands::recompute()
+bool ChartCommands::recompute()
 {
     switch (m_mode) {
-    case ChartMode::RadixI: showRadixI(); break;
-    case ChartMode::RadixII: showRadixII(); break;
-    case ChartMode::Solar:
-        if (m_solarPlace)
-            showSolar(m_solarYear, *m_solarPlace);
-        break;
-    case ChartMode::Composite: showComposite(); break;
-    case ChartMode::Synastry: showSynastry(); break;
-    case ChartMode::Transit: showTransit(); break;
+    case ChartMode::RadixI: return showRadixI();
+    case ChartMode::RadixII: return showRadixII();
+    case ChartMode::Solar: return m_solarPlace && showSolar(m_solarYear, *m_solarPlace);
+    case ChartMode::Composite: return showComposite();
+    case ChartMode::Synastry: return showSynastry();
+    case ChartMode::Transit: return showTransit();
     }
+    return false;
 }
 
 } // namespace orvel

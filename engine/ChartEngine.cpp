@@ -6,47 +6,73 @@
 #include "engine/GlyphLevels.h"
 #include "platform/MessageSink.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace orvel {
 
-ChartEngine::ChartEngine(MessageSink &errors) : m_errors(errors)
+ChartEngine::ChartEngine(MessageSink &errors) : ChartEngine(errors, errors, QString())
 {
-    m_aspects.reserve(PointCount * (PointCount - 1) / 2);
+}
+
+ChartEngine::ChartEngine(MessageSink &errors, MessageSink &notices, const QString &ephemerisFolder)
+    : m_errors(errors), m_notices(notices), m_ephemerisFolder(ephemerisFolder)
+{
+    m_tables.aspects.reserve(PointCount * (PointCount - 1) / 2);
 }
 
 void ChartEngine::setCurrentSlot(int slot)
 {
-    m_currentSlot = std::clamp(slot, 0, SlotCount - 1);
+    m_tables.currentSlot = std::clamp(slot, 0, SlotCount - 1);
 }
 
-void ChartEngine::computeChart(const HoroscopeRecord &record, const ChartSettings &settings)
+bool ChartEngine::computeChart(const HoroscopeRecord &record, const ChartSettings &settings)
 {
     const double latitude = parseCoordinateText(record.latitude);
     const double longitude = parseCoordinateText(record.longitude);
-    computePositions(record.birth, record.deltaGmt, longitude, latitude);
+    if (!computePositions(record.birth, record.deltaGmt, longitude, latitude))
+        return false;
     computeHouses(settings.houseSystem);
     computeGlyphLevels();
     searchAspects(settings);
+    return true;
 }
 
-void ChartEngine::computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude)
+bool ChartEngine::computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude)
 {
-    m_lastLatitude = latitude;
-    m_lastLongitude = longitude;
-    m_lastJulianDay = julianDayUt(local, deltaGmt);
-
-    ChartSlot &slot = m_slots[m_currentSlot];
+    const double julianDay = julianDayUt(local, deltaGmt);
+    std::array<Ephemeris::BodyPosition, BodyCount> positions;
+    bool builtIn = false;
     for (int body = 0; body < BodyCount; ++body) {
-        Ephemeris::BodyPosition position;
         QString error;
-        if (!Ephemeris::body(m_lastJulianDay, body, position, error)) {
+        if (!Ephemeris::body(julianDay, body, positions[body], error)) {
             m_errors.showMessage(error);
-            return;
+            return false;
         }
-        slot.longitude[body] = position.longitude;
-        slot.speed[body] = position.speed;
+        builtIn = builtIn || positions[body].builtIn;
     }
+    m_tables.lastJulianDay = julianDay;
+    m_tables.lastLatitude = latitude;
+    m_tables.lastLongitude = longitude;
+    ChartSlot &slot = m_tables.chartSlots[m_tables.currentSlot];
+    for (int body = 0; body < BodyCount; ++body) {
+        slot.longitude[body] = positions[body].longitude;
+        slot.speed[body] = positions[body].speed;
+    }
+    if (builtIn)
+        tellBuiltInEphemeris();
+    return true;
+}
+
+void ChartEngine::tellBuiltInEphemeris()
+{
+    if (m_builtInTold)
+        return;
+    m_builtInTold = true;
+    m_notices.showMessage(QStringLiteral("The ephemeris files in %1 are missing or do not cover this date: the "
+                                         "positions come from the less exact built-in ephemeris.")
+                              .arg(QDir::toNativeSeparators(m_ephemerisFolder)));
 }
 
 double ChartEngine::julianDayUt(const DateTime &local, double deltaGmt)
@@ -59,8 +85,9 @@ double ChartEngine::julianDayUt(const DateTime &local, double deltaGmt)
 
 void ChartEngine::computeHouses(int houseSystem)
 {
-    const Ephemeris::Houses houses = Ephemeris::houses(m_lastJulianDay, m_lastLatitude, m_lastLongitude, houseSystem);
-    ChartSlot &slot = m_slots[m_currentSlot];
+    const Ephemeris::Houses houses =
+        Ephemeris::houses(m_tables.lastJulianDay, m_tables.lastLatitude, m_tables.lastLongitude, houseSystem);
+    ChartSlot &slot = m_tables.chartSlots[m_tables.currentSlot];
     slot.cusp = houses.cusps;
     slot.longitude[Ascendant] = houses.ascendant;
     slot.longitude[Midheaven] = houses.midheaven;
@@ -68,18 +95,18 @@ void ChartEngine::computeHouses(int houseSystem)
 
 void ChartEngine::computeGlyphLevels()
 {
-    GlyphLevels::compute(m_slots[m_currentSlot]);
+    GlyphLevels::compute(m_tables.chartSlots[m_tables.currentSlot]);
 }
 
 void ChartEngine::searchAspects(const ChartSettings &settings)
 {
-    const ChartSlot &slot = m_slots[m_currentSlot];
-    AspectSearch::search(slot, slot, settings, m_aspects);
+    const ChartSlot &slot = m_tables.chartSlots[m_tables.currentSlot];
+    AspectSearch::search(slot, slot, settings, m_tables.aspects);
 }
 
 void ChartEngine::searchCrossAspects(const ChartSettings &settings)
 {
-    AspectSearch::search(m_slots[0], m_slots[1], settings, m_aspects);
+    AspectSearch::search(m_tables.chartSlots[0], m_tables.chartSlots[1], settings, m_tables.aspects);
 }
 
 } // namespace orvel

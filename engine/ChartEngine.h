@@ -5,6 +5,8 @@
 #include "engine/ChartSlot.h"
 #include "engine/HoroscopeRecord.h"
 
+#include <QString>
+
 #include <array>
 #include <vector>
 
@@ -17,23 +19,39 @@ class MessageSink;
 // computation writes into the current slot.
 class ChartEngine {
 public:
-    // Ephemeris errors are shown through `errors`, which must outlive the engine.
+    // Ephemeris errors are shown through `errors`; the notice that positions came from
+    // the built-in ephemeris through `notices`, naming `ephemerisFolder`. Both sinks must
+    // outlive the engine.
     explicit ChartEngine(MessageSink &errors);
+    ChartEngine(MessageSink &errors, MessageSink &notices, const QString &ephemerisFolder);
 
-    int currentSlot() const { return m_currentSlot; }
+    // Everything a chart command may change: taken before it, put back when it fails.
+    struct Tables {
+        std::array<ChartSlot, SlotCount> chartSlots{};
+        int currentSlot = 0;
+        std::vector<AspectCode> aspects;
+        double lastJulianDay = 0;
+        double lastLatitude = 0;
+        double lastLongitude = 0;
+    };
+    const Tables &tables() const { return m_tables; }
+    void restore(const Tables &tables) { m_tables = tables; }
+
+    int currentSlot() const { return m_tables.currentSlot; }
     void setCurrentSlot(int slot);
-    const ChartSlot &slot(int index) const { return m_slots.at(index); }
-    ChartSlot &slot(int index) { return m_slots.at(index); }
-    const std::vector<AspectCode> &aspects() const { return m_aspects; }
+    const ChartSlot &slot(int index) const { return m_tables.chartSlots.at(index); }
+    ChartSlot &slot(int index) { return m_tables.chartSlots.at(index); }
+    const std::vector<AspectCode> &aspects() const { return m_tables.aspects; }
 
     // The whole computation of one horoscope into the current slot: positions, houses,
-    // glyph levels and the aspects within the chart.
-    void computeChart(const HoroscopeRecord &record, const ChartSettings &settings);
+    // glyph levels and the aspects within the chart. False after an ephemeris error,
+    // with the slot and the aspects as they were.
+    bool computeChart(const HoroscopeRecord &record, const ChartSettings &settings);
 
     // Longitudes and speeds of the eleven bodies at a local moment (seconds ignored)
     // and place; remembers moment and place for computeHouses. An ephemeris error is
-    // shown once and leaves the bodies not yet reached as they were.
-    void computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude);
+    // shown once and leaves the slot, moment and place as they were (false).
+    bool computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude);
     // Cusps, AC and MC for the moment and place of the last computePositions.
     void computeHouses(int houseSystem);
     void computeGlyphLevels();
@@ -46,14 +64,13 @@ public:
     static double julianDayUt(const DateTime &local, double deltaGmt);
 
 private:
+    void tellBuiltInEphemeris();
 
     MessageSink &m_errors;
-    std::array<ChartSlot, SlotCount> m_slots{};
-    int m_currentSlot = 0;
-    std::vector<AspectCode> m_aspects;
-    double m_lastJulianDay = 0;
-    double m_lastLatitude = 0;
-    double m_lastLongitude = 0;
+    MessageSink &m_notices;
+    QString m_ephemerisFolder;
+    bool m_builtInTold = false; // the built-in ephemeris is named once per engine
+    Tables m_tables;
 };
 
 } // namespace orvel

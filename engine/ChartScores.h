@@ -5,6 +5,7 @@
 #include "engine/ChartSlot.h"
 
 #include <array>
+#include <cstdint>
 
 namespace orvel {
 
@@ -19,8 +20,9 @@ public:
     int quality(int point) const { return m_sign[point] % QualityCount; }
     // The point ruling the Ascendant's sign.
     int firstHouseRuler() const { return m_ruler; }
-    const std::array<int, ElementCount> &elementScores() const { return m_elementScores; }
-    const std::array<int, QualityCount> &qualityScores() const { return m_qualityScores; }
+    // Summed in 64 bits: thirteen values and the bonus of any 32-bit size cannot wrap.
+    const std::array<std::int64_t, ElementCount> &elementScores() const { return m_elementScores; }
+    const std::array<std::int64_t, QualityCount> &qualityScores() const { return m_qualityScores; }
 
     // The sign 0 (Aries) .. 11 (Pisces) containing `longitude`, measured as the
     // information windows do: longitude and sign boundaries both turned so that the
@@ -32,8 +34,8 @@ public:
 private:
     std::array<int, PointCount> m_sign{};
     int m_ruler = -1;
-    std::array<int, ElementCount> m_elementScores{};
-    std::array<int, QualityCount> m_qualityScores{};
+    std::array<std::int64_t, ElementCount> m_elementScores{};
+    std::array<std::int64_t, QualityCount> m_qualityScores{};
 };
 
 } // namespace orvel

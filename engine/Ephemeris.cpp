@@ -18,12 +18,14 @@ bool Ephemeris::body(double julianDayUt, int body, BodyPosition &position, QStri
 {
     double result[6] = {};
     char errorText[AS_MAXCH] = {};
-    if (swe_calc_ut(julianDayUt, body, SEFLG_SPEED, result, errorText) < 0) {
+    const int flags = swe_calc_ut(julianDayUt, body, SEFLG_SPEED, result, errorText);
+    if (flags < 0) {
         error = QString::fromLocal8Bit(errorText);
         return false;
     }
     position.longitude = result[0];
     position.speed = result[3];
+    position.builtIn = (flags & SEFLG_MOSEPH) != 0;
     return true;
 }
 

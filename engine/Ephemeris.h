@@ -13,6 +13,7 @@ public:
     struct BodyPosition {
         double longitude = 0; // ecliptic longitude, degrees
         double speed = 0;     // daily motion in longitude, degrees per day
+        bool builtIn = false; // from the library's analytical ephemeris, not its files
     };
     struct Houses {
         std::array<double, 12> cusps{}; // house 1 .. 12, degrees
@@ -25,7 +26,9 @@ public:
     // Julian day (UT) of a Gregorian date; hours outside 0..24 run into the neighbouring days.
     static double julianDay(int year, int month, int day, double hours);
     // Position and daily motion of body 0 (Sun) .. 10 (mean node) at a Julian day in UT.
-    // On failure returns false and fills `error` with the library's text.
+    // On failure returns false and fills `error` with the library's text. Where the data
+    // files are missing or do not cover the day the library computes the position with
+    // its less exact built-in ephemeris and says so only in `builtIn`.
     static bool body(double julianDayUt, int body, BodyPosition &position, QString &error);
     // Cusps, Ascendant and Midheaven in house system 0 (Koch) .. 7 (Campanus); any other
     // number computes Placidus.

@@ -23,6 +23,7 @@ bool SunTracker::natalSunAhead(double julianDayUt)
         m_reference = Reference{julianDayUt, sun};
         return difference(sun.longitude) > 0;
     }
+    m_failed = true;
     return difference(latestAnsweredLongitude()) > 0;
 }
 

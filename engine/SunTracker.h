@@ -31,6 +31,8 @@ public:
     // where it answered nowhere, the natal Sun itself (not ahead).
     bool natalSunAhead(double julianDayUt);
 
+    // Whether the ephemeris refused a moment asked about.
+    bool failed() const { return m_failed; }
     int ephemerisCalls() const { return m_calls; }
 
     static constexpr double MaxAcceleration = 0.005; // degrees per day², about 7 × the Sun's
@@ -55,6 +57,7 @@ private:
     double m_answeredTo = -std::numeric_limits<double>::infinity();
     std::vector<double> m_visited; // Julian days of the moments asked about, in order
     int m_calls = 0;
+    bool m_failed = false;
 };
 
 } // namespace orvel

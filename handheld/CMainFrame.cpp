@@ -196,10 +196,10 @@ void CMainFrame::openHidingPopup(QPoint globalPosition)
     popup(CommandId::HidingHouses)->popup(globalPosition);
 }
 
-void CMainFrame::showChart(void (ChartCommands::*command)())
+void CMainFrame::showChart(bool (ChartCommands::*command)())
 {
-    (m_session.commands.*command)();
-    m_view->update();
+    if ((m_session.commands.*command)())
+        m_view->update();
 }
 
 void CMainFrame::openInformationWindow(InfoWindow window)
@@ -232,9 +232,8 @@ void CMainFrame::newHoroscope()
     std::vector<HoroscopeRecord> &horoscopes = m_session.document.horoscopes();
     horoscopes.push_back(std::exchange(horoscopes.front(), dialog.record()));
     m_session.document.saveHoroscopes();
-    m_session.engine.setCurrentSlot(0);
-    m_session.commands.showRadixI();
-    m_view->update();
+    if (m_session.commands.showRadixI())
+        m_view->update();
 }
 
 void CMainFrame::editHoroscope()
@@ -272,8 +271,8 @@ void CMainFrame::solar()
 
 void CMainFrame::recomputeCurrentChart()
 {
-    m_session.commands.recompute();
-    m_view->update();
+    if (m_session.commands.recompute())
+        m_view->update();
 }
 
 void CMainFrame::about()

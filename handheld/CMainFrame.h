@@ -53,7 +53,7 @@ private:
     void openHidingPopup(QPoint globalPosition);
 
     // Runs a chart command when the chart mode allows it, then redraws.
-    void showChart(void (ChartCommands::*command)());
+    void showChart(bool (ChartCommands::*command)());
     // Opens an information or aspect window over the current chart.
     void openInformationWindow(InfoWindow window);
     void toggleHiding(int ChartSettings::*flag);

@@ -9,7 +9,8 @@ HandheldSession::HandheldSession(const Clock &clock, MessageSink &ui, const QStr
     : clock(clock), programFolder(programFolder), document(clock, ui, programFolder, dataFolder),
       places(programFolder + u'/' + PlaceDatabase::FolderName, dataFolder + u'/' + PlaceDatabase::LastCountryFileName,
              ui, PlaceDatabase::Variant::Handheld),
-      lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
+      lookup(places), notices(ui), engine(ui, notices, document.ephemerisFolder()),
+      commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
 {
     document.OnNewDocument();
     if (const QString report = document.startupReport(); !report.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "engine/ChartCommands.h"
 #include "engine/ChartEngine.h"
+#include "handheld/LaterMessageSink.h"
 #include "handheld/chart/ChartScene.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
@@ -29,6 +30,7 @@ public:
     COrvelWinDoc document;
     PlaceDatabase places;
     PlaceOffsetLookup lookup;
+    LaterMessageSink notices; // the built-in ephemeris is named over the painted chart
     ChartEngine engine;
     ChartCommands commands;
 };

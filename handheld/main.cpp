@@ -9,6 +9,7 @@
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/DialogMessageSink.h"
 #include "platform/gui/InputMethodPanel.h"
+#include "platform/gui/Translations.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWin"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
+    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwin")});
     ProgramFolder::setOverride(options->root);
     const QString programFolder = ProgramFolder::path();
     ChartFonts::registerSymbolFont(programFolder);

@@ -5,12 +5,17 @@
 #include "storage/XmlDocument.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace orvel {
 
 namespace {
 
-enum class Format { Flag, Integer, Colour };
+// Tuning values (planet values, orbs, the ruler bonus) are integers the user types:
+// kept within -99 to 99, negative ones as they are.
+enum class Format { Flag, Integer, Tuning, Colour };
+constexpr int TuningMin = -99;
+constexpr int TuningMax = 99;
 
 // One key of the file. Single values have no index; arrays are addressed by Index, the
 // orb table by Index1 and Index2. The accessor is writable because loading and saving
@@ -28,9 +33,9 @@ const Key Keys[] = {
     {"Hide_Houses", Format::Flag, 0, 0, [](ChartSettings &s, int, int) -> int & { return s.hideHouses; }},
     {"Hide_Aspects", Format::Flag, 0, 0, [](ChartSettings &s, int, int) -> int & { return s.hideAspects; }},
     {"House_System", Format::Integer, 0, 0, [](ChartSettings &s, int, int) -> int & { return s.houseSystem; }},
-    {"Punkten_Bewerten", Format::Integer, 0, 0, [](ChartSettings &s, int, int) -> int & { return s.rulerBonus; }},
+    {"Punkten_Bewerten", Format::Tuning, 0, 0, [](ChartSettings &s, int, int) -> int & { return s.rulerBonus; }},
     {"Bewertung", Format::Flag, 0, 0, [](ChartSettings &s, int, int) -> int & { return s.scoringSwitch; }},
-    {"Planet_Wert", Format::Integer, PointCount, 0,
+    {"Planet_Wert", Format::Tuning, PointCount, 0,
      [](ChartSettings &s, int i, int) -> int & { return s.planetValues[i]; }},
     {"Planet_Farbe", Format::Colour, PointCount, 0,
      [](ChartSettings &s, int i, int) -> int & { return s.planetColours[i]; }},
@@ -45,7 +50,7 @@ const Key Keys[] = {
      [](ChartSettings &s, int i, int) -> int & { return s.aspectGlyphs[i]; }},
     {"Asp_Farbe", Format::Colour, AspectKindCount, 0,
      [](ChartSettings &s, int i, int) -> int & { return s.aspectColours[i]; }},
-    {"Radix_Orbis", Format::Integer, PointCount, AspectKindCount,
+    {"Radix_Orbis", Format::Tuning, PointCount, AspectKindCount,
      [](ChartSettings &s, int i, int j) -> int & { return s.orbs[i][j]; }},
 };
 
@@ -85,6 +90,7 @@ int parseValue(Format format, const QString &text)
     case Format::Flag:
         return text == u"0" ? 0 : 1; // only "0" clears a flag, empty text sets it
     case Format::Integer:
+    case Format::Tuning:
         return decimalValue(text);
     case Format::Colour:
         return colourValue(text);
@@ -111,8 +117,24 @@ void applyElement(const Key &key, const QDomElement &element, ChartSettings &set
     }
     const bool inRange = (key.count1 == 0 || (index1 >= 0 && index1 < key.count1))
         && (key.count2 == 0 || (index2 >= 0 && index2 < key.count2));
-    if (inRange)
-        key.field(settings, index1, index2) = parseValue(key.format, XmlDocument::text(element));
+    if (!inRange)
+        return;
+    int value = parseValue(key.format, XmlDocument::text(element));
+    if (key.format == Format::Tuning && (value < TuningMin || value > TuningMax)) {
+        // Like a damaged key: the default stands in, and standard error says so.
+        ChartSettings defaults = ChartSettings::defaults();
+        const int fallback = key.field(defaults, index1, index2);
+        QString position = QString::fromLatin1(key.name);
+        if (key.count2 > 0)
+            position += QStringLiteral(" Index1=%1 Index2=%2").arg(index1).arg(index2);
+        else if (key.count1 > 0)
+            position += QStringLiteral(" Index=%1").arg(index1);
+        std::fprintf(stderr, "%s: %s holds %s, outside %d to %d; the default %d is used.\n", SettingsFile::FileName,
+                     position.toLocal8Bit().constData(), XmlDocument::text(element).trimmed().toLocal8Bit().constData(),
+                     TuningMin, TuningMax, fallback);
+        value = fallback;
+    }
+    key.field(settings, index1, index2) = value;
 }
 
 } // namespace

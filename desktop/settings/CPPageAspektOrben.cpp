@@ -8,7 +8,7 @@
 
 namespace orvel {
 
-CPPageAspektOrben::CPPageAspektOrben(ChartSettings &block, QWidget *parent)
+CPPageAspektOrben::CPPageAspektOrben(ChartSettings &block, MessageSink &sink, QWidget *parent)
     : CSettingsPage(QStringLiteral("Aspect orbs"), parent)
 {
     QList<ValueGrid::Column> columns = {{QString(), 70, false, Qt::AlignLeft}};
@@ -17,7 +17,7 @@ CPPageAspektOrben::CPPageAspektOrben(ChartSettings &block, QWidget *parent)
     QStringList kinds;
     for (int kind = 0; kind < AspectKindCount; ++kind)
         kinds.append(PointNames::aspect(kind));
-    m_orbs = ValueGrid::create(columns, AspectKindCount, 0, kinds, this);
+    m_orbs = ValueGrid::create(columns, AspectKindCount, 0, kinds, {0, 99, QStringLiteral("Orbs")}, sink, this);
     m_orbs->setAccessibleName(QStringLiteral("Aspect orbs"));
 
     auto *layout = new QVBoxLayout(this);

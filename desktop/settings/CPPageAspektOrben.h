@@ -7,12 +7,15 @@ class CExListCtrl;
 
 namespace orvel {
 
+class MessageSink;
+
 // "Aspect orbs": one row per aspect kind, one column per point, each cell the orb in
 // degrees.
 class CPPageAspektOrben : public CSettingsPage {
     Q_OBJECT
 public:
-    CPPageAspektOrben(ChartSettings &block, QWidget *parent = nullptr);
+    // `sink` tells of refused orbs and must outlive the page.
+    CPPageAspektOrben(ChartSettings &block, MessageSink &sink, QWidget *parent = nullptr);
 
     CExListCtrl *orbs() const { return m_orbs; }
 

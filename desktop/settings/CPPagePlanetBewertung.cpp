@@ -13,7 +13,7 @@
 
 namespace orvel {
 
-CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, QWidget *parent)
+CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, MessageSink &sink, QWidget *parent)
     : CSettingsPage(QStringLiteral("Planets estimation"), parent),
       m_scoring(new QCheckBox(QStringLiteral("Planets estimation"), this)),
       m_points(new QLineEdit(this)),
@@ -25,7 +25,7 @@ CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, QWidget *pare
     m_values = ValueGrid::create({{QString(), 0, false, Qt::AlignLeft},
                                   {QStringLiteral("Planet"), 80, false, Qt::AlignLeft},
                                   {QStringLiteral("Value"), 40, true, Qt::AlignHCenter}},
-                                 PointCount, 1, names, this);
+                                 PointCount, 1, names, {-99, 99, QStringLiteral("Planet values")}, sink, this);
     m_values->setAccessibleName(QStringLiteral("Planet values"));
     // Finished edits are written back by the grid first, then summed.
     connect(m_values, &CExListCtrl::subItemEdited, this, [this] { showSum(); });

@@ -10,12 +10,15 @@ class QLineEdit;
 
 namespace orvel {
 
+class MessageSink;
+
 // "Planets estimation": the scoring switch, the points the ruler of the first house
 // adds (at most two digits) and the planet values in a list with their running sum.
 class CPPagePlanetBewertung : public CSettingsPage {
     Q_OBJECT
 public:
-    CPPagePlanetBewertung(ChartSettings &block, QWidget *parent = nullptr);
+    // `sink` tells of refused values and must outlive the page.
+    CPPagePlanetBewertung(ChartSettings &block, MessageSink &sink, QWidget *parent = nullptr);
 
     QCheckBox *scoring() const { return m_scoring; }
     QLineEdit *points() const { return m_points; }

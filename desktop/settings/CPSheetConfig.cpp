@@ -31,8 +31,8 @@ CPSheetConfig::CPSheetConfig(const QString &programFolder, DeviceLink &device, M
                new CPPageElement(m_settings, m_choosers),
                new CPPageAspekt(m_settings, m_choosers),
                new CPPageHouse(m_settings),
-               new CPPagePlanetBewertung(m_settings),
-               new CPPageAspektOrben(m_settings),
+               new CPPagePlanetBewertung(m_settings, m_sink),
+               new CPPageAspektOrben(m_settings, m_sink),
                new CPPageDiverse(m_settings)};
     for (CSettingsPage *page : m_pages)
         m_tabs->addTab(page, page->caption());

@@ -1,5 +1,6 @@
 #include "desktop/settings/SettingsBinding.h"
 
+#include "desktop/settings/ValueGrid.h"
 #include "listctrl/ExListCtrl.h"
 #include "platform/DateTime.h"
 
@@ -43,7 +44,7 @@ void SettingsBinding::bind(QLineEdit *edit, int &field)
 
 void SettingsBinding::bind(CExListCtrl *list, int item, int column, int &field)
 {
-    m_entries.push_back({[list, item, column, &field] { list->SetItemText(item, column, text(field)); },
+    m_entries.push_back({[list, item, column, &field] { ValueGrid::setValue(list, item, column, field); },
                          [list, item, column, &field] {
                              const QTableWidgetItem *cell = list->item(item, column);
                              field = cell ? value(cell->text()) : 0;

@@ -2,6 +2,7 @@
 
 #include "desktop/settings/SettingsBinding.h"
 #include "listctrl/ExListCtrl.h"
+#include "platform/MessageSink.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -11,6 +12,9 @@
 namespace orvel {
 
 namespace {
+
+// Where a cell keeps the value its text last showed rightly.
+constexpr int KeptValueRole = Qt::UserRole;
 
 // Room beside a cell's text: the item's margins and the in-place editor's frame.
 constexpr int CellPadding = 14;
@@ -49,8 +53,15 @@ int ValueGrid::neededWidth(const CExListCtrl *list, int column)
     return needed;
 }
 
+void ValueGrid::setValue(CExListCtrl *list, int item, int column, int value)
+{
+    list->SetItemText(item, column, SettingsBinding::text(value));
+    if (QTableWidgetItem *cell = list->item(item, column))
+        cell->setData(KeptValueRole, value);
+}
+
 CExListCtrl *ValueGrid::create(const QList<Column> &columns, int rows, int labelColumn, const QStringList &labels,
-                               QWidget *parent)
+                               const Range &range, MessageSink &sink, QWidget *parent)
 {
     auto *list = new CExListCtrl(parent);
     list->setShowGrid(true);
@@ -86,8 +97,21 @@ CExListCtrl *ValueGrid::create(const QList<Column> &columns, int rows, int label
     QObject::connect(list->model(), &QAbstractItemModel::dataChanged, list,
                      [list, leastWidths] { fit(list, leastWidths); });
     QObject::connect(list, &CExListCtrl::subItemEdited, list,
-                     [](CExListCtrl *edited, int item, int column, const QString &text) {
-                         edited->SetItemText(item, column, SettingsBinding::text(SettingsBinding::value(text)));
+                     [range, &sink](CExListCtrl *edited, int item, int column, const QString &text) {
+                         const int value = SettingsBinding::value(text);
+                         if (value >= range.min && value <= range.max) {
+                             setValue(edited, item, column, value);
+                             return;
+                         }
+                         const int kept = edited->item(item, column)->data(KeptValueRole).toInt();
+                         setValue(edited, item, column, kept);
+                         sink.showMessage(QStringLiteral("%1 are whole numbers from %2 to %3; \"%4\" is not one. "
+                                                         "The cell keeps %5.")
+                                              .arg(range.what)
+                                              .arg(range.min)
+                                              .arg(range.max)
+                                              .arg(text.trimmed())
+                                              .arg(kept));
                      });
     return list;
 }

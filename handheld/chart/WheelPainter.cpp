@@ -86,14 +86,18 @@ void WheelPainter::paintWheel()
     p.setBrush(Qt::NoBrush);
     p.setBackgroundMode(Qt::TransparentMode);
 
+    // Until a chart has been computed the wheel shows its rings and title only.
+    const bool chart = m_scene.commands.hasChart();
     paintDiscs();
-    if (!m_scene.settings.hideHouses)
+    if (chart && !m_scene.settings.hideHouses)
         paintHouses();
     paintSignRing();
-    paintPoints(m_first, false);
-    if (m_layout.twoCharts)
-        paintPoints(m_second, true);
-    if (!m_scene.settings.hideAspects)
+    if (chart) {
+        paintPoints(m_first, false);
+        if (m_layout.twoCharts)
+            paintPoints(m_second, true);
+    }
+    if (chart && !m_scene.settings.hideAspects)
         paintAspects();
     paintCaptionAndTitle();
 }

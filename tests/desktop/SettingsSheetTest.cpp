@@ -128,6 +128,8 @@ private slots:
     void editedCellsBecomeIntegersAndTheSumFollows();
     void gridsShowEveryCellWhole_data();
     void gridsShowEveryCellWhole();
+    void cellsTakeOnlyTheirRange_data();
+    void cellsTakeOnlyTheirRange();
     void unreachableDeviceFolderKeepsItsFileAndTheWorkingCopyHoldsTheChange();
     void planetsPageStartsTheFontInstallerOnce();
     void glyphPagesPaintTheirGeometry();
@@ -532,6 +534,69 @@ void SettingsSheetTest::glyphPagesPaintTheirGeometry()
     QCOMPARE(glyphsOf(aspectCanvas.record(), QStringLiteral("U ")).font.pixelSize(), 35);
     QVERIFY(framed(aspectCanvas.record(), QRectF(11, 11, 317, 37)));
     QFontDatabase::removeApplicationFont(font);
+}
+
+
+namespace {
+
+// Opens the cell's line editor, types `text` and ends with Enter.
+void typeIntoCell(CExListCtrl *list, int item, int column, const QString &text)
+{
+    list->setCurrentCell(item, column);
+    auto *line = qobject_cast<QLineEdit *>(list->EditSubLabel(item, column));
+    QVERIFY(line);
+    line->setText(text);
+    QTest::keyClick(line, Qt::Key_Return);
+}
+
+} // namespace
+
+void SettingsSheetTest::cellsTakeOnlyTheirRange_data()
+{
+    QTest::addColumn<int>("page");   // 4 planet values (Sun's cell), 5 orbs (Conjunction, Sun)
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("planet value far too large") << 4 << "99999999999" << "10" << true;
+    QTest::newRow("planet value 100") << 4 << "100" << "10" << true;
+    QTest::newRow("planet value -100") << 4 << "-100" << "10" << true;
+    QTest::newRow("planet value -99") << 4 << "-99" << "-99" << false;
+    QTest::newRow("planet value 99") << 4 << "99" << "99" << false;
+    QTest::newRow("orb 100") << 5 << "100" << "9" << true;
+    QTest::newRow("negative orb") << 5 << "-1" << "9" << true;
+    QTest::newRow("orb 0") << 5 << "0" << "0" << false;
+    QTest::newRow("orb 99") << 5 << "99" << "99" << false;
+}
+
+void SettingsSheetTest::cellsTakeOnlyTheirRange()
+{
+    QFETCH(int, page);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    SheetFixture f;
+    CExListCtrl *list = page == 4 ? f.show<CPPagePlanetBewertung>(4)->values() : f.show<CPPageAspektOrben>(5)->orbs();
+    const int column = page == 4 ? CPPagePlanetBewertung::ValueColumn : 1;
+    typeIntoCell(list, 0, column, typed);
+    QTRY_COMPARE(list->item(0, column)->text(), shown);
+    QTRY_COMPARE(f.folders.sink.messages.size(), refused ? 1 : 0); // the edit ends after the key press
+    if (refused) {
+        const QString message = f.folders.sink.messages.front();
+        QVERIFY2(message.contains(typed) && message.contains(QStringLiteral("keeps ") + shown), qPrintable(message));
+        QVERIFY2(message.contains(page == 4 ? QStringLiteral("-99 to 99") : QStringLiteral("0 to 99")), qPrintable(message));
+        // A second refusal still returns to the value kept, not to the refused text.
+        typeIntoCell(list, 0, column, typed);
+        QTRY_COMPARE(f.folders.sink.messages.size(), 2);
+        QCOMPARE(list->item(0, column)->text(), shown);
+    }
+    if (page == 4) {
+        const int sun = shown.toInt();
+        QCOMPARE(f.show<CPPagePlanetBewertung>(4)->sum()->text(), QStringLiteral("Sum: %1").arg(72 - 10 + sun));
+    }
+    f.ok();
+    ChartSettings expected = ChartSettings::defaults();
+    (page == 4 ? expected.planetValues[Sun] : expected.orbs[Sun][0]) = shown.toInt();
+    QCOMPARE(f.written(), expected);
 }
 
 QTEST_MAIN(SettingsSheetTest)

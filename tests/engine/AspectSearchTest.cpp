@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace orvel;
 
 namespace {
@@ -158,4 +160,16 @@ TEST(AspectSearch, DistanceFoldsAnyLongitudesIntoZeroTo180)
     EXPECT_DOUBLE_EQ(AspectSearch::distance(10, 190), 180);
     EXPECT_DOUBLE_EQ(AspectSearch::distance(-10, 700), 10);
     EXPECT_DOUBLE_EQ(AspectSearch::distance(1000, -1000), 160);
+}
+
+TEST(AspectSearch, LargestOrbsAddWithoutWrapping)
+{
+    ChartSettings settings = zeroOrbs();
+    settings.orbs[Venus][3] = std::numeric_limits<int>::max();
+    settings.orbs[Jupiter][3] = std::numeric_limits<int>::max();
+    ChartSlot slot = quietChart();
+    slot.longitude[Jupiter] = slot.longitude[Venus] + 125; // a trine within any orb above 5
+    std::vector<AspectCode> aspects;
+    AspectSearch::search(slot, slot, settings, aspects);
+    EXPECT_EQ(aspectsOfPair(aspects, Venus, Jupiter), (std::vector<AspectCode>{{Venus, 3, Jupiter}}));
 }

@@ -324,3 +324,74 @@ TEST_F(ChartCommandsTest, SolarSearchOfTheSunAloneGivesTheSameMomentAndChart)
     EXPECT_EQ(searches, 202);
     EXPECT_TRUE(ui.messages.isEmpty());
 }
+
+namespace {
+
+// A command that the ephemeris refuses in the year 9000, with the horoscope that holds
+// that year and the chart shown before it.
+struct RefusedCase {
+    const char *name;
+    bool (ChartCommands::*show)();
+    int refusedEntry;
+};
+void PrintTo(const RefusedCase &c, std::ostream *os) { *os << c.name; }
+
+class RefusedChartTest : public ChartCommandsTest, public testing::WithParamInterface<RefusedCase> {};
+
+bool solarInBerlin(ChartCommands &commands) { return commands.showSolar(2030, FixedOffsets::berlin()); }
+
+} // namespace
+
+TEST_P(RefusedChartTest, FailsAsAWholeAfterOneMessage)
+{
+    ASSERT_TRUE(commands.showRadixI());
+    ASSERT_TRUE(commands.showRadixII());
+    ASSERT_TRUE(commands.showComposite());
+    ASSERT_TRUE(commands.showRadixI());
+    const ChartEngine::Tables before = engine.tables();
+    horoscopes[GetParam().refusedEntry].birth = DateTime(9000, 6, 1, 12, 0, 0);
+
+    EXPECT_FALSE((commands.*GetParam().show)());
+    EXPECT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(commands.mode(), ChartMode::RadixI);
+    EXPECT_EQ(engine.currentSlot(), 0);
+    EXPECT_EQ(engine.aspects(), before.aspects);
+    for (int s = 0; s < SlotCount; ++s) {
+        EXPECT_EQ(engine.slot(s).longitude, before.chartSlots[s].longitude) << "slot " << s;
+        EXPECT_EQ(engine.slot(s).cusp, before.chartSlots[s].cusp) << "slot " << s;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, RefusedChartTest,
+    testing::Values(RefusedCase{"RadixI", &ChartCommands::showRadixI, 0},
+                    RefusedCase{"RadixII", &ChartCommands::showRadixII, 1},
+                    RefusedCase{"CompositeSecondHoroscope", &ChartCommands::showComposite, 1},
+                    RefusedCase{"SynastrySecondHoroscope", &ChartCommands::showSynastry, 1},
+                    RefusedCase{"Transit", &ChartCommands::showTransit, 0},
+                    RefusedCase{"Recompute", &ChartCommands::recompute, 0}),
+    [](const testing::TestParamInfo<RefusedCase> &info) { return std::string(info.param.name); });
+
+TEST_F(ChartCommandsTest, RefusedSolarKeepsTheChartAndTheSolarPlace)
+{
+    ASSERT_TRUE(solarInBerlin(commands));
+    const DateTime moment = commands.solarMoment();
+    const ChartEngine::Tables before = engine.tables();
+    // The search runs into the year 9000 through the Sun's side of the natal Sun.
+    EXPECT_FALSE(commands.showSolar(9000, FixedOffsets::berlin()));
+    EXPECT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(commands.mode(), ChartMode::Solar);
+    EXPECT_EQ(commands.solarMoment(), moment);
+    EXPECT_EQ(engine.slot(engine.currentSlot()).longitude, before.chartSlots[before.currentSlot].longitude);
+    EXPECT_EQ(engine.aspects(), before.aspects);
+}
+
+TEST_F(ChartCommandsTest, NoChartUntilACommandSucceeds)
+{
+    horoscopes[0].birth = DateTime(9000, 6, 1, 12, 0, 0);
+    EXPECT_FALSE(commands.showRadixI());
+    EXPECT_FALSE(commands.hasChart());
+    EXPECT_EQ(engine.slot(0).longitude, ChartSlot().longitude);
+    EXPECT_TRUE(commands.showRadixII());
+    EXPECT_TRUE(commands.hasChart());
+}

@@ -130,3 +130,42 @@ TEST_F(ChartEngineTest, AbsurdCoordinatesStillGiveFiniteCusps)
             EXPECT_TRUE(std::isfinite(cusp)) << text.left(10).toStdString();
     }
 }
+
+// Without the data files, or for a day they do not cover, the library answers from its
+// built-in ephemeris: told once per engine, naming the folder, through the notices.
+struct BuiltInCase {
+    const char *name;
+    const char *folder; // ORVEL_EPHE_DIR when empty
+    int year;
+    bool told;
+};
+void PrintTo(const BuiltInCase &c, std::ostream *os) { *os << c.name; }
+
+class BuiltInEphemerisTest : public ChartEngineTest, public testing::WithParamInterface<BuiltInCase> {};
+
+TEST_P(BuiltInEphemerisTest, IsToldOnceAtTheFirstChartComputedThatWay)
+{
+    const QString folder = *GetParam().folder ? QString::fromUtf8(GetParam().folder) : QStringLiteral(ORVEL_EPHE_DIR);
+    Ephemeris::setDataFolder(folder);
+    RecordingMessageSink errors;
+    RecordingMessageSink notices;
+    ChartEngine told(errors, notices, folder);
+    ASSERT_TRUE(told.computeChart(record(DateTime(2000, 1, 1, 12, 0, 0), 0.0), settings));
+    EXPECT_TRUE(notices.messages.isEmpty() || folder != QStringLiteral(ORVEL_EPHE_DIR));
+    ASSERT_TRUE(told.computeChart(record(DateTime(GetParam().year, 3, 1, 12, 0, 0), 0.0), settings));
+    ASSERT_TRUE(told.computeChart(record(DateTime(GetParam().year, 9, 1, 12, 0, 0), 0.0), settings));
+    EXPECT_TRUE(errors.messages.isEmpty());
+    ASSERT_EQ(notices.messages.size(), GetParam().told ? 1 : 0);
+    if (GetParam().told) {
+        EXPECT_TRUE(notices.messages[0].contains(folder)) << notices.messages[0].toStdString();
+        EXPECT_TRUE(notices.messages[0].contains(QStringLiteral("built-in ephemeris")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, BuiltInEphemerisTest,
+    testing::Values(BuiltInCase{"FilesCoverTheDate", "", 1990, false},
+                    BuiltInCase{"DateBeforeTheFiles", "", 1500, true},
+                    BuiltInCase{"DateAfterTheFiles", "", 2500, true},
+                    BuiltInCase{"FolderMissing", "/nonexistent-ephemeris-folder", 1990, true}),
+    [](const testing::TestParamInfo<BuiltInCase> &info) { return std::string(info.param.name); });

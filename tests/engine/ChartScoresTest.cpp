@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <numeric>
 
 using namespace orvel;
@@ -87,4 +88,16 @@ TEST(ChartScores, SignWithoutRulerGivesNoBonus)
     EXPECT_EQ(ChartScores::rulerOf(12), -1);
     EXPECT_EQ(ChartScores::rulerOf(-1), -1);
     EXPECT_EQ(ChartScores::rulerOf(7), Pluto);
+}
+
+TEST(ChartScores, LargestValuesSumWithoutWrapping)
+{
+    ChartSettings settings = ChartSettings::defaults();
+    settings.planetValues.fill(std::numeric_limits<int>::max());
+    settings.rulerBonus = std::numeric_limits<int>::max();
+    const ChartScores scores(chartWithAscendant(0), settings);
+    const std::int64_t total = std::int64_t{std::numeric_limits<int>::max()} * (PointCount + 1);
+    EXPECT_EQ(std::accumulate(scores.elementScores().begin(), scores.elementScores().end(), std::int64_t{0}), total);
+    for (const std::int64_t score : scores.qualityScores())
+        EXPECT_GE(score, 0);
 }

@@ -410,6 +410,54 @@ private slots:
         QCOMPARE(kept.readAll(), cut);
     }
 
+    // A chart the ephemeris refuses (the year 9000): the message, and the wheel keeps
+    // the chart it showed.
+    void refusedChartKeepsThePreviousChart()
+    {
+        FrameUnderTest t;
+        t.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.frame.get()));
+        const QImage before = t.frame->view()->grab().toImage();
+        t.session->document.horoscopes()[1].birth = DateTime(9000, 6, 1, 12, 0, 0);
+        for (const CommandId id : {CommandId::RadixII, CommandId::Composite, CommandId::Synastry}) {
+            t.frame->action(id)->trigger();
+            QCOMPARE(t.session->commands.mode(), ChartMode::RadixI);
+        }
+        QCOMPARE(t.ui.messages.size(), 3);
+        QCOMPARE(t.frame->view()->grab().toImage(), before);
+    }
+
+    // At start-up with a refused first chart there is no previous one: rings and title.
+    void refusedFirstChartLeavesTheWheelWithoutPoints()
+    {
+        FrameUnderTest t;
+        t.session->document.horoscopes()[0].birth = DateTime(9000, 6, 1, 12, 0, 0);
+        t.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.frame.get()));
+        QCOMPARE(t.ui.messages.size(), 1);
+        QVERIFY(!t.session->commands.hasChart());
+        t.frame->action(CommandId::RadixII)->trigger();
+        QVERIFY(t.session->commands.hasChart());
+    }
+
+    // An Ephem folder without the files: one notice per run, over the painted chart,
+    // naming the folder.
+    void builtInEphemerisIsNamedOnce()
+    {
+        QTemporaryDir emptyProgramFolder;
+        QVERIFY(QDir(emptyProgramFolder.path()).mkdir(QStringLiteral("Ephem")));
+        FrameUnderTest t(emptyProgramFolder.path());
+        t.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.frame.get()));
+        QTRY_COMPARE(t.ui.messages.size(), 1);
+        QVERIFY(t.ui.messages[0].contains(QDir::toNativeSeparators(emptyProgramFolder.path() + QStringLiteral("/Ephem"))));
+        QVERIFY(t.ui.messages[0].contains(QStringLiteral("less exact built-in ephemeris")));
+        t.frame->action(CommandId::RadixII)->trigger();
+        t.frame->action(CommandId::Composite)->trigger();
+        QTest::qWait(20);
+        QCOMPARE(t.ui.messages.size(), 1);
+    }
+
     void programRefusesWrongOptionsInOneLine_data()
     {
         QTest::addColumn<QStringList>("arguments");

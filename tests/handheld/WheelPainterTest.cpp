@@ -285,6 +285,24 @@ private slots:
         QCOMPARE(device->record().rects.front().rect, QRectF(0, 0, 240, 270)); // the background first
     }
 
+    // Before any chart was computed (the first one refused): rings, signs and the title,
+    // but no houses, points or aspects.
+    void withoutAChartOnlyRingsAndTitle()
+    {
+        f->horoscopes[0].birth = DateTime(9000, 6, 1, 12, 0, 0);
+        QVERIFY(!f->commands.showRadixI());
+        const auto device = paint();
+        const auto &record = device->record();
+        QVERIFY(std::none_of(record.lines.begin(), record.lines.end(),
+                             [](const PaintRecord::Line &l) { return isYellow(l.pen.color()); }));
+        for (int point = 0; point < PointCount; ++point)
+            QVERIFY2(record.textsOf(QString(QChar(f->settings.planetGlyphs[point]))).empty(), qPrintable(QString::number(point)));
+        for (int sign = 0; sign < SignCount; ++sign)
+            QCOMPARE(record.textsOf(QString(QChar(f->settings.signGlyphs[sign]))).size(), std::size_t{1});
+        QCOMPARE(record.texts.back().text, QStringLiteral("Radix I"));
+        QVERIFY(!record.ellipses.empty());
+    }
+
     void glyphCodesThatAreNoCharacterDrawNothing_data()
     {
         QTest::addColumn<int>("code");

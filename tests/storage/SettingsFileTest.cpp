@@ -79,7 +79,8 @@ TEST_F(SettingsFileTest, RoundTripsEveryValueIncludingOddOnes)
     settings.rulerBonus = -4;
     settings.houseSystem = 12;
     settings.orbs[Midheaven][4] = -3;
-    settings.orbs[Sun][0] = 2147483647;
+    settings.orbs[Sun][0] = -99;
+    settings.planetValues[Moon] = 99;
     settings.planetColours[Pluto] = rgb(1, 2, 3);
     settings.elementColours[3] = rgb(255, 255, 255);
     settings.aspectColours[0] = rgb(0, 128, 0);
@@ -88,6 +89,35 @@ TEST_F(SettingsFileTest, RoundTripsEveryValueIncludingOddOnes)
     ChartSettings loaded{};
     ASSERT_TRUE(load(path(), loaded));
     EXPECT_EQ(loaded, settings);
+}
+
+// Planet values, orbs and the ruler bonus beyond -99 .. 99 read like a damaged key: the
+// default, and a line on standard error naming the key.
+TEST_F(SettingsFileTest, TuningValuesOutsideTheRangeGiveTheDefaultAndALine)
+{
+    ChartSettings settings = ChartSettings::defaults();
+    settings.orbs[Sun][0] = 2147483647;
+    settings.planetValues[Venus] = -100;
+    settings.rulerBonus = 100;
+    settings.planetValues[Mars] = -99;
+    save(settings);
+    ChartSettings loaded = ChartSettings::defaults();
+    loaded.orbs[Sun][0] = 1; // a damaged key gives the default, not what the block held
+    testing::internal::CaptureStderr();
+    const bool loadedOk = SettingsFile::load(path(), loaded);
+    const std::string diagnostics = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(loadedOk);
+    ChartSettings expected = ChartSettings::defaults();
+    expected.planetValues[Mars] = -99;
+    EXPECT_EQ(loaded, expected);
+    EXPECT_NE(diagnostics.find("Radix_Orbis Index1=0 Index2=0 holds 2147483647"), std::string::npos) << diagnostics;
+    EXPECT_NE(diagnostics.find("Planet_Wert Index=3 holds -100"), std::string::npos) << diagnostics;
+    EXPECT_NE(diagnostics.find("Punkten_Bewerten holds 100"), std::string::npos) << diagnostics;
+    int lines = 0;
+    for (auto at = diagnostics.find("outside -99 to 99"); at != std::string::npos;
+         at = diagnostics.find("outside -99 to 99", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 3) << diagnostics;
 }
 
 TEST_F(SettingsFileTest, KeysInAnyOrderAndDepthWriteBackCanonically)

@@ -74,7 +74,7 @@ protected:
     }
 
     // The same chart computed in this process, for comparison with the printed one.
-    ChartEngine &computeHere(void (ChartCommands::*show)())
+    ChartEngine &computeHere(bool (ChartCommands::*show)())
     {
         Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
         std::vector<HoroscopeRecord> list;
@@ -422,7 +422,7 @@ struct TableCase {
     const char *name;
     QStringList args; // after "table"
     InfoWindow window;
-    void (ChartCommands::*show)();
+    bool (ChartCommands::*show)();
     int mode;
     const char *nameText;
 };
@@ -430,7 +430,7 @@ struct TableCase {
 class OrvelChartTableTest : public OrvelChartTest, public ::testing::WithParamInterface<TableCase> {
 protected:
     // The window's table for the same chart computed in this process, reached from Radix I.
-    InfoTable tableHere(InfoWindow window, void (ChartCommands::*show)())
+    InfoTable tableHere(InfoWindow window, bool (ChartCommands::*show)())
     {
         ChartEngine &here = computeHere(&ChartCommands::showRadixI);
         PlaceDatabase places = db.open();
@@ -661,13 +661,38 @@ TEST_F(OrvelChartTest, FailedImportLeavesTheHoroscopeFileAlone)
         EXPECT_EQ(r.exitCode, 1) << file;
         EXPECT_FALSE(r.err.isEmpty()) << file;
     }
-    writeFile(QStringLiteral("horoskop.xml"), "<Orvel_Horoskop><Horoskop>cut off");
-    writeFile(QStringLiteral("in.aaf"), ImportFile);
-    EXPECT_EQ(run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")}).exitCode, 1);
     QFile after(db.root() + QStringLiteral("/horoskop.xml"));
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), QByteArray("<Orvel_Horoskop><Horoskop>cut off"));
-    writeFile(QStringLiteral("horoskop.xml"), original);
+    EXPECT_EQ(after.readAll(), original);
+}
+
+// A damaged horoscope file, cut off or holding a record with an impossible date: the
+// import keeps the readable records, and the damaged file is kept beside it first.
+TEST_F(OrvelChartTest, ImportIntoADamagedFileKeepsItBesideFirst)
+{
+    const struct {
+        const char *name;
+        QByteArray damaged;
+        int kept;
+    } cases[] = {
+        {"cut off", "<Orvel_Horoskop><Horoskop><Name>Kept</Name><Date>01.02.1990 10:00:00</Date></Horoskop><Horoskop>cut", 1},
+        {"bad date", "<Orvel_Horoskop><Horoskop><Name>Kept</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
+                     "<Horoskop><Name>Odd</Name><Date>31.02.1990 10:00:00</Date></Horoskop></Orvel_Horoskop>", 1},
+    };
+    writeFile(QStringLiteral("in.aaf"), ImportFile);
+    for (const auto &c : cases) {
+        QFile::remove(db.root() + QStringLiteral("/horoskop.xml.damaged"));
+        writeFile(QStringLiteral("horoskop.xml"), c.damaged);
+        const ProcessResult r = run({QStringLiteral("import"), db.root() + QStringLiteral("/in.aaf")});
+        EXPECT_EQ(r.exitCode, 0) << c.name << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("horoskop.xml.damaged")) << c.name << r.err.toStdString();
+        QFile copy(db.root() + QStringLiteral("/horoskop.xml.damaged"));
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_EQ(copy.readAll(), c.damaged) << c.name;
+        const QJsonArray list = run({QStringLiteral("horoscopes")}).json().array();
+        ASSERT_EQ(list.size(), c.kept + 2) << c.name;
+        EXPECT_EQ(list[0][QStringLiteral("name")].toString(), QStringLiteral("Kept")) << c.name;
+    }
 }
 
 TEST_F(OrvelChartTest, ImportIntoAMissingFileAddsNoDefaultRecords)
@@ -794,4 +819,70 @@ TEST_F(OrvelChartTest, BatchRenderWritesOnePictureANumberedName)
                                      QStringList{u"batch"_qs, u"render"_qs},
                                      QStringList{u"batch"_qs, u"radix"_qs, u"--from"_qs}})
         EXPECT_EQ(run(wrong).exitCode, 2) << wrong.join(u' ').toStdString();
+}
+
+namespace {
+
+// A chart command over a horoscope the ephemeris refuses (the year 9000).
+struct RefusedCommandCase {
+    const char *name;
+    QStringList arguments;
+    int refusedEntry;
+};
+void PrintTo(const RefusedCommandCase &c, std::ostream *os) { *os << c.name; }
+
+class RefusedChartCommandTest : public OrvelChartTest, public testing::WithParamInterface<RefusedCommandCase> {};
+
+} // namespace
+
+TEST_P(RefusedChartCommandTest, PrintsTheLibrarysMessageAndNoChart)
+{
+    QByteArray file(TwoHoroscopes);
+    const char *dates[] = {"12.04.1980 09:15:00", "03.11.1991 22:40:00"};
+    file.replace(dates[GetParam().refusedEntry], "12.04.9000 09:15:00");
+    writeFile(QStringLiteral("horoskop.xml"), file);
+    const QString picture = db.root() + QStringLiteral("/refused.png");
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings(QStringLiteral("PICTURE"), picture);
+    const ProcessResult r = run(arguments);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.constData();
+    EXPECT_FALSE(r.err.trimmed().isEmpty());
+    EXPECT_FALSE(r.err.contains("time zone")) << r.err.constData();
+    EXPECT_FALSE(QFile::exists(picture));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, RefusedChartCommandTest,
+    testing::Values(RefusedCommandCase{"Radix1", {u"radix1"_qs}, 0},
+                    RefusedCommandCase{"Radix2", {u"radix2"_qs}, 1},
+                    RefusedCommandCase{"CompositeSecond", {u"composite"_qs}, 1},
+                    RefusedCommandCase{"SynastrySecond", {u"synastry"_qs}, 1},
+                    RefusedCommandCase{"Transit", {u"transit"_qs}, 0},
+                    RefusedCommandCase{"Solar", {u"solar"_qs, u"2030"_qs, u"Deutschland"_qs, u"Berlin"_qs}, 0},
+                    RefusedCommandCase{"Table", {u"table"_qs, u"planets"_qs, u"radix1"_qs}, 0},
+                    RefusedCommandCase{"Render", {u"render"_qs, u"radix1"_qs, u"--png"_qs, u"PICTURE"_qs}, 0}),
+    [](const testing::TestParamInfo<RefusedCommandCase> &info) { return std::string(info.param.name); });
+
+// Without an Ephem folder the system's ephemeris files serve; an Ephem folder without
+// the files leaves the built-in ephemeris: one line on standard error per run, naming
+// the folder, and the charts as usual.
+TEST_F(OrvelChartTest, BuiltInEphemerisIsNamedOnceOnStandardError)
+{
+    ASSERT_TRUE(QFile::remove(db.root() + QStringLiteral("/Ephem")));
+    const QByteArray notice = "less exact built-in ephemeris";
+    const ProcessResult system = run({QStringLiteral("radix1")});
+    EXPECT_EQ(system.exitCode, 0);
+    EXPECT_EQ(system.err.count(notice), 0) << system.err.constData();
+    ASSERT_TRUE(QDir(db.root()).mkdir(QStringLiteral("Ephem")));
+    const ProcessResult composite = run({QStringLiteral("composite")});
+    EXPECT_EQ(composite.exitCode, 0);
+    EXPECT_FALSE(composite.json().isNull());
+    EXPECT_EQ(composite.err.count(notice), 1) << composite.err.constData();
+    EXPECT_TRUE(composite.err.contains(QDir::toNativeSeparators(db.root() + QStringLiteral("/Ephem")).toLocal8Bit()));
+
+    const ProcessResult batch = run({QStringLiteral("batch"), QStringLiteral("radix")});
+    EXPECT_EQ(batch.exitCode, 0) << batch.err.constData();
+    EXPECT_EQ(batch.err.count(notice), 1) << batch.err.constData();
+    EXPECT_EQ(batch.out.count("\"chart\""), 2) << batch.out.constData();
 }

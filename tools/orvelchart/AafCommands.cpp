@@ -2,6 +2,7 @@
 
 #include "platform/StderrMessageSink.h"
 #include "storage/AafFile.h"
+#include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
 #include "tools/orvelchart/JsonWriter.h"
 
@@ -32,16 +33,13 @@ void printEntry(const AafEntry &entry, const char *status)
     std::fputc('\n', stdout);
 }
 
-// The stored horoscopes: none when the file does not exist; nothing when it exists
-// but cannot be read, so that a damaged file is never overwritten.
-std::optional<std::vector<HoroscopeRecord>> storedHoroscopes(const QString &path, const DateTime &now)
+// The stored horoscopes as the programs read them: none when the file does not exist,
+// those before the damage of a damaged file (the session has told the damage already).
+HoroscopeFile::Reading storedHoroscopes(const QString &path, const DateTime &now)
 {
-    std::vector<HoroscopeRecord> records;
     if (!QFileInfo::exists(path))
-        return records;
-    if (!HoroscopeFile::load(path, records, now))
-        return std::nullopt;
-    return records;
+        return {};
+    return HoroscopeFile::read(path, now);
 }
 
 } // namespace
@@ -50,21 +48,29 @@ int AafCommands::importFile(const QString &horoscopeFile, PlaceDirectory &places
                             const DateTime &now)
 {
     const QString command = QStringLiteral("import");
-    std::optional<std::vector<HoroscopeRecord>> horoscopes = storedHoroscopes(horoscopeFile, now);
-    if (!horoscopes)
-        return failure(command, QStringLiteral("%1 cannot be read; nothing imported").arg(horoscopeFile));
+    const HoroscopeFile::Reading stored = storedHoroscopes(horoscopeFile, now);
+    std::vector<HoroscopeRecord> horoscopes = stored.records();
     const AafFile::Loaded loaded = AafFile::load(arguments[0], places);
     if (!loaded.ok)
         return failure(command, loaded.error);
     for (const AafEntry &entry : loaded.entries) {
         printEntry(entry, entry.horoscope ? "imported" : "skipped");
         if (entry.horoscope)
-            horoscopes->push_back(*entry.horoscope);
+            horoscopes.push_back(*entry.horoscope);
     }
     if (loaded.imported() == 0)
         return failure(command, QStringLiteral("no record of %1 could be imported").arg(arguments[0]));
+    // A damaged file is kept beside itself before the list read from it replaces it.
+    if (stored.damage.isDamaged()) {
+        const DamagedFileCopy::Result kept = DamagedFileCopy::keep(horoscopeFile);
+        if (!kept.ok)
+            return failure(command, QStringLiteral("%1 is damaged and no copy of it could be kept (%2); nothing imported")
+                                        .arg(horoscopeFile, kept.errorMessage));
+        std::fprintf(stderr, "orvelchart: %s: the damaged %s is kept as %s\n", command.toLocal8Bit().constData(),
+                     horoscopeFile.toLocal8Bit().constData(), kept.copy.toLocal8Bit().constData());
+    }
     StderrMessageSink sink;
-    if (!HoroscopeFile::save(horoscopeFile, *horoscopes, sink))
+    if (!HoroscopeFile::save(horoscopeFile, horoscopes, sink))
         return failure(command, QStringLiteral("nothing imported"));
     return 0;
 }
@@ -80,11 +86,9 @@ int AafCommands::exportFile(const QString &horoscopeFile, PlaceDirectory &places
                             const DateTime &now)
 {
     const QString command = QStringLiteral("export");
-    const std::optional<std::vector<HoroscopeRecord>> horoscopes = storedHoroscopes(horoscopeFile, now);
-    if (!horoscopes)
-        return failure(command, QStringLiteral("%1 cannot be read").arg(horoscopeFile));
+    const std::vector<HoroscopeRecord> horoscopes = storedHoroscopes(horoscopeFile, now).records();
     const auto encoding = arguments.size() == 2 ? AafFile::Encoding::Utf8 : AafFile::Encoding::Windows1252;
-    const AafFile::Saved saved = AafFile::save(arguments[0], *horoscopes, places, encoding);
+    const AafFile::Saved saved = AafFile::save(arguments[0], horoscopes, places, encoding);
     if (!saved.file.ok)
         return failure(command, saved.file.errorMessage);
     for (const AafEntry &entry : saved.entries)

@@ -65,8 +65,13 @@ void JsonWriter::value(std::nullptr_t)
 
 void JsonWriter::value(int number)
 {
+    value(std::int64_t{number});
+}
+
+void JsonWriter::value(std::int64_t number)
+{
     separate();
-    m_text += QByteArray::number(number);
+    m_text += QByteArray::number(static_cast<qlonglong>(number));
 }
 
 void JsonWriter::value(bool flag)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 namespace orvel {
@@ -19,6 +20,7 @@ public:
     void key(const char *name);
     void value(double number);
     void value(int number);
+    void value(std::int64_t number);
     void value(bool flag);
     void value(const QString &text);
     void value(std::nullptr_t);

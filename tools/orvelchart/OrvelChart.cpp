@@ -63,7 +63,7 @@ struct Session {
         : clock(clock), document(clock, ui, ProgramFolder::path(), dataFolder),
           places(ProgramFolder::file(PlaceDatabase::FolderName), dataFolder + u'/' + PlaceDatabase::LastCountryFileName,
                  ui, variant),
-          lookup(places), engine(ui), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
+          lookup(places), engine(ui, notices, document.ephemerisFolder()), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
     {
         document.OnNewDocument();
         if (const QString report = document.startupReport(); !report.isEmpty())
@@ -75,6 +75,7 @@ struct Session {
 
     const Clock &clock;
     KeptMessageSink ui;
+    StderrMessageSink notices; // not kept: a notice fails no chart of a batch
     COrvelWinDoc document;
     PlaceDatabase places;
     PlaceOffsetLookup lookup;
@@ -143,32 +144,33 @@ struct ChartSpec {
     Validator validate = [](const QStringList &) { return QString(); };
 };
 
-Command show(void (ChartCommands::*command)())
+// A chart the ephemeris refuses fails after its message (already on standard error).
+Command show(bool (ChartCommands::*command)())
 {
-    return [command](Session &s, const QStringList &) {
-        (s.commands.*command)();
-        return 0;
-    };
+    return [command](Session &s, const QStringList &) { return (s.commands.*command)() ? 0 : Failed; };
 }
 
 int computeTransit(Session &s, const QStringList &)
 {
-    s.commands.showRadixI();
-    s.commands.showTransit();
-    return 0;
+    return s.commands.showRadixI() && s.commands.showTransit() ? 0 : Failed;
 }
 
 int computeSolar(Session &s, const QStringList &args)
 {
     int year = 0;
     parseYear(args[0], year);
-    s.commands.showRadixI();
+    if (!s.commands.showRadixI())
+        return Failed;
     const std::optional<ChartPlace> place = namedPlace(s, QStringLiteral("solar"), args[1], args[2]);
     if (!place)
         return Failed;
-    if (!s.commands.showSolar(year, *place))
-        return failure(QStringLiteral("solar: the time zone of '%1' could not be looked up").arg(args[2]));
-    return 0;
+    s.ui.take();
+    if (s.commands.showSolar(year, *place))
+        return 0;
+    // The ephemeris has said why; a failed time-zone lookup is silent.
+    if (!s.ui.take().isEmpty())
+        return Failed;
+    return failure(QStringLiteral("solar: the time zone of '%1' could not be looked up").arg(args[2]));
 }
 
 const std::map<QString, ChartSpec> &chartTable()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace orvel {
+
+// The user interface in the user's language: German catalogues when the first of the
+// user's languages (LANGUAGE, then LC_MESSAGES/LANG) that we know is German, English —
+// the texts in the code — otherwise.
+class Translations {
+public:
+    // Installs Qt's own German and the German of `catalogues` (names of the embedded
+    // :/i18n/NAME_de.qm files) into `app`, which owns them. Returns whether German is used.
+    static bool install(QCoreApplication &app, const QStringList &catalogues);
+
+    // Whether the user's languages choose German over English.
+    static bool germanChosen(const QStringList &uiLanguages);
+};
+
+} // namespace orvel

@@ -25,6 +25,8 @@ CCountryDlg::CCountryDlg(CountryChoice &choice, MessageSink &sink, const QString
     setWindowIcon(QIcon(QStringLiteral(":/desktop/orvelwinconfig.svg")));
     m_left = makeList(QStringLiteral("Country"));
     m_right = makeList(QStringLiteral("PPC Country"));
+    m_left->setAccessibleName(QStringLiteral("Countries"));
+    m_right->setAccessibleName(QStringLiteral("Countries on the device"));
     m_add = new QPushButton(QStringLiteral(">"), this);
     auto *addAll = new QPushButton(QStringLiteral(">>"), this);
     auto *removeAll = new QPushButton(QStringLiteral("<<"), this);

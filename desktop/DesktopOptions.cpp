@@ -1,23 +1,39 @@
 #include "desktop/DesktopOptions.h"
 
+#include "platform/CommandLine.h"
+
 namespace orvel {
 
 std::optional<DesktopOptions> DesktopOptions::parse(const QStringList &arguments, QString &problem)
 {
-    DesktopOptions options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        QString *target = argument == u"--root" ? &options.root : argument == u"--device" ? &options.device : nullptr;
-        if (!target) {
-            problem = QStringLiteral("unknown argument %1 (usage: OrvelWinConfig [--root DIR] [--device DIR])").arg(argument);
-            return std::nullopt;
-        }
-        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-            problem = QStringLiteral("%1 needs a folder").arg(argument);
-            return std::nullopt;
-        }
-        *target = arguments[++i];
+    CommandLine line(QStringLiteral("OrvelWinConfig"),
+                     QStringLiteral("Chooses the countries, horoscopes and settings of the handheld program on a device."));
+    const QCommandLineOption root(QStringLiteral("root"),
+                                  QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QStringLiteral("The device's folder (default: $ORVELWIN_DEVICE, else Device in the "
+                                                   "program folder or, when that is read-only, in the user's data folder)."),
+                                    QStringLiteral("DIR"));
+    line.parser().addOptions({root, device});
+    if (!line.parse(arguments, problem))
+        return std::nullopt;
+    const QCommandLineParser &parser = line.parser();
+    if (!parser.positionalArguments().isEmpty()) {
+        problem = QStringLiteral("unknown argument %1 (usage: OrvelWinConfig [--root DIR] [--device DIR])")
+                      .arg(parser.positionalArguments().front());
+        return std::nullopt;
     }
+    for (const QCommandLineOption *folder : {&root, &device}) {
+        if (parser.isSet(*folder) && parser.value(*folder).isEmpty()) {
+            problem = QStringLiteral("--%1 needs a folder").arg(folder->names().front());
+            return std::nullopt;
+        }
+    }
+    DesktopOptions options;
+    options.root = parser.value(root);
+    options.device = parser.value(device);
+    options.reply = line.reply();
     return options;
 }
 

@@ -8,10 +8,11 @@
 
 namespace orvel {
 
-// The desktop program's command line: OrvelWinConfig [--root DIR] [--device DIR]
+// The desktop program's command line: OrvelWinConfig [--root DIR] [--device DIR] [--help] [--version]
 struct DesktopOptions {
     QString root;   // program folder; empty: the executable's folder
     QString device; // device root as given; empty: see deviceRoot()
+    QString reply;  // printed instead of running: --help, --version
 
     // `arguments` without the program name. On a wrong argument returns nothing and
     // sets `problem` to one line saying what is wrong.

@@ -3,6 +3,7 @@
 // that every program finds the family "OWSym".
 #include "desktop/FileCopy.h"
 #include "desktop/SymbolFontInstaller.h"
+#include "platform/CommandLine.h"
 #include "platform/gui/ChartFonts.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,23 @@ using namespace orvel;
 
 int main(int argc, char *argv[])
 {
+    CommandLine line(QStringLiteral("InstallFont"),
+                     QStringLiteral("Installs the chart symbol font OWSym.ttf from the program's folder for the current user."));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QString problem;
+    if (!line.parse(arguments, problem) || !line.parser().positionalArguments().isEmpty()) {
+        if (problem.isEmpty())
+            problem = QStringLiteral("unknown argument '%1'").arg(line.parser().positionalArguments().front());
+        std::fprintf(stderr, "InstallFont: %s\n", qPrintable(problem));
+        return 2;
+    }
+    if (const QString reply = line.reply(); !reply.isEmpty()) {
+        std::fputs(qPrintable(reply), stdout);
+        return 0;
+    }
+
     QCoreApplication app(argc, argv);
     const QString source = QCoreApplication::applicationDirPath() + u'/' + ChartFonts::SymbolFile;
     const QString folder = SymbolFontInstaller::userFontFolder();

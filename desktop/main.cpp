@@ -1,6 +1,7 @@
 #include "desktop/CMainDlg.h"
 #include "desktop/DesktopOptions.h"
 #include "desktop/DeviceLink.h"
+#include "desktop/UserProgramFolder.h"
 #include "platform/ProgramFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/DialogMessageSink.h"
@@ -13,18 +14,28 @@ using namespace orvel;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
-    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig"), QStringLiteral("tamrexlistctrl")});
-
+    // Options are checked before Qt starts: a wrong one needs no display, nor do --help
+    // and --version.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QString problem;
-    const std::optional<DesktopOptions> options = DesktopOptions::parse(QApplication::arguments().mid(1), problem);
+    const std::optional<DesktopOptions> options = DesktopOptions::parse(arguments, problem);
     if (!options) {
         std::fprintf(stderr, "OrvelWinConfig: %s\n", problem.toLocal8Bit().constData());
         return 2;
     }
+    if (!options->reply.isEmpty()) {
+        std::fputs(options->reply.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
+    QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
+    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig"), QStringLiteral("tamrexlistctrl")});
     ProgramFolder::setOverride(options->root);
-    const QString programFolder = ProgramFolder::path();
+    const QString programFolder = UserProgramFolder::choose(ProgramFolder::path());
     ChartFonts::registerSymbolFont(programFolder);
 
     DialogMessageSink ui(QStringLiteral("OrvelWinConfig"));

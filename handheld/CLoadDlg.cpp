@@ -19,6 +19,7 @@ CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWi
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("City")});
+    m_list->setAccessibleName(QStringLiteral("Horoscopes"));
     m_list->setColumnWidth(0, 120);
     m_list->setColumnWidth(1, 100);
     // Rows stand in list order, so a row's index is its record's list position.

@@ -163,7 +163,12 @@ void CMainFrame::createCommandBar(int scale)
         command->setIcon(QIcon(QStringLiteral(":/handheld/%1.svg").arg(QLatin1String(button.icon))));
         command->setToolTip(QString::fromLatin1(button.tooltip));
         m_bar->addAction(command);
+        // The popup buttons show no text: screen readers speak the tooltip.
+        m_bar->widgetForAction(command)->setAccessibleName(command->toolTip());
     }
+    // The button Qt shows when the bar overflows has no text of its own.
+    if (auto *more = m_bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More commands"));
     addToolBar(Qt::BottomToolBarArea, m_bar);
 }
 

@@ -43,10 +43,41 @@ void COrvelWinView::paintEvent(QPaintEvent *)
     const double scale = std::min(width() / double(WheelCanvas::Width), height() / double(WheelCanvas::Height));
     painter.translate((width() - WheelCanvas::Width * scale) / 2, (height() - WheelCanvas::Height * scale) / 2);
     WheelPainter::paint(painter, m_session.scene(), scale);
+    // Every chart command repaints the view, so its name follows the chart.
+    if (const QString description = chartDescription(); description != accessibleName())
+        setAccessibleName(description);
     if (!m_painted) {
         m_painted = true;
         emit firstPainted();
     }
+}
+
+QString COrvelWinView::chartDescription() const
+{
+    const std::vector<HoroscopeRecord> &list = m_session.document.horoscopes();
+    const auto who = [&list](int index) {
+        return index >= 0 && index < int(list.size()) ? list[index] : HoroscopeRecord{};
+    };
+    const HoroscopeRecord current = who(m_session.engine.currentSlot());
+    const QString pair = who(0).name + QStringLiteral(" / ") + who(1).name;
+    const ChartCommands &commands = m_session.commands;
+    switch (commands.mode()) {
+    case ChartMode::RadixI:
+        return QStringLiteral("Radix I: %1, %2").arg(current.name, current.city);
+    case ChartMode::RadixII:
+        return QStringLiteral("Radix II: %1, %2").arg(current.name, current.city);
+    case ChartMode::Solar:
+        return QStringLiteral("Solar %1: %2, %3")
+            .arg(QString::number(commands.solarMoment().year()), current.name,
+                 commands.solarPlace() ? commands.solarPlace()->city : QString());
+    case ChartMode::Composite:
+        return QStringLiteral("Composite: ") + pair;
+    case ChartMode::Synastry:
+        return QStringLiteral("Synastry: ") + pair;
+    case ChartMode::Transit:
+        return QStringLiteral("Transit: %1 / Current transits").arg(current.name);
+    }
+    return {};
 }
 
 void COrvelWinView::mousePressEvent(QMouseEvent *event)

@@ -29,6 +29,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    // What the wheel shows, for screen readers: "Radix I: Ada Example, London".
+    QString chartDescription() const;
+
     HandheldSession &m_session;
     SoftInputPanel &m_panel;
     int m_scale;

@@ -1,44 +1,49 @@
 #include "handheld/ProgramOptions.h"
 
+#include "platform/CommandLine.h"
+
 namespace orvel {
 
 std::optional<ProgramOptions> ProgramOptions::parse(const QStringList &arguments, QString &problem)
 {
+    CommandLine line(QStringLiteral("OrvelWin"), QStringLiteral("Computes and draws horoscope charts."));
+    const QCommandLineOption root(QStringLiteral("root"),
+                                  QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption now(QStringLiteral("now"), QStringLiteral("Run with the clock fixed at this moment."),
+                                 QStringLiteral("DD.MM.YYYY HH:MM:SS"));
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Open the window at N times the 240 x 270 wheel, N from 1 to 8 (default 2)."),
+                                   QStringLiteral("N"), QStringLiteral("2"));
+    const QCommandLineOption quit(QStringLiteral("quit-after-first-paint"),
+                                  QStringLiteral("Quit once the wheel is first painted (to time the start)."));
+    line.parser().addOptions({root, now, scale, quit});
+    if (!line.parse(arguments, problem))
+        return std::nullopt;
+    const QCommandLineParser &parser = line.parser();
+    if (!parser.positionalArguments().isEmpty()) {
+        problem = QStringLiteral("unknown argument '%1'").arg(parser.positionalArguments().front());
+        return std::nullopt;
+    }
+
     ProgramOptions options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &option = arguments[i];
-        if (option == QStringLiteral("--quit-after-first-paint")) {
-            options.quitAfterFirstPaint = true;
-            continue;
-        }
-        const bool takesValue = option == QStringLiteral("--root") || option == QStringLiteral("--now") ||
-                                option == QStringLiteral("--scale");
-        if (!takesValue) {
-            problem = QStringLiteral("unknown option '%1'").arg(option);
+    options.reply = line.reply();
+    options.root = parser.value(root);
+    options.quitAfterFirstPaint = parser.isSet(quit);
+    if (parser.isSet(now)) {
+        const QString value = parser.value(now);
+        const DateTime moment = DateTime::fromText(value);
+        if (value.size() != 19 || !moment.isValid()) {
+            problem = QStringLiteral("--now: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(value);
             return std::nullopt;
         }
-        if (++i >= arguments.size()) {
-            problem = QStringLiteral("%1 needs a value").arg(option);
-            return std::nullopt;
-        }
-        const QString &value = arguments[i];
-        if (option == QStringLiteral("--root")) {
-            options.root = value;
-        } else if (option == QStringLiteral("--now")) {
-            const DateTime now = DateTime::fromText(value);
-            if (value.size() != 19 || !now.isValid()) {
-                problem = QStringLiteral("--now: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(value);
-                return std::nullopt;
-            }
-            options.now = now;
-        } else {
-            bool ok = false;
-            options.scale = value.toInt(&ok);
-            if (!ok || options.scale < 1 || options.scale > 8) {
-                problem = QStringLiteral("--scale must be a number from 1 to 8, not '%1'").arg(value);
-                return std::nullopt;
-            }
-        }
+        options.now = moment;
+    }
+    bool ok = false;
+    options.scale = parser.value(scale).toInt(&ok);
+    if (!ok || options.scale < 1 || options.scale > 8) {
+        problem = QStringLiteral("--scale must be a number from 1 to 8, not '%1'").arg(parser.value(scale));
+        return std::nullopt;
     }
     return options;
 }

@@ -15,6 +15,7 @@ struct ProgramOptions {
     std::optional<DateTime> now;  // a fixed clock
     int scale = 2;                // starting window size: the 240 x 270 wheel, N times
     bool quitAfterFirstPaint = false; // for measuring the launch
+    QString reply;                // printed instead of running: --help, --version
 
     // `arguments` without the program name. On a wrong argument returns nothing and
     // sets `problem` to one line saying what is wrong.

@@ -3,9 +3,9 @@
 #include "handheld/HandheldSession.h"
 #include "handheld/ProgramOptions.h"
 #include "handheld/ScaleChoice.h"
-#include "handheld/UserDataFolder.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
+#include "platform/UserDataFolder.h"
 #include "platform/gui/ChartFonts.h"
 #include "platform/gui/DialogMessageSink.h"
 #include "platform/gui/InputMethodPanel.h"
@@ -19,7 +19,8 @@ using namespace orvel;
 
 int main(int argc, char *argv[])
 {
-    // Options are checked before Qt starts, so that a wrong one gets exactly one line.
+    // Options are checked before Qt starts, so that a wrong one gets exactly one line and
+    // --help and --version need no display.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -28,6 +29,10 @@ int main(int argc, char *argv[])
     if (!options) {
         std::fprintf(stderr, "OrvelWin: %s\n", problem.toLocal8Bit().constData());
         return 2;
+    }
+    if (!options->reply.isEmpty()) {
+        std::fputs(options->reply.toLocal8Bit().constData(), stdout);
+        return 0;
     }
 
     QApplication app(argc, argv);

@@ -21,7 +21,13 @@ COrvelWinDoc::COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &p
 
 QString COrvelWinDoc::horoscopeFile() const { return m_dataFolder + QStringLiteral("/horoskop.xml"); }
 QString COrvelWinDoc::settingsFile() const { return m_dataFolder + QStringLiteral("/orvel.xml"); }
-QString COrvelWinDoc::ephemerisFolder() const { return m_programFolder + QStringLiteral("/Ephem"); }
+QString COrvelWinDoc::ephemerisFolder() const
+{
+    // A folder of its own beside the program wins; an installed program uses the
+    // system's ephemeris files.
+    const QString own = m_programFolder + QStringLiteral("/Ephem");
+    return QFileInfo(own).isDir() ? own : QStringLiteral(ORVEL_SYSTEM_EPHE_DIR);
+}
 
 bool COrvelWinDoc::OnNewDocument()
 {

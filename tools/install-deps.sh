@@ -7,7 +7,8 @@ packages=(build-essential cmake ninja-build pkg-config python3
           googletest libgtest-dev libgmock-dev iso-codes tzdata
           clang libclang-rt-14-dev
           python3-fontforge fonts-noto-core fonts-symbola
-          qt6-l10n-tools qt6-translations-l10n)
+          qt6-l10n-tools qt6-translations-l10n
+          dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

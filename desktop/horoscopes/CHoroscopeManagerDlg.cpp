@@ -52,6 +52,7 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
 {
     setWindowTitle(QStringLiteral("Horoscopes manager"));
     m_list = new QTreeWidget(this);
+    m_list->setAccessibleName(QStringLiteral("Horoscopes"));
     m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("City")});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -18,6 +18,7 @@ CPPageAspektOrben::CPPageAspektOrben(ChartSettings &block, MessageSink &sink, QW
     for (int kind = 0; kind < AspectKindCount; ++kind)
         kinds.append(PointNames::aspect(kind));
     m_orbs = ValueGrid::create(columns, AspectKindCount, 0, kinds, {0, 99, QStringLiteral("Orbs")}, sink, this);
+    m_orbs->setAccessibleName(QStringLiteral("Aspect orbs"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_orbs, 0, Qt::AlignLeft);

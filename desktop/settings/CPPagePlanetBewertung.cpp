@@ -26,6 +26,7 @@ CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, MessageSink &
                                   {QStringLiteral("Planet"), 80, false, Qt::AlignLeft},
                                   {QStringLiteral("Value"), 40, true, Qt::AlignHCenter}},
                                  PointCount, 1, names, {-99, 99, QStringLiteral("Planet values")}, sink, this);
+    m_values->setAccessibleName(QStringLiteral("Planet values"));
     // Finished edits are written back by the grid first, then summed.
     connect(m_values, &CExListCtrl::subItemEdited, this, [this] { showSum(); });
 
@@ -40,7 +41,9 @@ CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, MessageSink &
     });
 
     auto *sentence = new QHBoxLayout;
-    sentence->addWidget(new QLabel(QStringLiteral("Regent of the first house has also"), this));
+    auto *lead = new QLabel(QStringLiteral("Regent of the first house has also"), this);
+    lead->setBuddy(m_points); // the sentence's start names the field for screen readers
+    sentence->addWidget(lead);
     sentence->addWidget(m_points);
     sentence->addWidget(new QLabel(QStringLiteral("Score estimation"), this));
     sentence->addStretch();

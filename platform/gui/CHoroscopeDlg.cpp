@@ -113,6 +113,9 @@ void CHoroscopeDlg::createControls()
     m_latitude->setObjectName(QStringLiteral("latitude"));
     m_longitude->setObjectName(QStringLiteral("longitude"));
     m_clockChange->setObjectName(QStringLiteral("clockChange"));
+    // Named for screen readers like the fields whose caption they share.
+    m_timePicker->setAccessibleName(QStringLiteral("Time:"));
+    m_typedCity->setAccessibleName(QStringLiteral("City:"));
 
     // Rows as on the handheld's screen: captions left, the city field and the typed
     // city in one place with the Other box beside them, both coordinates in one row.

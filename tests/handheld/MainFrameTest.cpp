@@ -9,7 +9,7 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
-#include "handheld/UserDataFolder.h"
+#include "platform/UserDataFolder.h"
 #include "handheld/chart/CommandAvailability.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
@@ -440,10 +440,12 @@ private slots:
         QVERIFY(t.session->commands.hasChart());
     }
 
-    // Without the Ephem folder: one notice per run, over the painted chart, naming the folder.
+    // An Ephem folder without the files: one notice per run, over the painted chart,
+    // naming the folder.
     void builtInEphemerisIsNamedOnce()
     {
         QTemporaryDir emptyProgramFolder;
+        QVERIFY(QDir(emptyProgramFolder.path()).mkdir(QStringLiteral("Ephem")));
         FrameUnderTest t(emptyProgramFolder.path());
         t.frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(t.frame.get()));

@@ -1,6 +1,7 @@
 #include "handheld/ProgramOptions.h"
 #include "handheld/ScaleChoice.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace orvel;
@@ -50,6 +51,22 @@ TEST(ProgramOptions, KeepsRootAndNow)
     ASSERT_TRUE(options);
     EXPECT_EQ(options->root, QStringLiteral("/opt/x"));
     EXPECT_EQ(options->now, DateTime(2026, 12, 8, 14, 30, 0));
+    EXPECT_TRUE(options->reply.isEmpty());
+}
+
+// --help and --version answer instead of running; a wrong option beside them still fails.
+TEST(ProgramOptions, HelpNamesEveryOptionAndVersionTheRelease)
+{
+    QString problem;
+    const auto help = ProgramOptions::parse({"--help"}, problem);
+    ASSERT_TRUE(help);
+    for (const char *option : {"--root", "--now", "--scale", "--quit-after-first-paint", "--version"})
+        EXPECT_TRUE(help->reply.contains(QLatin1StringView(option))) << option;
+    EXPECT_TRUE(help->reply.startsWith(QStringLiteral("Usage: OrvelWin ")));
+    const auto version = ProgramOptions::parse({"--version"}, problem);
+    ASSERT_TRUE(version);
+    EXPECT_TRUE(version->reply.contains(QRegularExpression(QStringLiteral("^OrvelWin \\d+\\.\\d+"))));
+    EXPECT_FALSE(ProgramOptions::parse({"--help", "--bogus"}, problem));
 }
 
 struct ScaleCase {

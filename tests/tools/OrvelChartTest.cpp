@@ -172,12 +172,34 @@ TEST_F(OrvelChartTest, WrongCommandsAndArgumentsExitWithStatusTwo)
     for (const QStringList &args : {QStringList{QStringLiteral("radix3")}, QStringList{},
                                     QStringList{QStringLiteral("radix1"), QStringLiteral("extra")},
                                     QStringList{QStringLiteral("--now"), QStringLiteral("31.02.2000 10:00:00"), QStringLiteral("radix1")},
+                                    QStringList{QStringLiteral("--bogus"), QStringLiteral("radix1")},
+                                    QStringList{QStringLiteral("radix1"), QStringLiteral("--now")},
                                     QStringList{QStringLiteral("solar"), QStringLiteral("next"), QStringLiteral("Deutschland"), QStringLiteral("Berlin")}}) {
         const ProcessResult r = run(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_EQ(r.err.count('\n'), 1);
     }
+}
+
+// --help lists every command with its arguments; a command's own options after it are
+// not taken for the tool's.
+TEST_F(OrvelChartTest, HelpAndVersionAnswerWithoutRunning)
+{
+    const ProcessResult help = run({QStringLiteral("--help")});
+    ASSERT_EQ(help.exitCode, 0);
+    for (const char *command : {"radix1", "solar YEAR COUNTRY CITY", "render CHART", "table WINDOW CHART", "horoscopes",
+                                "settings", "save", "countries", "places COUNTRY PREFIX", "tz COUNTRY CITY",
+                                "lastcountry [COUNTRY]", "batch", "import FILE", "export FILE", "--root", "--now"})
+        EXPECT_TRUE(help.out.contains(command)) << command;
+    const ProcessResult version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("orvelchart "));
+    const ProcessResult table = run({QStringLiteral("table"), QStringLiteral("houses"), QStringLiteral("radix1"), QStringLiteral("--text")});
+    EXPECT_EQ(table.exitCode, 0) << table.err.toStdString();
+    const ProcessResult helpAfterCommand = run({QStringLiteral("radix1"), QStringLiteral("--help")});
+    EXPECT_EQ(helpAfterCommand.exitCode, 2);
+    EXPECT_EQ(helpAfterCommand.err.count('\n'), 1);
 }
 
 TEST_F(OrvelChartTest, FirstStartGetsTwoDefaultHoroscopesDatedNow)
@@ -956,12 +978,17 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCommandCase{"Render", {u"render"_qs, u"radix1"_qs, u"--png"_qs, u"PICTURE"_qs}, 0}),
     [](const testing::TestParamInfo<RefusedCommandCase> &info) { return std::string(info.param.name); });
 
-// Without the Ephem folder the positions come from the built-in ephemeris: one line on
-// standard error per run, naming the folder, and the charts as usual.
+// Without an Ephem folder the system's ephemeris files serve; an Ephem folder without
+// the files leaves the built-in ephemeris: one line on standard error per run, naming
+// the folder, and the charts as usual.
 TEST_F(OrvelChartTest, BuiltInEphemerisIsNamedOnceOnStandardError)
 {
     ASSERT_TRUE(QFile::remove(db.root() + QStringLiteral("/Ephem")));
     const QByteArray notice = "less exact built-in ephemeris";
+    const ProcessResult system = run({QStringLiteral("radix1")});
+    EXPECT_EQ(system.exitCode, 0);
+    EXPECT_EQ(system.err.count(notice), 0) << system.err.constData();
+    ASSERT_TRUE(QDir(db.root()).mkdir(QStringLiteral("Ephem")));
     const ProcessResult composite = run({QStringLiteral("composite")});
     EXPECT_EQ(composite.exitCode, 0);
     EXPECT_FALSE(composite.json().isNull());

@@ -10,12 +10,16 @@
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"
+#include "platform/CommandLine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StderrMessageSink.h"
+#include "platform/UserDataFolder.h"
 #include "storage/COrvelWinDoc.h"
 #include "tools/orvelchart/AafCommands.h"
 #include "tools/orvelchart/BatchCommand.h"
 #include "tools/orvelchart/ChartJson.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <functional>
@@ -55,9 +59,9 @@ bool parseYear(const QString &text, int &year)
 
 // Everything one command works with, built by the document's start-up.
 struct Session {
-    Session(const Clock &clock, PlaceDatabase::Variant variant)
-        : clock(clock), document(clock, ui, ProgramFolder::path(), ProgramFolder::path()),
-          places(ProgramFolder::file(PlaceDatabase::FolderName), ProgramFolder::file(PlaceDatabase::LastCountryFileName),
+    Session(const Clock &clock, PlaceDatabase::Variant variant, const QString &dataFolder)
+        : clock(clock), document(clock, ui, ProgramFolder::path(), dataFolder),
+          places(ProgramFolder::file(PlaceDatabase::FolderName), dataFolder + u'/' + PlaceDatabase::LastCountryFileName,
                  ui, variant),
           lookup(places), engine(ui, notices, document.ephemerisFolder()), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
     {
@@ -393,6 +397,33 @@ const std::map<QString, CommandSpec> &commandTable()
     return table;
 }
 
+// Each command with its arguments and what it prints, for --help.
+QString commandHelp()
+{
+    static const char *const lines[][2] = {
+        {"radix1 | radix2 | composite | synastry | transit", "the chart as the handheld program computes it"},
+        {"solar YEAR COUNTRY CITY", "the solar return of Radix I in YEAR at a place"},
+        {"render CHART [ARGS] (--png FILE | --svg FILE) [--scale N]", "the wheel of a chart as a picture"},
+        {"table WINDOW CHART [ARGS] [--text]", "an information window's cells (houses, planets, elements, "
+                                                 "qualities, aspects), as JSON or aligned text"},
+        {"horoscopes", "the stored horoscopes"},
+        {"settings", "the settings, named after the file's keys"},
+        {"save", "rewrites the horoscope and settings files"},
+        {"countries", "the countries of the place database"},
+        {"places COUNTRY PREFIX", "the places of a country whose names begin with PREFIX"},
+        {"tz COUNTRY CITY \"DD.MM.YYYY HH:MM:SS\" [--desktop]", "the offset from universal time at a place and moment"},
+        {"lastcountry [COUNTRY]", "prints or sets the last-used country"},
+        {"batch (radix | table WINDOW | render (--svg DIR | --png DIR)) [--from FILE]",
+         "the Radix I chart, a table or a picture for every horoscope of the file or of FILE (.xml or .aaf)"},
+        {"import FILE.aaf", "appends the horoscopes of an AAF file"},
+        {"export FILE.aaf [--utf8]", "writes the stored horoscopes as an AAF file"},
+    };
+    QString text;
+    for (const auto &[synopsis, meaning] : lines)
+        text += QStringLiteral("  %1\n      %2\n").arg(QLatin1StringView(synopsis), QLatin1StringView(meaning));
+    return text;
+}
+
 } // namespace
 
 bool OrvelChart::paints(const QStringList &arguments)
@@ -407,23 +438,36 @@ bool OrvelChart::paints(const QStringList &arguments)
 
 int OrvelChart::run(QStringList arguments)
 {
-    Clock clock;
-    while (!arguments.isEmpty() && arguments.front().startsWith(QStringLiteral("--"))) {
-        const QString option = arguments.takeFirst();
-        if (arguments.isEmpty())
-            return usage(QStringLiteral("%1 needs a value").arg(option));
-        const QString value = arguments.takeFirst();
-        if (option == QStringLiteral("--root")) {
-            ProgramFolder::setOverride(value);
-        } else if (option == QStringLiteral("--now")) {
-            const DateTime now = DateTime::fromText(value);
-            if (value.size() != 19 || !now.isValid())
-                return usage(QStringLiteral("--now: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(value));
-            clock.fix(now);
-        } else {
-            return usage(QStringLiteral("unknown option '%1'").arg(option));
-        }
+    CommandLine line(QStringLiteral("orvelchart"),
+                     QStringLiteral("Runs the handheld program's start-up in a program folder, then one command, "
+                                    "and prints its result as JSON.\n\nCommands:\n") + commandHelp());
+    const QCommandLineOption root(QStringLiteral("root"),
+                                  QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption now(QStringLiteral("now"), QStringLiteral("Run with the clock fixed at this moment."),
+                                 QStringLiteral("DD.MM.YYYY HH:MM:SS"));
+    line.parser().addOptions({root, now});
+    line.parser().addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
+                                        QStringLiteral("COMMAND [ARGS]"));
+    // Everything from the command on is the command's own, options included.
+    line.parser().setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    QString problem;
+    if (!line.parse(arguments, problem))
+        return usage(problem);
+    if (const QString reply = line.reply(); !reply.isEmpty()) {
+        std::fputs(reply.toLocal8Bit().constData(), stdout);
+        return 0;
     }
+    Clock clock;
+    ProgramFolder::setOverride(line.parser().value(root));
+    if (line.parser().isSet(now)) {
+        const QString value = line.parser().value(now);
+        const DateTime moment = DateTime::fromText(value);
+        if (value.size() != 19 || !moment.isValid())
+            return usage(QStringLiteral("--now: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(value));
+        clock.fix(moment);
+    }
+    arguments = line.parser().positionalArguments();
     if (arguments.isEmpty())
         return usage(QStringLiteral("no command; usage: orvelchart [--root DIR] [--now \"DD.MM.YYYY HH:MM:SS\"] COMMAND"));
 
@@ -442,7 +486,10 @@ int OrvelChart::run(QStringList arguments)
     if (const QString problem = spec.validate(arguments); !problem.isEmpty())
         return usage(problem);
 
-    Session session(clock, variant);
+    // The user's files lie where the handheld program keeps them: beside it, or in the
+    // user's data folder when the program folder is read-only.
+    QCoreApplication::setApplicationName(QStringLiteral("OrvelWin"));
+    Session session(clock, variant, UserDataFolder::choose(ProgramFolder::path()));
     return spec.run(session, arguments);
 }
 

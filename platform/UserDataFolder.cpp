@@ -1,4 +1,4 @@
-#include "handheld/UserDataFolder.h"
+#include "platform/UserDataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

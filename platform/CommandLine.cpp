@@ -1,0 +1,37 @@
+#include "platform/CommandLine.h"
+
+#include <QRegularExpression>
+
+namespace orvel {
+
+CommandLine::CommandLine(const QString &program, const QString &description)
+    : m_program(program), m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")),
+      m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."))
+{
+    m_parser.setApplicationDescription(description);
+    m_parser.addOption(m_help);
+    m_parser.addOption(m_version);
+}
+
+bool CommandLine::parse(const QStringList &arguments, QString &problem)
+{
+    if (m_parser.parse(QStringList{m_program} + arguments))
+        return true;
+    problem = m_parser.errorText();
+    return false;
+}
+
+QString CommandLine::reply() const
+{
+    if (m_parser.isSet(m_help)) {
+        // The usage line names the program, not the path it was started by.
+        QString text = m_parser.helpText();
+        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: ") + m_program);
+        return text;
+    }
+    if (m_parser.isSet(m_version))
+        return QStringLiteral("%1 %2\n").arg(m_program, QStringLiteral(ORVEL_VERSION));
+    return {};
+}
+
+} // namespace orvel

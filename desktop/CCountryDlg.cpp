@@ -21,10 +21,10 @@ namespace orvel {
 CCountryDlg::CCountryDlg(CountryChoice &choice, MessageSink &sink, const QString &programFolder, QWidget *parent)
     : QDialog(parent), m_choice(choice), m_sink(sink)
 {
-    setWindowTitle(QStringLiteral("Country on Pocket PC"));
+    setWindowTitle(tr("Country on Pocket PC"));
     setWindowIcon(QIcon(QStringLiteral(":/desktop/orvelwinconfig.svg")));
-    m_left = makeList(QStringLiteral("Country"));
-    m_right = makeList(QStringLiteral("PPC Country"));
+    m_left = makeList(tr("Country"));
+    m_right = makeList(tr("PPC Country"));
     m_add = new QPushButton(QStringLiteral(">"), this);
     auto *addAll = new QPushButton(QStringLiteral(">>"), this);
     auto *removeAll = new QPushButton(QStringLiteral("<<"), this);
@@ -46,9 +46,9 @@ CCountryDlg::CCountryDlg(CountryChoice &choice, MessageSink &sink, const QString
     moves->addWidget(picture, 0, Qt::AlignHCenter);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Save"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton *about = buttons->addButton(QStringLiteral("&About OrvelWinConfig..."), QDialogButtonBox::HelpRole);
+    buttons->addButton(tr("&Save"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *about = buttons->addButton(tr("&About OrvelWinConfig..."), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CCountryDlg::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(about, &QPushButton::clicked, this, [this, programFolder] { CAboutDlg::show(desktopAboutText(), programFolder, this); });

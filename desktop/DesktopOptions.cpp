@@ -9,11 +9,11 @@ std::optional<DesktopOptions> DesktopOptions::parse(const QStringList &arguments
         const QString &argument = arguments[i];
         QString *target = argument == u"--root" ? &options.root : argument == u"--device" ? &options.device : nullptr;
         if (!target) {
-            problem = QStringLiteral("unknown argument %1 (usage: OrvelWinConfig [--root DIR] [--device DIR])").arg(argument);
+            problem = tr("unknown argument %1 (usage: OrvelWinConfig [--root DIR] [--device DIR])").arg(argument);
             return std::nullopt;
         }
         if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-            problem = QStringLiteral("%1 needs a folder").arg(argument);
+            problem = tr("%1 needs a folder").arg(argument);
             return std::nullopt;
         }
         *target = arguments[++i];

@@ -21,12 +21,12 @@ namespace orvel {
 CCountryDlg::CCountryDlg(CountryChoice &choice, MessageSink &sink, const QString &programFolder, QWidget *parent)
     : QDialog(parent), m_choice(choice), m_sink(sink)
 {
-    setWindowTitle(QStringLiteral("Country on Pocket PC"));
+    setWindowTitle(tr("Country on Pocket PC"));
     setWindowIcon(QIcon(QStringLiteral(":/desktop/orvelwinconfig.svg")));
-    m_left = makeList(QStringLiteral("Country"));
-    m_right = makeList(QStringLiteral("PPC Country"));
-    m_left->setAccessibleName(QStringLiteral("Countries"));
-    m_right->setAccessibleName(QStringLiteral("Countries on the device"));
+    m_left = makeList(tr("Country"));
+    m_right = makeList(tr("PPC Country"));
+    m_left->setAccessibleName(tr("Countries"));
+    m_right->setAccessibleName(tr("Countries on the device"));
     m_add = new QPushButton(QStringLiteral(">"), this);
     auto *addAll = new QPushButton(QStringLiteral(">>"), this);
     auto *removeAll = new QPushButton(QStringLiteral("<<"), this);
@@ -48,9 +48,9 @@ CCountryDlg::CCountryDlg(CountryChoice &choice, MessageSink &sink, const QString
     moves->addWidget(picture, 0, Qt::AlignHCenter);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Save"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton *about = buttons->addButton(QStringLiteral("&About OrvelWinConfig..."), QDialogButtonBox::HelpRole);
+    buttons->addButton(tr("&Save"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *about = buttons->addButton(tr("&About OrvelWinConfig..."), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CCountryDlg::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(about, &QPushButton::clicked, this, [this, programFolder] { CAboutDlg::show(desktopAboutText(), programFolder, this); });

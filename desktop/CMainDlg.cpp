@@ -22,21 +22,21 @@ CMainDlg::CMainDlg(const QString &programFolder, DeviceLink &device, MessageSink
     : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink),
       m_font(programFolder + QStringLiteral("/InstallFont"), SymbolFontInstaller::userFontFolder())
 {
-    setWindowTitle(QStringLiteral("OrvelWin CE Configuration"));
+    setWindowTitle(tr("OrvelWin CE Configuration"));
     setWindowIcon(QIcon(QStringLiteral(":/desktop/orvelwinconfig.svg")));
 
-    auto *box = new QGroupBox(QStringLiteral("OrvelWin CE"), this);
+    auto *box = new QGroupBox(tr("OrvelWin CE"), this);
     new QGridLayout(box);
-    m_country = tool(QStringLiteral("&Country choice"), QStringLiteral("countries"), box);
-    QPushButton *horoscopes = tool(QStringLiteral("&Horoscopes manager"), QStringLiteral("horoscopes"), box);
-    QPushButton *settings = tool(QStringLiteral("&Orvellogical configuration"), QStringLiteral("settings"), box);
+    m_country = tool(tr("&Country choice"), QStringLiteral("countries"), box);
+    QPushButton *horoscopes = tool(tr("&Horoscopes manager"), QStringLiteral("horoscopes"), box);
+    QPushButton *settings = tool(tr("&Orvellogical configuration"), QStringLiteral("settings"), box);
     connect(m_country, &QPushButton::clicked, this, &CMainDlg::openCountryChoice);
     connect(horoscopes, &QPushButton::clicked, this, &CMainDlg::openHoroscopeManager);
     connect(settings, &QPushButton::clicked, this, &CMainDlg::openSettings);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *about = buttons->addButton(QStringLiteral("&About OrvelWinConfig..."), QDialogButtonBox::HelpRole);
-    buttons->addButton(QStringLiteral("E&xit"), QDialogButtonBox::RejectRole);
+    QPushButton *about = buttons->addButton(tr("&About OrvelWinConfig..."), QDialogButtonBox::HelpRole);
+    buttons->addButton(tr("E&xit"), QDialogButtonBox::RejectRole);
     connect(about, &QPushButton::clicked, this, &CMainDlg::openAbout);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -79,7 +79,7 @@ std::optional<QSet<QString>> CountryChoice::mirroredCodes()
     std::error_code error;
     const std::optional<QStringList> names = filesIn(mirrorFolder(), error);
     if (!names) {
-        m_device.ReportSystemError(error, QStringLiteral("list"), mirrorFolder());
+        m_device.ReportSystemError(error, DeviceLink::FileAction::List, mirrorFolder());
         return std::nullopt;
     }
     return placeCodes(*names);
@@ -100,7 +100,7 @@ std::optional<QSet<QString>> CountryChoice::deviceCodes()
     std::error_code error;
     const std::optional<QStringList> names = filesIn(folder, error);
     if (!names) {
-        m_device.ReportSystemError(error, QStringLiteral("list"), folder);
+        m_device.ReportSystemError(error, DeviceLink::FileAction::List, folder);
         return std::nullopt;
     }
     return placeCodes(*names);
@@ -150,20 +150,20 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
     // Codes come from the country file; one that could name a file elsewhere is refused.
     for (const QString &code : codes)
         if (DatabaseFile::pathFor(databaseFolder(), PlacePrefix, code).isEmpty()) {
-            m_sink.showMessage(QStringLiteral("The country code \"%1\" cannot name a place file.").arg(code));
+            m_sink.showMessage(tr("The country code \"%1\" cannot name a place file.").arg(code));
             return false;
         }
     const QString mirror = mirrorFolder();
     std::error_code error;
     const std::optional<QStringList> old = filesIn(mirror, error);
     if (!old) {
-        m_device.ReportSystemError(error, QStringLiteral("list"), mirror);
+        m_device.ReportSystemError(error, DeviceLink::FileAction::List, mirror);
         return false;
     }
     for (const QString &name : *old) {
         fs::remove(FileCopy::native(mirror + u'/' + name), error);
         if (error) {
-            m_device.ReportSystemError(error, QStringLiteral("delete"), mirror + u'/' + name);
+            m_device.ReportSystemError(error, DeviceLink::FileAction::Delete, mirror + u'/' + name);
             return false;
         }
     }
@@ -174,7 +174,7 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
     for (const QString &name : names) {
         error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
         if (error) {
-            m_device.ReportSystemError(error, QStringLiteral("copy"), databaseFolder() + u'/' + name);
+            m_device.ReportSystemError(error, DeviceLink::FileAction::Copy, databaseFolder() + u'/' + name);
             return false;
         }
     }
@@ -193,7 +193,7 @@ bool CountryChoice::storeOnDevice()
     std::error_code error;
     const std::optional<QStringList> chosen = filesIn(mirror, error);
     if (!chosen) {
-        m_device.ReportSystemError(error, QStringLiteral("list"), mirror);
+        m_device.ReportSystemError(error, DeviceLink::FileAction::List, mirror);
         return false;
     }
     for (const QString &name : *chosen)

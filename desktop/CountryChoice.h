@@ -2,6 +2,7 @@
 
 #include "placedb/CountryRecord.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,7 @@ class MessageSink;
 // "OrvelDB", the mirror of the chosen countries' files in "SelOrvelDB" (the only
 // record of the choice between runs), and the handheld's "OrvelDB" folder.
 class CountryChoice {
+    Q_DECLARE_TR_FUNCTIONS(CountryChoice)
 public:
     // `programFolder`: the desktop program's folder. `device` and `sink` must outlive
     // the object.

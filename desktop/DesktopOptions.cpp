@@ -20,13 +20,13 @@ std::optional<DesktopOptions> DesktopOptions::parse(const QStringList &arguments
         return std::nullopt;
     const QCommandLineParser &parser = line.parser();
     if (!parser.positionalArguments().isEmpty()) {
-        problem = QStringLiteral("unknown argument %1 (usage: OrvelWinConfig [--root DIR] [--device DIR])")
+        problem = tr("unknown argument %1 (usage: OrvelWinConfig [--root DIR] [--device DIR])")
                       .arg(parser.positionalArguments().front());
         return std::nullopt;
     }
     for (const QCommandLineOption *folder : {&root, &device}) {
         if (parser.isSet(*folder) && parser.value(*folder).isEmpty()) {
-            problem = QStringLiteral("--%1 needs a folder").arg(folder->names().front());
+            problem = tr("--%1 needs a folder").arg(folder->names().front());
             return std::nullopt;
         }
     }

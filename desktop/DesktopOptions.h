@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@ struct DesktopOptions {
 
     // The device root: --device, else $ORVELWIN_DEVICE, else "Device" in the program folder.
     QString deviceRoot(const QString &programFolder, const QProcessEnvironment &environment) const;
+
+    Q_DECLARE_TR_FUNCTIONS(DesktopOptions)
 };
 
 } // namespace orvel

@@ -39,7 +39,7 @@ bool DeviceLink::ConnectDevice()
         wait.exec();
         if (present())
             return true;
-        if (!m_sink.askYesNo(QStringLiteral("Please connect your PDA to ActiveSync.")))
+        if (!m_sink.askYesNo(tr("Please connect your PDA to ActiveSync.")))
             return false;
     }
 }
@@ -62,7 +62,7 @@ QString DeviceLink::GetDeviceInstallDir()
     const std::optional<QString> local = DevicePath::resolve(m_root, *dir);
     if (!local || !QFileInfo(*local).isDir()) {
         m_sink.showMessage(
-            QStringLiteral("The install folder %1 named in the device's registry does not exist.").arg(*dir));
+            tr("The install folder %1 named in the device's registry does not exist.").arg(*dir));
         return {};
     }
     return *dir;
@@ -86,14 +86,14 @@ QString DeviceLink::localPath(const QString &handheldPath)
 {
     if (const std::optional<QString> path = DevicePath::resolve(m_root, handheldPath))
         return *path;
-    m_sink.showMessage(QStringLiteral("%1 lies outside the device folder %2.").arg(handheldPath, QDir::toNativeSeparators(m_root)));
+    m_sink.showMessage(tr("%1 lies outside the device folder %2.").arg(handheldPath, QDir::toNativeSeparators(m_root)));
     return {};
 }
 
 bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheldPath)
 {
     if (!QFileInfo(pcPath).isFile()) {
-        m_sink.showMessage(FileError::message(pcPath, QFileDevice::OpenError, QStringLiteral("not a file")));
+        m_sink.showMessage(FileError::message(pcPath, QFileDevice::OpenError, tr("not a file")));
         return false;
     }
     const QString target = localPath(handheldPath);
@@ -108,7 +108,7 @@ bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheld
         if (install.isEmpty())
             return false;
         if (!folder.startsWith(install + u'/')) {
-            m_sink.showMessage(QStringLiteral("The folder of %1 does not exist on the device.").arg(handheldPath));
+            m_sink.showMessage(tr("The folder of %1 does not exist on the device.").arg(handheldPath));
             return false;
         }
         fs::create_directories(FileCopy::native(folder), error);
@@ -116,7 +116,7 @@ bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheld
     if (!error)
         error = FileCopy::replace(pcPath, target);
     if (error) {
-        ReportSystemError(error, QStringLiteral("write"), target);
+        ReportSystemError(error, FileAction::Write, target);
         return false;
     }
     return true;
@@ -128,7 +128,7 @@ bool DeviceLink::CopyFileFromDevice(const QString &handheldPath, const QString &
     if (!source || !QFileInfo(*source).isFile())
         return false;
     if (const std::error_code error = FileCopy::replace(*source, pcPath)) {
-        ReportSystemError(error, QStringLiteral("write"), pcPath);
+        ReportSystemError(error, FileAction::Write, pcPath);
         return false;
     }
     return true;
@@ -143,7 +143,7 @@ bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
         return true;
     std::error_code error;
     // What failed: the listing of the folder, or the deletion of one of its files.
-    QString action = QStringLiteral("list");
+    FileAction action = FileAction::List;
     QString failed = folder;
     for (fs::directory_iterator it(FileCopy::native(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
@@ -153,7 +153,7 @@ bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
             continue;
         fs::remove(it->path(), error);
         if (error) {
-            action = QStringLiteral("delete");
+            action = FileAction::Delete;
             failed = QFile::decodeName(it->path().c_str());
             break;
         }
@@ -165,13 +165,28 @@ bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
     return true;
 }
 
-void DeviceLink::ReportSystemError(const std::error_code &error, const QString &action, const QString &path)
+void DeviceLink::ReportSystemError(const std::error_code &error)
 {
-    const QString reason = QString::fromLocal8Bit(error.message());
-    if (path.isEmpty())
-        m_sink.showMessage(reason);
-    else
-        m_sink.showMessage(QStringLiteral("Cannot %1 %2: %3").arg(action, QDir::toNativeSeparators(path), reason));
+    m_sink.showMessage(QString::fromLocal8Bit(error.message()));
+}
+
+void DeviceLink::ReportSystemError(const std::error_code &error, FileAction action, const QString &path)
+{
+    // One whole sentence per action, so that a language can place the verb where it belongs.
+    const QString sentence = [action] {
+        switch (action) {
+        case FileAction::List:
+            return tr("Cannot list %1: %2");
+        case FileAction::Delete:
+            return tr("Cannot delete %1: %2");
+        case FileAction::Copy:
+            return tr("Cannot copy %1: %2");
+        case FileAction::Write:
+            return tr("Cannot write %1: %2");
+        }
+        return QString();
+    }();
+    m_sink.showMessage(sentence.arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error.message())));
 }
 
 } // namespace orvel

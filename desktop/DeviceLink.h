@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <system_error>
@@ -12,6 +13,7 @@ class MessageSink;
 // mounted device, a memory card, a network mount): the "device root". Holds no
 // connection between calls; every call looks at the folder anew.
 class DeviceLink {
+    Q_DECLARE_TR_FUNCTIONS(DeviceLink)
 public:
     // Registry key and value under HKEY_LOCAL_MACHINE in which the handheld program's
     // installer records its install folder.
@@ -58,9 +60,13 @@ public:
     // would leave the device root.
     QString localPath(const QString &handheldPath);
 
-    // Shows the system's text for a failure on the PC's or on the handheld's files;
-    // with a `path`, as "Cannot <action> <path>: <the system's text>".
-    void ReportSystemError(const std::error_code &error, const QString &action = {}, const QString &path = {});
+    // What was done to a file when it failed, as the failure's message names it.
+    enum class FileAction { List, Delete, Copy, Write };
+
+    // Shows the system's text for a failure on the PC's or on the handheld's files.
+    void ReportSystemError(const std::error_code &error);
+    // The same as "Cannot <action> <path>: <the system's text>".
+    void ReportSystemError(const std::error_code &error, FileAction action, const QString &path);
 
 private:
     bool present() const;

@@ -5,6 +5,7 @@
 #include "desktop/SymbolFontInstaller.h"
 #include "platform/CommandLine.h"
 #include "platform/gui/ChartFonts.h"
+#include "platform/gui/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,15 @@
 #include <cstdio>
 
 using namespace orvel;
+
+namespace {
+
+void complain(const QString &text)
+{
+    std::fprintf(stderr, "InstallFont: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -33,14 +43,16 @@ int main(int argc, char *argv[])
     }
 
     QCoreApplication app(argc, argv);
+    Translations::install(app, {QStringLiteral("orvelwinconfig")});
     const QString source = QCoreApplication::applicationDirPath() + u'/' + ChartFonts::SymbolFile;
     const QString folder = SymbolFontInstaller::userFontFolder();
     if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "InstallFont: can't create %s\n", qPrintable(folder));
+        complain(QCoreApplication::translate("InstallFont", "can't create %1").arg(folder));
         return 1;
     }
     if (const std::error_code error = FileCopy::replace(source, folder + u'/' + ChartFonts::SymbolFile)) {
-        std::fprintf(stderr, "InstallFont: %s: %s\n", qPrintable(source), error.message().c_str());
+        complain(QCoreApplication::translate("InstallFont", "can't copy %1: %2")
+                     .arg(source, QString::fromLocal8Bit(error.message())));
         return 1;
     }
     QProcess::execute(QStringLiteral("fc-cache"), {folder}); // without fontconfig the copy alone serves

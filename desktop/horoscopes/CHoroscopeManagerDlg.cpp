@@ -38,11 +38,16 @@ public:
 
 } // namespace
 
+QString CHoroscopeManagerDlg::staleQuestion()
+{
+    return tr("The horoscopes could not be read from the device when this window opened. Replace the device's "
+              "horoscope file with this list?");
+}
+
 QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
 {
-    return QStringLiteral("The device's horoscope file was damaged; %1 horoscopes could be read. Replace it with this "
-                          "list?")
-        .arg(recordsRead);
+    return tr("The device's horoscope file was damaged; %n horoscopes could be read. Replace it with this list?",
+              nullptr, recordsRead);
 }
 
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
@@ -50,10 +55,10 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
     : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_now(now),
       m_editor(std::move(editor))
 {
-    setWindowTitle(QStringLiteral("Horoscopes manager"));
+    setWindowTitle(tr("Horoscopes manager"));
     m_list = new QTreeWidget(this);
-    m_list->setAccessibleName(QStringLiteral("Horoscopes"));
-    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("City")});
+    m_list->setAccessibleName(tr("Horoscopes"));
+    m_list->setHeaderLabels({tr("Name"), tr("City")});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -68,12 +73,12 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    QPushButton *add = button(QStringLiteral("&Add"), &CHoroscopeManagerDlg::add);
-    m_edit = button(QStringLiteral("&Edit"), &CHoroscopeManagerDlg::edit);
-    m_delete = button(QStringLiteral("&Delete"), &CHoroscopeManagerDlg::remove);
-    QPushButton *importButton = button(QStringLiteral("&Import..."), &CHoroscopeManagerDlg::chooseImportFile);
-    QPushButton *exportButton = button(QStringLiteral("Ex&port..."), &CHoroscopeManagerDlg::chooseExportFile);
-    QPushButton *exit = button(QStringLiteral("E&xit"), &CHoroscopeManagerDlg::reject);
+    QPushButton *add = button(tr("&Add"), &CHoroscopeManagerDlg::add);
+    m_edit = button(tr("&Edit"), &CHoroscopeManagerDlg::edit);
+    m_delete = button(tr("&Delete"), &CHoroscopeManagerDlg::remove);
+    QPushButton *importButton = button(tr("&Import..."), &CHoroscopeManagerDlg::chooseImportFile);
+    QPushButton *exportButton = button(tr("Ex&port..."), &CHoroscopeManagerDlg::chooseExportFile);
+    QPushButton *exit = button(tr("E&xit"), &CHoroscopeManagerDlg::reject);
     auto *picture = new QLabel(this);
     picture->setPixmap(QIcon(QStringLiteral(":/desktop/horoscopes.svg")).pixmap(48, 48));
 
@@ -142,7 +147,7 @@ void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
     m_unsaved = true;
     // Every change rewrites the working copy, so the damaged file is kept first.
     const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"));
-    const QString fromDevice = QStringLiteral("The horoscope file fetched from the device is damaged.\n");
+    const QString fromDevice = tr("The horoscope file fetched from the device is damaged.") + u'\n';
     m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
 
@@ -241,7 +246,7 @@ void CHoroscopeManagerDlg::remove()
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
     if (selected.isEmpty() || m_list->topLevelItemCount() < 3)
         return;
-    if (!m_sink.askYesNo(QStringLiteral("Delete?")))
+    if (!m_sink.askYesNo(tr("Delete?")))
         return;
     const int row = selected.first().row();
     m_records.erase(m_records.begin() + row);
@@ -256,8 +261,8 @@ namespace {
 // file when it has no name.
 QString recordLabel(const AafEntry &entry)
 {
-    return entry.name.isEmpty() ? QStringLiteral("Record %1 (no name)").arg(entry.record)
-                                : QStringLiteral("%1 (record %2)").arg(entry.name).arg(entry.record);
+    return entry.name.isEmpty() ? CHoroscopeManagerDlg::tr("Record %1 (no name)").arg(entry.record)
+                                : CHoroscopeManagerDlg::tr("%1 (record %2)").arg(entry.name).arg(entry.record);
 }
 
 // The report's section `heading` with one line per record, or nothing without records.
@@ -287,9 +292,8 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
             continue;
         (entry.horoscope ? noted : skipped).append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
     }
-    const QString report = QStringLiteral("%1 horoscopes imported.").arg(loaded.imported())
-                           + reportSection(QStringLiteral("Imported with notes:"), noted)
-                           + reportSection(QStringLiteral("Skipped:"), skipped);
+    const QString report = tr("%n horoscopes imported.", nullptr, loaded.imported())
+                           + reportSection(tr("Imported with notes:"), noted) + reportSection(tr("Skipped:"), skipped);
     if (loaded.imported() == 0) {
         m_sink.showMessage(report);
         return false;
@@ -314,8 +318,8 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
         if (!entry.reason.isEmpty())
             notes.append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
     }
-    m_sink.showInformation(QStringLiteral("%1 horoscopes exported.").arg(saved.entries.size())
-                           + reportSection(QStringLiteral("With notes:"), notes));
+    m_sink.showInformation(tr("%n horoscopes exported.", nullptr, int(saved.entries.size()))
+                           + reportSection(tr("With notes:"), notes));
     return true;
 }
 
@@ -326,18 +330,21 @@ QString CHoroscopeManagerDlg::exportPath(const QString &chosen)
     return chosen + (chosen.endsWith(u'.') ? QStringLiteral("aaf") : QStringLiteral(".aaf"));
 }
 
+QString CHoroscopeManagerDlg::fileFilter()
+{
+    return tr("AAF files (*.aaf);;All files (*)");
+}
+
 void CHoroscopeManagerDlg::chooseImportFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import"), m_programFolder,
-                                                      QStringLiteral("AAF files (*.aaf);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import"), m_programFolder, fileFilter());
     if (!path.isEmpty())
         importFile(path);
 }
 
 void CHoroscopeManagerDlg::chooseExportFile()
 {
-    QFileDialog dialog(this, QStringLiteral("Export"), m_programFolder,
-                       QStringLiteral("AAF files (*.aaf);;All files (*)"));
+    QFileDialog dialog(this, tr("Export"), m_programFolder, fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog asks before replacing a file under the name with its suffix.
     dialog.setDefaultSuffix(QStringLiteral("aaf"));
@@ -349,7 +356,7 @@ void CHoroscopeManagerDlg::chooseExportFile()
 void CHoroscopeManagerDlg::reject()
 {
     // After a failed fetch the working copy may lack what was added on the handheld since.
-    const bool store = m_fetchFailed ? m_sink.askYesNo(StaleQuestion)
+    const bool store = m_fetchFailed ? m_sink.askYesNo(staleQuestion())
                                      : !m_deviceDamaged || m_sink.askYesNo(damagedQuestion(m_recordsRead));
     if (store)
         this->store();
@@ -369,9 +376,9 @@ void CHoroscopeManagerDlg::store()
             fresh.emplace();
             listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
             if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure)) {
-                m_sink.showMessage(QStringLiteral("The changes could not be stored, so the device's horoscope file was "
-                                                  "left as it was.\n%1")
-                                       .arg(fresh->isValid() ? failure.last : fresh->errorString()));
+                m_sink.showMessage(tr("The changes could not be stored, so the device's horoscope file was left as "
+                                      "it was.")
+                                   + u'\n' + (fresh->isValid() ? failure.last : fresh->errorString()));
                 return;
             }
         }

@@ -30,9 +30,8 @@ public:
     using Editor = std::function<bool(HoroscopeRecord &)>;
 
     static inline const QString DeviceFileName = QStringLiteral("Horoskop.xml");
-    static inline const QString StaleQuestion =
-        QStringLiteral("The horoscopes could not be read from the device when this window opened. Replace the "
-                       "device's horoscope file with this list?");
+    // Asked at Exit when the device's file could not be fetched at opening.
+    static QString staleQuestion();
     // Asked at Exit when the device's file was damaged or had records that could not be read.
     static QString damagedQuestion(int recordsRead);
 
@@ -84,6 +83,8 @@ private:
     PlaceDatabase placeDatabase() const;
     // Runs the edit dialog on `record`, which takes the entries over only on OK.
     bool runEditor(HoroscopeRecord &record);
+    // The file types Import and Export offer.
+    static QString fileFilter();
     void updateButtons();
 
     QString m_programFolder;

@@ -10,10 +10,10 @@
 namespace orvel {
 
 CPPageAspekt::CPPageAspekt(ChartSettings &block, const ValueChoosers &choosers, QWidget *parent)
-    : CGlyphPage(QStringLiteral("Aspects"), block, choosers, parent)
+    : CGlyphPage(tr("Aspects"), block, choosers, parent)
 {
-    auto *colour = new QPushButton(QStringLiteral("&Color"), this);
-    auto *symbol = new QPushButton(QStringLiteral("&Symbol"), this);
+    auto *colour = new QPushButton(tr("&Color"), this);
+    auto *symbol = new QPushButton(tr("&Symbol"), this);
     colour->move(Origin, Origin + AspectKindCount * RowHeight + 10);
     symbol->move(Origin + 100, Origin + AspectKindCount * RowHeight + 10);
     connect(colour, &QPushButton::clicked, this, &CPPageAspekt::editColour);

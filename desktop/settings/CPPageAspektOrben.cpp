@@ -9,7 +9,7 @@
 namespace orvel {
 
 CPPageAspektOrben::CPPageAspektOrben(ChartSettings &block, MessageSink &sink, QWidget *parent)
-    : CSettingsPage(QStringLiteral("Aspect orbs"), parent)
+    : CSettingsPage(tr("Aspect orbs"), parent)
 {
     QList<ValueGrid::Column> columns = {{QString(), 70, false, Qt::AlignLeft}};
     for (int point = 0; point < PointCount; ++point)
@@ -17,8 +17,8 @@ CPPageAspektOrben::CPPageAspektOrben(ChartSettings &block, MessageSink &sink, QW
     QStringList kinds;
     for (int kind = 0; kind < AspectKindCount; ++kind)
         kinds.append(PointNames::aspect(kind));
-    m_orbs = ValueGrid::create(columns, AspectKindCount, 0, kinds, {0, 99, QStringLiteral("Orbs")}, sink, this);
-    m_orbs->setAccessibleName(QStringLiteral("Aspect orbs"));
+    m_orbs = ValueGrid::create(columns, AspectKindCount, 0, kinds, {0, 99, tr("Orbs")}, sink, this);
+    m_orbs->setAccessibleName(tr("Aspect orbs"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_orbs, 0, Qt::AlignLeft);

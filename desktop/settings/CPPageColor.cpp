@@ -10,10 +10,10 @@
 namespace orvel {
 
 CPPageColor::CPPageColor(ChartSettings &block, const ValueChoosers &choosers, SymbolFontInstaller &font, QWidget *parent)
-    : CGlyphPage(QStringLiteral("Planets"), block, choosers, parent), m_font(font)
+    : CGlyphPage(tr("Planets"), block, choosers, parent), m_font(font)
 {
-    auto *colour = new QPushButton(QStringLiteral("&Color"), this);
-    auto *symbol = new QPushButton(QStringLiteral("&Symbol"), this);
+    auto *colour = new QPushButton(tr("&Color"), this);
+    auto *symbol = new QPushButton(tr("&Symbol"), this);
     colour->move(Origin, Origin + 3 * CellSize + 10);
     symbol->move(Origin + 100, Origin + 3 * CellSize + 10);
     connect(colour, &QPushButton::clicked, this, &CPPageColor::editColour);

@@ -6,9 +6,9 @@
 namespace orvel {
 
 CPPageDiverse::CPPageDiverse(ChartSettings &block, QWidget *parent)
-    : CSettingsPage(QStringLiteral("Other"), parent),
-      m_hideHouses(new QCheckBox(QStringLiteral("Hiding &houses"), this)),
-      m_hideAspects(new QCheckBox(QStringLiteral("Hiding &aspects"), this))
+    : CSettingsPage(tr("Other"), parent),
+      m_hideHouses(new QCheckBox(tr("Hiding &houses"), this)),
+      m_hideAspects(new QCheckBox(tr("Hiding &aspects"), this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_hideHouses);

@@ -3,6 +3,7 @@
 #include "engine/ChartConstants.h"
 #include "platform/gui/QtColour.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -10,10 +11,10 @@
 namespace orvel {
 
 CPPageElement::CPPageElement(ChartSettings &block, const ValueChoosers &choosers, QWidget *parent)
-    : CGlyphPage(QStringLiteral("Elements"), block, choosers, parent)
+    : CGlyphPage(tr("Elements"), block, choosers, parent)
 {
-    auto *colour = new QPushButton(QStringLiteral("&Color"), this);
-    auto *symbol = new QPushButton(QStringLiteral("&Symbol"), this);
+    auto *colour = new QPushButton(tr("&Color"), this);
+    auto *symbol = new QPushButton(tr("&Symbol"), this);
     colour->move(Origin, Origin + ElementCount * RowHeight + 10);
     symbol->move(Origin + 100, Origin + ElementCount * RowHeight + 10);
     connect(colour, &QPushButton::clicked, this, &CPPageElement::editColour);
@@ -51,7 +52,7 @@ void CPPageElement::paintEvent(QPaintEvent *)
         painter.setPen(toQColor(block().elementColours[element]));
         painter.setFont(bold);
         painter.drawText(box.adjusted(5, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         QLatin1String(ElementNames[element]));
+                         QCoreApplication::translate("ChartNames", ElementNames[element]));
         // Each glyph right-aligned in its own sign cell, so that what a click selects
         // is the glyph under the pointer.
         for (int sign = element; sign < SignCount; sign += ElementCount)

@@ -7,11 +7,11 @@
 namespace orvel {
 
 CPPageHouse::CPPageHouse(ChartSettings &block, QWidget *parent)
-    : CSettingsPage(QStringLiteral("House System"), parent), m_systems(new QButtonGroup(this))
+    : CSettingsPage(tr("House System"), parent), m_systems(new QButtonGroup(this))
 {
     auto *layout = new QVBoxLayout(this);
-    const QStringList labels = {"&Koch", "&Placidus", "&Meridian", "&Regiomontanus",
-                                "Porph&yrius", "&Equal", "M&orinus", "&Campanus"};
+    const QStringList labels = {tr("&Koch"),  tr("&Placidus"), tr("&Meridian"), tr("&Regiomontanus"),
+                                tr("Porph&yrius"), tr("&Equal"), tr("M&orinus"), tr("&Campanus")};
     for (int system = 0; system < labels.size(); ++system) {
         auto *button = new QRadioButton(labels[system], this);
         m_systems->addButton(button, system);

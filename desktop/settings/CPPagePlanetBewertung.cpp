@@ -14,8 +14,8 @@
 namespace orvel {
 
 CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, MessageSink &sink, QWidget *parent)
-    : CSettingsPage(QStringLiteral("Planets estimation"), parent),
-      m_scoring(new QCheckBox(QStringLiteral("Planets estimation"), this)),
+    : CSettingsPage(tr("Planets estimation"), parent),
+      m_scoring(new QCheckBox(tr("Planets estimation"), this)),
       m_points(new QLineEdit(this)),
       m_sum(new QLabel(this))
 {
@@ -23,10 +23,10 @@ CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, MessageSink &
     for (int point = 0; point < PointCount; ++point)
         names.append(PointNames::point(point));
     m_values = ValueGrid::create({{QString(), 0, false, Qt::AlignLeft},
-                                  {QStringLiteral("Planet"), 80, false, Qt::AlignLeft},
-                                  {QStringLiteral("Value"), 40, true, Qt::AlignHCenter}},
-                                 PointCount, 1, names, {-99, 99, QStringLiteral("Planet values")}, sink, this);
-    m_values->setAccessibleName(QStringLiteral("Planet values"));
+                                  {tr("Planet"), 80, false, Qt::AlignLeft},
+                                  {tr("Value"), 40, true, Qt::AlignHCenter}},
+                                 PointCount, 1, names, {-99, 99, tr("Planet values")}, sink, this);
+    m_values->setAccessibleName(tr("Planet values"));
     // Finished edits are written back by the grid first, then summed.
     connect(m_values, &CExListCtrl::subItemEdited, this, [this] { showSum(); });
 
@@ -41,11 +41,11 @@ CPPagePlanetBewertung::CPPagePlanetBewertung(ChartSettings &block, MessageSink &
     });
 
     auto *sentence = new QHBoxLayout;
-    auto *lead = new QLabel(QStringLiteral("Regent of the first house has also"), this);
+    auto *lead = new QLabel(tr("Regent of the first house has also"), this);
     lead->setBuddy(m_points); // the sentence's start names the field for screen readers
     sentence->addWidget(lead);
     sentence->addWidget(m_points);
-    sentence->addWidget(new QLabel(QStringLiteral("Score estimation"), this));
+    sentence->addWidget(new QLabel(tr("Score estimation"), this));
     sentence->addStretch();
 
     auto *layout = new QVBoxLayout(this);
@@ -72,7 +72,7 @@ void CPPagePlanetBewertung::showSum()
     int sum = 0;
     for (int point = 0; point < PointCount; ++point)
         sum += SettingsBinding::value(m_values->item(point, ValueColumn)->text());
-    m_sum->setText(QStringLiteral("Sum: %1").arg(sum));
+    m_sum->setText(tr("Sum: %1").arg(sum));
 }
 
 } // namespace orvel

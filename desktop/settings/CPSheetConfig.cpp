@@ -26,7 +26,7 @@ CPSheetConfig::CPSheetConfig(const QString &programFolder, DeviceLink &device, M
       m_settings(ChartSettings::defaults()), m_tabs(new QTabWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
     m_pages = {new CPPageColor(m_settings, m_choosers, font),
                new CPPageElement(m_settings, m_choosers),
                new CPPageAspekt(m_settings, m_choosers),
@@ -37,8 +37,8 @@ CPSheetConfig::CPSheetConfig(const QString &programFolder, DeviceLink &device, M
     for (CSettingsPage *page : m_pages)
         m_tabs->addTab(page, page->caption());
 
-    m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    m_buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CPSheetConfig::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &CPSheetConfig::reject);
 
@@ -95,7 +95,7 @@ void CPSheetConfig::store()
 
 void CPSheetConfig::reject()
 {
-    if (m_sink.askYesNo(QStringLiteral("Exit?")))
+    if (m_sink.askYesNo(tr("Exit?")))
         QDialog::reject();
 }
 

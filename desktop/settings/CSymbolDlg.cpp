@@ -12,7 +12,7 @@ namespace orvel {
 
 CSymbolDlg::CSymbolDlg(int glyph, QWidget *parent) : QDialog(parent), m_glyph(glyph)
 {
-    setWindowTitle(QStringLiteral("Symbols"));
+    setWindowTitle(tr("Symbols"));
     // The whole dialog, and so the list and its items, is drawn in the symbol font.
     QFont symbols(ChartFonts::SymbolFamily);
     symbols.setPixelSize(GlyphPixelSize);
@@ -35,7 +35,7 @@ CSymbolDlg::CSymbolDlg(int glyph, QWidget *parent) : QDialog(parent), m_glyph(gl
     m_ok->setIcon(QIcon(QStringLiteral(":/desktop/ok.svg")));
     m_ok->setIconSize(QSize(24, 24));
     m_ok->setDefault(true);
-    m_ok->setToolTip(QStringLiteral("OK"));
+    m_ok->setToolTip(tr("OK"));
     connect(m_ok, &QPushButton::clicked, this, &CSymbolDlg::confirm);
 
     auto *layout = new QHBoxLayout(this);

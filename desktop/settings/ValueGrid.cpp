@@ -105,13 +105,11 @@ CExListCtrl *ValueGrid::create(const QList<Column> &columns, int rows, int label
                          }
                          const int kept = edited->item(item, column)->data(KeptValueRole).toInt();
                          setValue(edited, item, column, kept);
-                         sink.showMessage(QStringLiteral("%1 are whole numbers from %2 to %3; \"%4\" is not one. "
-                                                         "The cell keeps %5.")
-                                              .arg(range.what)
-                                              .arg(range.min)
-                                              .arg(range.max)
-                                              .arg(text.trimmed())
-                                              .arg(kept));
+                         // Filled in one step, so that a "%" typed into the cell stays as typed.
+                         sink.showMessage(tr("%1 are whole numbers from %2 to %3; \"%4\" is not one. The cell "
+                                             "keeps %5.")
+                                              .arg(range.what, QString::number(range.min), QString::number(range.max),
+                                                   text.trimmed(), QString::number(kept)));
                      });
     return list;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class CExListCtrl;
@@ -17,6 +18,7 @@ class MessageSink;
 // asked for), and the list is exactly as large as its rows and columns, so nothing in it
 // is cut off or scrolls.
 class ValueGrid {
+    Q_DECLARE_TR_FUNCTIONS(ValueGrid)
 public:
     struct Range {
         int min;

@@ -367,7 +367,7 @@ void HoroscopeManagerTest::failedFetchAsksBeforeExitReplacesTheDeviceFile()
     folders.sink.questions.clear();
     folders.sink.answer = answer;
     dialog.reject();
-    QCOMPARE(folders.sink.questions, QStringList{CHoroscopeManagerDlg::StaleQuestion});
+    QCOMPARE(folders.sink.questions, QStringList{CHoroscopeManagerDlg::staleQuestion()});
     QCOMPARE(namesInFile(deviceFile(folders)), onDevice);
     QCOMPARE(namesInFile(dialog.workingCopy()), (QStringList{"new", "(New horoscope)", "Old"}));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace orvel {
@@ -18,15 +20,27 @@ inline constexpr int ElementCount = 4;    // Fire, Earth, Air, Water
 inline constexpr int QualityCount = 3;    // Cardinal, Fixed, Mutable
 inline constexpr int SlotCount = 3;
 
+// The names of points, aspects, signs, elements and qualities as files and orvelchart
+// write them. They are marked for the German catalogue under the context "ChartNames";
+// windows show them translated.
 inline constexpr std::array<const char *, PointCount> PointNames = {
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
-    "Uranus", "Neptun", "Pluto", "Mean Node", "AC", "MC"};
+    QT_TRANSLATE_NOOP("ChartNames", "Sun"), QT_TRANSLATE_NOOP("ChartNames", "Moon"), QT_TRANSLATE_NOOP("ChartNames", "Mercury"),
+    QT_TRANSLATE_NOOP("ChartNames", "Venus"), QT_TRANSLATE_NOOP("ChartNames", "Mars"), QT_TRANSLATE_NOOP("ChartNames", "Jupiter"),
+    QT_TRANSLATE_NOOP("ChartNames", "Saturn"), QT_TRANSLATE_NOOP("ChartNames", "Uranus"), QT_TRANSLATE_NOOP("ChartNames", "Neptun"),
+    QT_TRANSLATE_NOOP("ChartNames", "Pluto"), QT_TRANSLATE_NOOP("ChartNames", "Mean Node"), QT_TRANSLATE_NOOP("ChartNames", "AC"),
+    QT_TRANSLATE_NOOP("ChartNames", "MC")};
 inline constexpr std::array<const char *, AspectKindCount> AspectNames = {
-    "Conjunction", "Sextil", "Square", "Trine", "Opposition"};
+    QT_TRANSLATE_NOOP("ChartNames", "Conjunction"), QT_TRANSLATE_NOOP("ChartNames", "Sextil"), QT_TRANSLATE_NOOP("ChartNames", "Square"),
+    QT_TRANSLATE_NOOP("ChartNames", "Trine"), QT_TRANSLATE_NOOP("ChartNames", "Opposition")};
 inline constexpr std::array<const char *, SignCount> SignNames = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-inline constexpr std::array<const char *, ElementCount> ElementNames = {"Fire", "Earth", "Air", "Water"};
-inline constexpr std::array<const char *, QualityCount> QualityNames = {"Cardinal", "Fixed", "Mutable"};
+    QT_TRANSLATE_NOOP("ChartNames", "Aries"), QT_TRANSLATE_NOOP("ChartNames", "Taurus"), QT_TRANSLATE_NOOP("ChartNames", "Gemini"),
+    QT_TRANSLATE_NOOP("ChartNames", "Cancer"), QT_TRANSLATE_NOOP("ChartNames", "Leo"), QT_TRANSLATE_NOOP("ChartNames", "Virgo"),
+    QT_TRANSLATE_NOOP("ChartNames", "Libra"), QT_TRANSLATE_NOOP("ChartNames", "Scorpio"), QT_TRANSLATE_NOOP("ChartNames", "Sagittarius"),
+    QT_TRANSLATE_NOOP("ChartNames", "Capricorn"), QT_TRANSLATE_NOOP("ChartNames", "Aquarius"), QT_TRANSLATE_NOOP("ChartNames", "Pisces")};
+inline constexpr std::array<const char *, ElementCount> ElementNames = {
+    QT_TRANSLATE_NOOP("ChartNames", "Fire"), QT_TRANSLATE_NOOP("ChartNames", "Earth"), QT_TRANSLATE_NOOP("ChartNames", "Air"),
+    QT_TRANSLATE_NOOP("ChartNames", "Water")};
+inline constexpr std::array<const char *, QualityCount> QualityNames = {
+    QT_TRANSLATE_NOOP("ChartNames", "Cardinal"), QT_TRANSLATE_NOOP("ChartNames", "Fixed"), QT_TRANSLATE_NOOP("ChartNames", "Mutable")};
 
 } // namespace orvel

@@ -6,6 +6,7 @@
 #include "engine/GlyphLevels.h"
 #include "platform/MessageSink.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -70,8 +71,10 @@ void ChartEngine::tellBuiltInEphemeris()
     if (m_builtInTold)
         return;
     m_builtInTold = true;
-    m_notices.showMessage(QStringLiteral("The ephemeris files in %1 are missing or do not cover this date: the "
-                                         "positions come from the less exact built-in ephemeris.")
+    m_notices.showMessage(QCoreApplication::translate("orvel::ChartEngine",
+                                                      "The ephemeris files in %1 are missing or do not cover this "
+                                                      "date: the positions come from the less exact built-in "
+                                                      "ephemeris.")
                               .arg(QDir::toNativeSeparators(m_ephemerisFolder)));
 }
 

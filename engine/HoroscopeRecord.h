@@ -22,6 +22,8 @@ struct HoroscopeRecord {
     friend bool operator==(const HoroscopeRecord &, const HoroscopeRecord &) = default;
 };
 
-inline constexpr const char *DefaultHoroscopeName = "(New Horoscope)";
+// Stored as it is (a record read without a name gets it); marked for the German
+// catalogue under the context "orvel::HoroscopeRecord" for a new record the user sees.
+inline constexpr const char *DefaultHoroscopeName = QT_TRANSLATE_NOOP("orvel::HoroscopeRecord", "(New Horoscope)");
 
 } // namespace orvel

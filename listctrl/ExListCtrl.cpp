@@ -498,7 +498,7 @@ bool CExListCtrl::Search()
     // The next search starts over from the first (or last) row.
     m_findPosition = -1;
     QMessageBox::information(this, window()->windowTitle(),
-                             QStringLiteral("Kann '%1' nicht finden!").arg(m_searchText));
+                             tr("Cannot find '%1'!").arg(m_searchText));
     return false;
 }
 
@@ -564,7 +564,7 @@ void CExListCtrl::contextMenuEvent(QContextMenuEvent *event)
         return;
     }
     QMenu menu(this);
-    menu.addAction(QStringLiteral("&Suchen"), this, &CExListCtrl::Find);
+    menu.addAction(tr("&Find..."), this, &CExListCtrl::Find);
     menu.exec(event->globalPos());
 }
 

@@ -11,20 +11,20 @@
 namespace tamrex {
 
 FindDialog::FindDialog(const QString &text, bool down, QWidget *parent)
-    : QDialog(parent), m_text(new QLineEdit(text, this)), m_down(new QRadioButton(QStringLiteral("Hina&b")))
+    : QDialog(parent), m_text(new QLineEdit(text, this)), m_down(new QRadioButton(tr("&Down")))
 {
-    setWindowTitle(QStringLiteral("Suchen"));
+    setWindowTitle(tr("Find"));
 
-    auto *up = new QRadioButton(QStringLiteral("Hina&uf"));
+    auto *up = new QRadioButton(tr("&Up"));
     (down ? m_down : up)->setChecked(true);
-    auto *direction = new QGroupBox(QStringLiteral("Richtung"));
+    auto *direction = new QGroupBox(tr("Direction"));
     auto *directionLayout = new QHBoxLayout(direction);
     directionLayout->addWidget(up);
     directionLayout->addWidget(m_down);
 
     auto *buttons = new QDialogButtonBox;
-    QPushButton *find = buttons->addButton(QStringLiteral("&Suchen"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Abbre&chen"), QDialogButtonBox::RejectRole);
+    QPushButton *find = buttons->addButton(tr("&Find"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     find->setDefault(true);
     find->setEnabled(!text.isEmpty());
     connect(m_text, &QLineEdit::textChanged, find, [find](const QString &t) { find->setEnabled(!t.isEmpty()); });

@@ -95,7 +95,7 @@ void CHoroscopeDlg::createControls()
     m_countries = new QComboBox;
     m_cities = new QComboBox;
     m_typedCity = new QLineEdit;
-    m_other = new QCheckBox(QStringLiteral("&Other"));
+    m_other = new QCheckBox(tr("&Other"));
     m_timeZone = new QLineEdit;
     m_latitude = new QLineEdit;
     m_longitude = new QLineEdit;
@@ -121,22 +121,22 @@ void CHoroscopeDlg::createControls()
     // city in one place with the Other box beside them, both coordinates in one row.
     auto *grid = new QGridLayout;
     const int first = m_variant.pictures.isEmpty() ? 0 : 1;
-    grid->addWidget(label(QStringLiteral("&Name:"), m_name), 0, first);
+    grid->addWidget(label(tr("&Name:"), m_name), 0, first);
     grid->addWidget(m_name, 0, first + 1, 1, 4);
-    grid->addWidget(label(QStringLiteral("&Date:"), m_datePicker), 1, first);
+    grid->addWidget(label(tr("&Date:"), m_datePicker), 1, first);
     grid->addWidget(m_datePicker, 1, first + 1, 1, 2);
     grid->addWidget(m_timePicker, 1, first + 3);
-    grid->addWidget(label(QStringLiteral("&Country:"), m_countries), 2, first);
+    grid->addWidget(label(tr("&Country:"), m_countries), 2, first);
     grid->addWidget(m_countries, 2, first + 1, 1, 4);
-    grid->addWidget(label(QStringLiteral("C&ity:"), m_cities), 3, first);
+    grid->addWidget(label(tr("C&ity:"), m_cities), 3, first);
     grid->addWidget(m_cities, 3, first + 1, 1, 3);
     grid->addWidget(m_typedCity, 3, first + 1, 1, 3);
     grid->addWidget(m_other, 3, first + 4);
-    grid->addWidget(label(QStringLiteral("&Time zone:"), m_timeZone), 4, first);
+    grid->addWidget(label(tr("&Time zone:"), m_timeZone), 4, first);
     grid->addWidget(m_timeZone, 4, first + 1, 1, 4);
-    grid->addWidget(label(QStringLiteral("&Latitude:"), m_latitude), 5, first);
+    grid->addWidget(label(tr("&Latitude:"), m_latitude), 5, first);
     grid->addWidget(m_latitude, 5, first + 1);
-    grid->addWidget(label(QStringLiteral("Lon&gitude:"), m_longitude), 5, first + 2);
+    grid->addWidget(label(tr("Lon&gitude:"), m_longitude), 5, first + 2);
     grid->addWidget(m_longitude, 5, first + 3, 1, 2);
     grid->addWidget(m_clockChange, 6, 0, 1, first + 5);
     for (int row = 0; row < m_variant.pictures.size() && row < 6; ++row) {
@@ -146,7 +146,7 @@ void CHoroscopeDlg::createControls()
     }
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
@@ -264,9 +264,9 @@ void CHoroscopeDlg::showClockChange(const std::optional<ClockChange> &change, do
         return;
     }
     const bool repeated = change->kind == ClockChange::Kind::Repeated;
-    m_clockChange->setText(QStringLiteral("Clock change: this time %1; %2 is used.")
-                               .arg(repeated ? QStringLiteral("occurs twice") : QStringLiteral("does not exist"),
-                                    offsetText(used)));
+    m_clockChange->setText((repeated ? tr("Clock change: this time occurs twice; %1 is used.")
+                                     : tr("Clock change: this time does not exist; %1 is used."))
+                               .arg(offsetText(used)));
     m_clockChange->show();
 }
 
@@ -307,7 +307,7 @@ bool CHoroscopeDlg::store()
     const QString zoneText = m_timeZone->text();
     const std::optional<double> zone = timeZoneHours(zoneText);
     if (!zone)
-        return refuse(m_timeZone, QStringLiteral("Invalid time zone!"));
+        return refuse(m_timeZone, tr("Invalid time zone!"));
     const struct {
         QLineEdit *field;
         CoordinateAxis axis;
@@ -316,7 +316,7 @@ bool CHoroscopeDlg::store()
         const QString text = coordinate.field->text();
         // A place typed by hand needs both coordinates; one from the database is taken as it is.
         if (text.isEmpty() ? other : !checkCoordinateText(text, coordinate.axis))
-            return refuse(coordinate.field, QStringLiteral("Invalid coordinates!"));
+            return refuse(coordinate.field, tr("Invalid coordinates!"));
     }
 
     m_record.name = m_name->text();

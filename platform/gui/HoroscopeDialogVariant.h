@@ -1,13 +1,16 @@
 #pragma once
 
+#include "engine/HoroscopeRecord.h"
 #include "placedb/PlaceDatabase.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace orvel {
 
-// What tells the two programs' horoscope edit dialogs apart.
+// What tells the two programs' horoscope edit dialogs apart. Title and new name are in
+// the user's language.
 struct HoroscopeDialogVariant {
     QString title;
     QString newRecordName;     // the name a new record starts with
@@ -17,7 +20,7 @@ struct HoroscopeDialogVariant {
 
     static HoroscopeDialogVariant handheld()
     {
-        return {QStringLiteral("Horoscope"), QStringLiteral("(New Horoscope)"), {},
+        return {QCoreApplication::translate("orvel::HoroscopeDialogVariant", "Horoscope"), QCoreApplication::translate("orvel::HoroscopeRecord", DefaultHoroscopeName), {},
                 PlaceDatabase::Variant::Handheld, true};
     }
     // The PC's: pictures from the desktop program's resources, no on-screen keyboard.
@@ -26,7 +29,8 @@ struct HoroscopeDialogVariant {
         QStringList pictures;
         for (const char *row : {"name", "date", "country", "city", "zone", "coordinates"})
             pictures.append(QStringLiteral(":/desktop/horoscope-%1.svg").arg(QLatin1String(row)));
-        return {QStringLiteral("Horoscop"), QStringLiteral("(New horoscope)"), pictures,
+        return {QCoreApplication::translate("orvel::HoroscopeDialogVariant", "Horoscop"),
+                QCoreApplication::translate("orvel::HoroscopeDialogVariant", "(New horoscope)"), pictures,
                 PlaceDatabase::Variant::Desktop, false};
     }
 };

@@ -182,18 +182,20 @@ bool PlaceCombos::placeFileExists() const
 QString PlaceCombos::noPlaceMessage(bool otherOffered) const
 {
     const QString country = m_countries->currentText();
-    const QString byHand = otherOffered ? QStringLiteral(" Tick Other to type the place by hand.") : QString();
+    const QString byHand = otherOffered ? tr(" Tick Other to type the place by hand.") : QString();
     if (!placeFileExists()) {
         if (m_database.variant() == PlaceDatabase::Variant::Desktop)
-            return QStringLiteral("The places of %1 are not in this program's place database.").arg(country) + byHand;
-        return QStringLiteral("The places of %1 are not on this device: choose the country in the desktop "
-                              "program's Country choice%2")
-            .arg(country, otherOffered ? QStringLiteral(", or tick Other.") : QStringLiteral("."));
+            return tr("The places of %1 are not in this program's place database.").arg(country) + byHand;
+        return (otherOffered ? tr("The places of %1 are not on this device: choose the country in the desktop "
+                                  "program's Country choice, or tick Other.")
+                             : tr("The places of %1 are not on this device: choose the country in the desktop "
+                                  "program's Country choice."))
+            .arg(country);
     }
     const QString text = m_cities->currentText().trimmed();
     if (text.isEmpty())
-        return QStringLiteral("Type the name of a place in %1.").arg(country) + byHand;
-    return QStringLiteral("No place '%1' in %2.").arg(text, country) + byHand;
+        return tr("Type the name of a place in %1.").arg(country) + byHand;
+    return tr("No place '%1' in %2.").arg(text, country) + byHand;
 }
 
 } // namespace orvel

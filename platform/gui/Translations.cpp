@@ -22,6 +22,12 @@ bool Translations::install(QCoreApplication &app, const QStringList &catalogues)
 {
     if (!germanChosen(QLocale::system().uiLanguages()))
         return false;
+    installGerman(app, catalogues);
+    return true;
+}
+
+void Translations::installGerman(QCoreApplication &app, const QStringList &catalogues)
+{
     const auto add = [&app](const QString &file, const QString &folder) {
         auto *translator = new QTranslator(&app);
         if (translator->load(file, folder))
@@ -32,7 +38,6 @@ bool Translations::install(QCoreApplication &app, const QStringList &catalogues)
     add(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     for (const QString &catalogue : catalogues)
         add(catalogue + QStringLiteral("_de"), QStringLiteral(":/i18n"));
-    return true;
 }
 
 } // namespace orvel

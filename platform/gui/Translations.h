@@ -14,6 +14,9 @@ public:
     // Installs Qt's own German and the German of `catalogues` (names of the embedded
     // :/i18n/NAME_de.qm files) into `app`, which owns them. Returns whether German is used.
     static bool install(QCoreApplication &app, const QStringList &catalogues);
+    // Installs the German of Qt and of `catalogues` into `app` whatever the user's
+    // languages; a catalogue that cannot be loaded is left out.
+    static void installGerman(QCoreApplication &app, const QStringList &catalogues);
 
     // Whether the user's languages choose German over English.
     static bool germanChosen(const QStringList &uiLanguages);

@@ -1,9 +1,10 @@
 // The horoscope edit dialog on the fixture place database, driven through its
 // controls: coordinate and time-zone checks, the typed-city rule with its one-letter
 // reload, the offset and clock-change line following the date, Other, what OK keeps
-// of a record left alone, and the lists that cannot be read.
+// of a record left alone, the lists that cannot be read, and the German interface.
 #include "TestProgramFolder.h"
 
+#include "i18n/GermanInterface.h"
 #include "platform/RecordingMessageSink.h"
 #include "platform/gui/CHoroscopeDlg.h"
 #include "support/RecordingSoftInputPanel.h"
@@ -121,6 +122,9 @@ private slots:
     void unreadableListClosesAsCancel_data();
     void unreadableListClosesAsCancel();
     void inputPanelFollowsTheFocus();
+    void germanCaptions_data();
+    void germanCaptions();
+    void germanMessagesKeepTheFigures();
 };
 
 void HoroscopeDialogTest::opensOnTheRecordsPlace()
@@ -581,6 +585,74 @@ void HoroscopeDialogTest::inputPanelFollowsTheFocus()
     d.edit("timeZone")->setFocus();
     // Leaving a picker keeps the keyboard up for the next field.
     QCOMPARE(d.panel.requests, (QList<bool>{false, true, false, true, true}));
+}
+
+void HoroscopeDialogTest::germanCaptions_data()
+{
+    QTest::addColumn<QString>("control"); // a caption's field, or the control itself
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("name") << "name" << "&Name:";
+    QTest::newRow("date") << "date" << "&Datum:";
+    QTest::newRow("country") << "country" << "&Land:";
+    QTest::newRow("city") << "city" << "&Ort:";
+    QTest::newRow("other") << "other" << "&Anderer";
+    QTest::newRow("time zone") << "timeZone" << "&Zeitzone:";
+    QTest::newRow("latitude") << "latitude" << "&Breite:";
+    QTest::newRow("longitude") << "longitude" << "Läng&e:";
+    QTest::newRow("cancel") << "cancel" << "Abbruch";
+    QTest::newRow("ok") << "ok" << "OK";
+    QTest::newRow("title") << "title" << "Horoskop";
+}
+
+void HoroscopeDialogTest::germanCaptions()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    const GermanInterface german({QStringLiteral("orvelgui")});
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    OpenDialog d(record, folder);
+    const auto *buttons = d.dialog.findChild<QDialogButtonBox *>();
+    QString shown;
+    if (control == u"title")
+        shown = d.dialog.windowTitle();
+    else if (control == u"ok")
+        shown = buttons->button(QDialogButtonBox::Ok)->text();
+    else if (control == u"cancel")
+        shown = buttons->button(QDialogButtonBox::Cancel)->text();
+    else if (control == u"other")
+        shown = d.field<QCheckBox>("other")->text();
+    for (const QLabel *label : d.dialog.findChildren<QLabel *>()) {
+        if (label->buddy() && label->buddy()->objectName() == control)
+            shown = label->text();
+    }
+    QCOMPARE(shown, caption);
+}
+
+void HoroscopeDialogTest::germanMessagesKeepTheFigures()
+{
+    const GermanInterface german({QStringLiteral("orvelgui")});
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    record.birth = DateTime(1916, 10, 1, 0, 30, 0);
+    OpenDialog d(record, folder);
+    // Figures keep their point; the date has the German order and four-digit years.
+    QCOMPARE(d.edit("timeZone")->text(), QStringLiteral("2.0000"));
+    QCOMPARE(d.field<QDateEdit>("date")->text(), QStringLiteral("01.10.1916"));
+    d.enterMoment(QDate(1916, 10, 1), QTime(0, 31));
+    QCOMPARE(d.dialog.clockChangeLine()->text(),
+             QStringLiteral("Zeitumstellung: Diese Uhrzeit gibt es zweimal; verwendet wird UT+2:00."));
+
+    d.field<QCheckBox>("other")->click();
+    d.retype("latitude", QStringLiteral("91"));
+    d.clickOk();
+    QCOMPARE(d.sink.messages, QStringList{QStringLiteral("Ungültige Koordinaten!")});
+    d.retype("latitude", QStringLiteral("50,5"));
+    d.retype("timeZone", QStringLiteral("1,5"));
+    d.clickOk();
+    QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(d.dialog.record().deltaGmt, 1.5);
+    QCOMPARE(d.dialog.record().latitude, QStringLiteral("50,5"));
 }
 
 QTEST_MAIN(HoroscopeDialogTest)

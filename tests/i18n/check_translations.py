@@ -18,6 +18,8 @@ def missing_texts(lupdate, source_dir, name, folders):
     with tempfile.TemporaryDirectory() as work:
         copy = os.path.join(work, os.path.basename(ts))
         shutil.copyfile(ts, copy)
+        # The source folder as include path: without it lupdate cannot read the headers
+        # and files the texts of classes in a namespace under the wrong context.
         subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", "-I", source_dir,
                         *[os.path.join(source_dir, f) for f in folders], "-ts", copy], check=True)
         root = ET.parse(copy).getroot()

@@ -2,15 +2,20 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialog>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -101,6 +106,7 @@ private slots:
     void unresizableColumnRefusesTheUser_data();
     void unresizableColumnRefusesTheUser();
     void deleteKeyTellsTheOwner();
+    void findWalksTheMatchesThenReportsAMiss_data();
     void findWalksTheMatchesThenReportsAMiss();
     void readOnlyRowsTakeTheReadOnlyColour();
 };
@@ -604,15 +610,36 @@ void ExListCtrlTest::deleteKeyTellsTheOwner()
     QCOMPARE(f.list.rowCount(), 6); // the owner decides what goes
 }
 
+void ExListCtrlTest::findWalksTheMatchesThenReportsAMiss_data()
+{
+    QTest::addColumn<bool>("german"); // with the library's German catalogue
+    // The dialog's title, direction group, its two choices, its two buttons; the context
+    // menu's entry; the message of a miss.
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("English") << false
+                             << QStringList{"Find", "Direction", "&Up", "&Down", "&Find", "&Cancel", "&Find...",
+                                            "Cannot find 'mars'!"};
+    QTest::newRow("German") << true
+                            << QStringList{"Suchen", "Richtung", "Hina&uf", "Hina&b", "&Suchen", "Abbre&chen",
+                                           "&Suchen", "Kann 'mars' nicht finden!"};
+}
+
 void ExListCtrlTest::findWalksTheMatchesThenReportsAMiss()
 {
+    QFETCH(bool, german);
+    QFETCH(QStringList, texts);
+    QTranslator translator;
+    if (german) {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/tamrexlistctrl_de.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
     Fixture f;
     QVERIFY(f.ready());
     f.list.SetItemText(1, 1, QStringLiteral("Mars"));
     f.list.SetItemText(4, 2, QStringLiteral("mars"));
     f.list.EnableFind(true);
 
-    QString dialogTitle;
+    QStringList shown;
     QString message;
     // Answers the find dialog with "mars", then takes note of the message box.
     auto answer = [&] {
@@ -624,24 +651,38 @@ void ExListCtrlTest::findWalksTheMatchesThenReportsAMiss()
             box->accept();
             return;
         }
-        dialogTitle = modal->windowTitle();
+        const QList<QRadioButton *> directions = modal->findChildren<QRadioButton *>();
+        const QList<QPushButton *> buttons = modal->findChildren<QPushButton *>();
+        QCOMPARE(directions.size(), 2);
+        QCOMPARE(buttons.size(), 2);
+        shown = QStringList{modal->windowTitle(), modal->findChild<QGroupBox *>()->title(), directions[0]->text(),
+                            directions[1]->text(), buttons[0]->text(), buttons[1]->text()};
         modal->findChild<QLineEdit *>()->setText(QStringLiteral("mars"));
-        for (QPushButton *button : modal->findChildren<QPushButton *>()) {
-            if (button->text() == QStringLiteral("&Suchen"))
-                button->click();
-        }
+        buttons[0]->click();
     };
     QTimer::singleShot(0, this, answer);
     QTest::keyClick(&f.list, Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(dialogTitle, QStringLiteral("Suchen"));
+    QCOMPARE(shown, texts.mid(0, 6));
     QCOMPARE(f.list.currentRow(), 1);
     QTest::keyClick(&f.list, Qt::Key_F3);
     QCOMPARE(f.list.currentRow(), 4);
     QTimer::singleShot(0, this, answer);
     QVERIFY(!f.list.Search());
-    QCOMPARE(message, QStringLiteral("Kann 'mars' nicht finden!"));
+    QCOMPARE(message, texts[7]);
     QVERIFY(f.list.Search()); // starts over
     QCOMPARE(f.list.currentRow(), 1);
+
+    QString entry;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            entry = menu->actions().value(0)->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), f.list.viewport()->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(f.list.viewport(), &click);
+    QCOMPARE(entry, texts[6]);
+    QCoreApplication::removeTranslator(&translator);
 }
 
 void ExListCtrlTest::readOnlyRowsTakeTheReadOnlyColour()

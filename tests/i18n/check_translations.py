@@ -18,7 +18,7 @@ def missing_texts(lupdate, source_dir, name, folders):
     with tempfile.TemporaryDirectory() as work:
         copy = os.path.join(work, os.path.basename(ts))
         shutil.copyfile(ts, copy)
-        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none",
+        subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", "-I", source_dir,
                         *[os.path.join(source_dir, f) for f in folders], "-ts", copy], check=True)
         root = ET.parse(copy).getroot()
     missing = []

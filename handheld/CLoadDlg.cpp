@@ -13,13 +13,13 @@ namespace orvel {
 CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWidget *parent)
     : QDialog(parent), m_horoscopes(horoscopes), m_mode(mode)
 {
-    setWindowTitle(QStringLiteral("Loading horoscope..."));
+    setWindowTitle(tr("Loading horoscope..."));
     m_list = new QTreeWidget;
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("City")});
-    m_list->setAccessibleName(QStringLiteral("Horoscopes"));
+    m_list->setHeaderLabels({tr("Name"), tr("City")});
+    m_list->setAccessibleName(tr("Horoscopes"));
     m_list->setColumnWidth(0, 120);
     m_list->setColumnWidth(1, 100);
     // Rows stand in list order, so a row's index is its record's list position.
@@ -28,8 +28,8 @@ CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWi
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CLoadDlg::accept);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    auto *remove = new QPushButton(QStringLiteral("Delete"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    auto *remove = new QPushButton(tr("Delete"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     remove->setObjectName(QStringLiteral("delete"));
     connect(remove, &QPushButton::clicked, this, &CLoadDlg::deleteSelected);
     connect(buttons, &QDialogButtonBox::accepted, this, &CLoadDlg::accept);

@@ -31,13 +31,13 @@ struct BarButton {
     const char *tooltip;
 };
 constexpr BarButton BarButtons[] = {
-    {CommandId::RadixI, "radix1", "Radix I"},
-    {CommandId::RadixII, "radix2", "Radix II"},
-    {CommandId::Chart, "chart", "Chart"},
-    {CommandId::InformationWindows, "information", "Information windows"},
-    {CommandId::Horoscope, "horoscope", "Horoscope"},
-    {CommandId::AboutButton, "about", "About"},
-    {CommandId::Exit, "exit", "Exit"},
+    {CommandId::RadixI, "radix1", QT_TRANSLATE_NOOP("orvel::CMainFrame", "Radix I")},
+    {CommandId::RadixII, "radix2", QT_TRANSLATE_NOOP("orvel::CMainFrame", "Radix II")},
+    {CommandId::Chart, "chart", QT_TRANSLATE_NOOP("orvel::CMainFrame", "Chart")},
+    {CommandId::InformationWindows, "information", QT_TRANSLATE_NOOP("orvel::CMainFrame", "Information windows")},
+    {CommandId::Horoscope, "horoscope", QT_TRANSLATE_NOOP("orvel::CMainFrame", "Horoscope")},
+    {CommandId::AboutButton, "about", QT_TRANSLATE_NOOP("orvel::CMainFrame", "About")},
+    {CommandId::Exit, "exit", QT_TRANSLATE_NOOP("orvel::CMainFrame", "Exit")},
 };
 
 QSize commandIconSize(int scale)
@@ -87,40 +87,40 @@ QAction *CMainFrame::addCommand(CommandId id, const QString &text, std::function
 void CMainFrame::createCommands()
 {
     using Commands = ChartCommands;
-    addCommand(CommandId::RadixI, QStringLiteral("Radix I"), [this] { showChart(&Commands::showRadixI); });
-    addCommand(CommandId::RadixII, QStringLiteral("Radix II"), [this] { showChart(&Commands::showRadixII); });
-    addCommand(CommandId::Composite, QStringLiteral("Composite"), [this] { showChart(&Commands::showComposite); });
-    addCommand(CommandId::Synastry, QStringLiteral("Synastry"), [this] { showChart(&Commands::showSynastry); });
-    addCommand(CommandId::Transit, QStringLiteral("Transit"), [this] { showChart(&Commands::showTransit); });
+    addCommand(CommandId::RadixI, tr("Radix I"), [this] { showChart(&Commands::showRadixI); });
+    addCommand(CommandId::RadixII, tr("Radix II"), [this] { showChart(&Commands::showRadixII); });
+    addCommand(CommandId::Composite, tr("Composite"), [this] { showChart(&Commands::showComposite); });
+    addCommand(CommandId::Synastry, tr("Synastry"), [this] { showChart(&Commands::showSynastry); });
+    addCommand(CommandId::Transit, tr("Transit"), [this] { showChart(&Commands::showTransit); });
 
     const std::tuple<CommandId, const char *, InfoWindow> windows[] = {
-        {CommandId::Houses, "Houses", InfoWindow::Houses},
-        {CommandId::Planets, "Planets", InfoWindow::Planets},
-        {CommandId::Elements, "Elements", InfoWindow::Elements},
-        {CommandId::Qualities, "Qualities", InfoWindow::Qualities},
-        {CommandId::AspectsGraphic, "Aspects graphic", InfoWindow::AspectsGraphic},
-        {CommandId::AspectsTable, "Aspects table", InfoWindow::AspectsTable},
+        {CommandId::Houses, QT_TR_NOOP("Houses"), InfoWindow::Houses},
+        {CommandId::Planets, QT_TR_NOOP("Planets"), InfoWindow::Planets},
+        {CommandId::Elements, QT_TR_NOOP("Elements"), InfoWindow::Elements},
+        {CommandId::Qualities, QT_TR_NOOP("Qualities"), InfoWindow::Qualities},
+        {CommandId::AspectsGraphic, QT_TR_NOOP("Aspects graphic"), InfoWindow::AspectsGraphic},
+        {CommandId::AspectsTable, QT_TR_NOOP("Aspects table"), InfoWindow::AspectsTable},
     };
     for (const auto &[id, text, window] : windows)
-        addCommand(id, QString::fromLatin1(text), [this, window = window] { openInformationWindow(window); });
+        addCommand(id, tr(text), [this, window = window] { openInformationWindow(window); });
 
     const std::tuple<CommandId, const char *, void (CMainFrame::*)()> dialogs[] = {
-        {CommandId::Solar, "Solar", &CMainFrame::solar},
-        {CommandId::New, "New...", &CMainFrame::newHoroscope},
-        {CommandId::Edit, "Edit...", &CMainFrame::editHoroscope},
-        {CommandId::Load, "Load...", &CMainFrame::loadHoroscope},
+        {CommandId::Solar, QT_TR_NOOP("Solar"), &CMainFrame::solar},
+        {CommandId::New, QT_TR_NOOP("New..."), &CMainFrame::newHoroscope},
+        {CommandId::Edit, QT_TR_NOOP("Edit..."), &CMainFrame::editHoroscope},
+        {CommandId::Load, QT_TR_NOOP("Load..."), &CMainFrame::loadHoroscope},
     };
     for (const auto &[id, text, handler] : dialogs)
-        addCommand(id, QString::fromLatin1(text), [this, handler = handler] { (this->*handler)(); });
+        addCommand(id, tr(text), [this, handler = handler] { (this->*handler)(); });
 
-    QAction *houses = addCommand(CommandId::HidingHouses, QStringLiteral("Hiding houses"),
+    QAction *houses = addCommand(CommandId::HidingHouses, tr("Hiding houses"),
                                  [this] { toggleHiding(&ChartSettings::hideHouses); });
-    QAction *aspects = addCommand(CommandId::HidingAspects, QStringLiteral("Hiding aspects"),
+    QAction *aspects = addCommand(CommandId::HidingAspects, tr("Hiding aspects"),
                                   [this] { toggleHiding(&ChartSettings::hideAspects); });
     houses->setCheckable(true);
     aspects->setCheckable(true);
-    addCommand(CommandId::About, QStringLiteral("About"), [this] { about(); });
-    addCommand(CommandId::Exit, QStringLiteral("Exit"), [this] { exitProgram(); });
+    addCommand(CommandId::About, tr("About"), [this] { about(); });
+    addCommand(CommandId::Exit, tr("Exit"), [this] { exitProgram(); });
     for (const CommandId button : {CommandId::Chart, CommandId::InformationWindows, CommandId::Horoscope, CommandId::AboutButton})
         addCommand(button, QString(), [this, button] { openPopup(button); });
 
@@ -151,7 +151,7 @@ QMenu *CMainFrame::createPopup(CommandId id, std::initializer_list<CommandId> it
 
 void CMainFrame::createCommandBar(int scale)
 {
-    m_bar = new QToolBar(QStringLiteral("Commands"), this);
+    m_bar = new QToolBar(tr("Commands"), this);
     m_bar->setMovable(false);
     m_bar->setFloatable(false);
     m_bar->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -161,7 +161,7 @@ void CMainFrame::createCommandBar(int scale)
             m_bar->addSeparator();
         QAction *command = action(button.id);
         command->setIcon(QIcon(QStringLiteral(":/handheld/%1.svg").arg(QLatin1String(button.icon))));
-        command->setToolTip(QString::fromLatin1(button.tooltip));
+        command->setToolTip(tr(button.tooltip));
         m_bar->addAction(command);
         // The popup buttons show no text: screen readers speak the tooltip.
         m_bar->widgetForAction(command)->setAccessibleName(command->toolTip());
@@ -220,7 +220,8 @@ void CMainFrame::newHoroscope()
 {
     const HoroscopeDialogVariant variant = HoroscopeDialogVariant::handheld();
     HoroscopeRecord record = HoroscopeRecord::createDefault(m_session.clock.now());
-    record.name = variant.newRecordName;
+    // The name is the user's language when created; once stored it is data like any other.
+    record.name = tr("(New Horoscope)");
     m_session.places.LoadLastCountry(record.country);
     CHoroscopeDlg dialog(record, variant, m_session.places.databaseFolder(), m_ui, &m_panel, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -277,9 +278,9 @@ void CMainFrame::recomputeCurrentChart()
 
 void CMainFrame::about()
 {
-    CAboutDlg dialog({QStringLiteral("About OrvelWin"), QStringLiteral(":/handheld/orvelwin.svg"),
-                      QStringLiteral("OrvelWin Version %1").arg(QStringLiteral(ORVEL_VERSION)),
-                      QStringLiteral("Horoscopes computed with the Swiss Ephemeris")},
+    CAboutDlg dialog({tr("About OrvelWin"), QStringLiteral(":/handheld/orvelwin.svg"),
+                      tr("OrvelWin Version %1").arg(QStringLiteral(ORVEL_VERSION)),
+                      tr("Horoscopes computed with the Swiss Ephemeris")},
                      this);
     connect(&dialog, &CAboutDlg::helpPageRequested, this,
             [this](const QString &name) { m_openPage(m_session.programFolder + u'/' + name); });
@@ -288,7 +289,7 @@ void CMainFrame::about()
 
 void CMainFrame::exitProgram()
 {
-    if (m_ui.askYesNo(QStringLiteral("Exit?")))
+    if (m_ui.askYesNo(tr("Exit?")))
         close();
 }
 

@@ -25,8 +25,8 @@ CSolarDlg::CSolarDlg(const HoroscopeRecord &birth, const QString &databaseFolder
     : QDialog(parent), m_birth(birth), m_clock(clock), m_ui(ui), m_panel(panel),
       m_database(databaseFolder, QString(), ui)
 {
-    setWindowTitle(QStringLiteral("Solar"));
-    auto *request = new QLabel(QStringLiteral("Please enter the year and select the city for Solar."));
+    setWindowTitle(tr("Solar"));
+    auto *request = new QLabel(tr("Please enter the year and select the city for Solar."));
     request->setWordWrap(true);
     m_yearEdit = new QLineEdit;
     m_yearEdit->setObjectName(QStringLiteral("year"));
@@ -52,11 +52,11 @@ CSolarDlg::CSolarDlg(const HoroscopeRecord &birth, const QString &databaseFolder
     spin->addWidget(up);
     spin->addWidget(down);
 
-    auto *yearLabel = new QLabel(QStringLiteral("&Year:"));
+    auto *yearLabel = new QLabel(tr("&Year:"));
     yearLabel->setBuddy(m_yearEdit);
-    auto *countryLabel = new QLabel(QStringLiteral("&Country:"));
+    auto *countryLabel = new QLabel(tr("&Country:"));
     countryLabel->setBuddy(m_countries);
-    auto *cityLabel = new QLabel(QStringLiteral("C&ity:"));
+    auto *cityLabel = new QLabel(tr("C&ity:"));
     cityLabel->setBuddy(m_cities);
     auto *grid = new QGridLayout;
     grid->addWidget(request, 0, 0, 1, 4);
@@ -70,7 +70,7 @@ CSolarDlg::CSolarDlg(const HoroscopeRecord &birth, const QString &databaseFolder
     grid->setColumnStretch(3, 1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CSolarDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);

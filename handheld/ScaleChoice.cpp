@@ -1,5 +1,7 @@
 #include "handheld/ScaleChoice.h"
 
+#include <QCoreApplication>
+
 namespace orvel {
 
 int ScaleChoice::largestFitting(int requested, QSize available, const std::function<QSize(int scale)> &windowSize)
@@ -16,7 +18,7 @@ QString ScaleChoice::notice(int requested, int chosen, QSize available)
 {
     if (chosen >= requested)
         return {};
-    return QStringLiteral("scale %1 does not fit the screen's %2 x %3 pixels; using scale %4")
+    return QCoreApplication::translate("orvel::ScaleChoice", "scale %1 does not fit the screen's %2 x %3 pixels; using scale %4")
         .arg(requested)
         .arg(available.width())
         .arg(available.height())

@@ -204,25 +204,25 @@ void WheelPainter::paintCaptionAndTitle()
     case ChartMode::RadixI:
     case ChartMode::RadixII:
         caption = place(current, current.city, current.longitude, current.latitude);
-        title = m_scene.mode() == ChartMode::RadixI ? QStringLiteral("Radix I") : QStringLiteral("Radix II");
+        title = m_scene.mode() == ChartMode::RadixI ? tr("Radix I") : tr("Radix II");
         break;
     case ChartMode::Solar: {
         const ChartPlace solar = m_scene.commands.solarPlace().value_or(ChartPlace{});
         caption = place(current, solar.city, solar.longitude, solar.latitude);
-        title = QStringLiteral("Solar\n") + QString::number(m_scene.commands.solarMoment().year());
+        title = tr("Solar\n%1").arg(m_scene.commands.solarMoment().year());
         break;
     }
     case ChartMode::Composite:
         caption = pair;
-        title = QStringLiteral("Composite");
+        title = tr("Composite");
         break;
     case ChartMode::Synastry:
         caption = pair;
-        title = QStringLiteral("Synastry");
+        title = tr("Synastry");
         break;
     case ChartMode::Transit:
-        caption = fitted(current.name + QStringLiteral(" / Current transits"), width);
-        title = QStringLiteral("Transit");
+        caption = fitted(current.name + QStringLiteral(" / ") + tr("Current transits"), width);
+        title = tr("Transit");
         break;
     }
     const bool twoLines = m_scene.mode() <= ChartMode::Solar;

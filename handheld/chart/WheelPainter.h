@@ -4,6 +4,7 @@
 #include "handheld/chart/WheelCanvas.h"
 #include "handheld/chart/WheelLayout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <optional>
 
@@ -15,6 +16,8 @@ namespace orvel {
 // area: the single-chart wheel in modes 1 to 4, the two-ring wheel in modes 5 and 6.
 // Keeps nothing between paints; the painter's state is restored on return.
 class WheelPainter {
+    Q_DECLARE_TR_FUNCTIONS(orvel::WheelPainter)
+
 public:
     static void paint(QPainter &painter, const ChartScene &scene);
     // The same, magnified `scale` times: smooth edges when magnified, the wheel's own

@@ -3,6 +3,8 @@
 #include "engine/ChartMath.h"
 #include "handheld/chart/ChartScene.h"
 
+#include <QCoreApplication>
+
 namespace orvel {
 
 namespace {
@@ -87,7 +89,7 @@ InfoSnapshot InfoSnapshot::take(const ChartScene &scene, InfoWindow window)
             snapshot.secondName = horoscopeName(scene, 1);
         } else {
             snapshot.firstName = horoscopeName(scene, current);
-            snapshot.secondName = QStringLiteral("Current transits");
+            snapshot.secondName = QCoreApplication::translate("orvel::InfoSnapshot", "Current transits");
         }
         snapshot.first = chartOf(scene.engine.slot(0), forAspects);
         snapshot.second = chartOf(scene.engine.slot(1), forAspects);

@@ -31,9 +31,15 @@ QString pointDegree(const InfoChart &chart, int point)
     return text;
 }
 
+// A planet's, sign's, aspect's, element's or quality's name in the user's language.
+QString chartName(const char *name)
+{
+    return QCoreApplication::translate("ChartNames", name);
+}
+
 QString signName(const InfoChart &chart, double angle)
 {
-    return QString::fromLatin1(SignNames[chart.signOf(angle)]);
+    return chartName(SignNames[chart.signOf(angle)]);
 }
 
 QString motionText(const InfoChart &chart, int point)
@@ -50,7 +56,7 @@ std::vector<ScoreRow> scoreRows(const InfoSnapshot &snapshot, int groups, const 
     const int ruler = ChartScores::rulerOf(chart.signOf(chart.points[Ascendant]));
     std::vector<ScoreRow> rows(groups);
     for (int g = 0; g < groups; ++g) {
-        rows[g].label = QString::fromLatin1(labels[g]);
+        rows[g].label = chartName(labels[g]);
         rows[g].colour = colours ? colours[g] : QualityGrey;
     }
     for (int p = 0; p < PointCount; ++p) {
@@ -78,12 +84,12 @@ QString InfoTables::degreeText(double degrees)
 QString InfoTables::title(InfoWindow window)
 {
     switch (window) {
-    case InfoWindow::Houses: return QStringLiteral("Houses");
-    case InfoWindow::Planets: return QStringLiteral("Planets");
-    case InfoWindow::Elements: return QStringLiteral("Elements");
-    case InfoWindow::Qualities: return QStringLiteral("Qualities");
+    case InfoWindow::Houses: return tr("Houses");
+    case InfoWindow::Planets: return tr("Planets");
+    case InfoWindow::Elements: return tr("Elements");
+    case InfoWindow::Qualities: return tr("Qualities");
     case InfoWindow::AspectsGraphic:
-    case InfoWindow::AspectsTable: return QStringLiteral("Aspects");
+    case InfoWindow::AspectsTable: return tr("Aspects");
     }
     return {};
 }
@@ -109,9 +115,9 @@ QString InfoTables::name(InfoWindow window, const InfoSnapshot &snapshot)
 InfoTable InfoTables::houses(const InfoSnapshot &snapshot)
 {
     InfoTable table{title(InfoWindow::Houses), name(InfoWindow::Houses, snapshot), {}, {}};
-    table.columns = {{QStringLiteral("House"), 46}, {QStringLiteral("Degree"), 80}, {QStringLiteral("Sign"), 85}};
+    table.columns = {{tr("House"), 46}, {tr("Degree"), 80}, {tr("Sign"), 85}};
     if (snapshot.twoCharts())
-        table.columns.insert(table.columns.end(), {{QStringLiteral("Degree"), 80}, {QStringLiteral("Sign"), 85}});
+        table.columns.insert(table.columns.end(), {{tr("Degree"), 80}, {tr("Sign"), 85}});
     for (int h = 0; h < HouseCount; ++h) {
         QStringList row{sectionLabel(h)};
         for (const InfoChart *chart : {&snapshot.first, &snapshot.second}) {
@@ -127,16 +133,16 @@ InfoTable InfoTables::houses(const InfoSnapshot &snapshot)
 InfoTable InfoTables::planets(const InfoSnapshot &snapshot)
 {
     InfoTable table{title(InfoWindow::Planets), name(InfoWindow::Planets, snapshot), {}, {}};
-    const InfoTable::Column degree{QStringLiteral("Degree"), 90};
-    const InfoTable::Column sign{QStringLiteral("Sign"), 85};
-    const InfoTable::Column motion{QStringLiteral("Degree/Day"), 85, true};
+    const InfoTable::Column degree{tr("Degree"), 90};
+    const InfoTable::Column sign{tr("Sign"), 85};
+    const InfoTable::Column motion{tr("Degree/Day"), 85, true};
     if (snapshot.twoCharts())
-        table.columns = {{QStringLiteral("Planet"), 50}, degree, sign, motion, degree, sign, motion};
+        table.columns = {{tr("Planet"), 50}, degree, sign, motion, degree, sign, motion};
     else
-        table.columns = {{QStringLiteral("Planet"), 50}, degree, sign, {QStringLiteral("House"), 46}, motion};
+        table.columns = {{tr("Planet"), 50}, degree, sign, {tr("House"), 46}, motion};
     for (int p = 0; p < PointCount; ++p) {
         const InfoChart &first = snapshot.first;
-        QStringList row{QString::fromLatin1(PointNames[p]), pointDegree(first, p), signName(first, first.points[p])};
+        QStringList row{chartName(PointNames[p]), pointDegree(first, p), signName(first, first.points[p])};
         if (snapshot.twoCharts()) {
             const InfoChart &second = snapshot.second;
             row << motionText(first, p) << pointDegree(second, p) << signName(second, second.points[p])
@@ -153,15 +159,15 @@ InfoTable InfoTables::planets(const InfoSnapshot &snapshot)
 InfoTable InfoTables::aspects(const InfoSnapshot &snapshot)
 {
     InfoTable table{title(InfoWindow::AspectsTable), name(InfoWindow::AspectsTable, snapshot), {}, {}};
-    table.columns = {{QStringLiteral("Planet"), 50}, {QStringLiteral("Aspect"), 80}, {QStringLiteral("Planet"), 55},
-                     {QStringLiteral("Difference"), 80}, {QStringLiteral("A/S"), 50}};
+    table.columns = {{tr("Planet"), 50}, {tr("Aspect"), 80}, {tr("Planet"), 55},
+                     {tr("Difference"), 80}, {tr("A/S"), 50}};
     const InfoChart &second = snapshot.twoCharts() ? snapshot.second : snapshot.first;
     for (const AspectCode &a : snapshot.aspects) {
         const AspectSearch::Measure orb = AspectSearch::measure(a.kind, snapshot.first.points[a.first],
                                                                 second.points[a.second], snapshot.settings.aspectAngles);
-        table.rows.push_back({QString::fromLatin1(PointNames[a.first]), QString::fromLatin1(AspectNames[a.kind]),
-                              QString::fromLatin1(PointNames[a.second]), degreeText(orb.difference),
-                              orb.applying ? QStringLiteral("Appl.") : QString()});
+        table.rows.push_back({chartName(PointNames[a.first]), chartName(AspectNames[a.kind]),
+                              chartName(PointNames[a.second]), degreeText(orb.difference),
+                              orb.applying ? tr("Appl.") : QString()});
     }
     return table;
 }
@@ -180,9 +186,9 @@ InfoTable InfoTables::scores(InfoWindow window, const InfoSnapshot &snapshot)
 {
     const bool elements = window == InfoWindow::Elements;
     InfoTable table{title(window), name(window, snapshot), {}, {}};
-    table.columns = {{elements ? QStringLiteral("Element") : QStringLiteral("Quality"), 60},
-                     {QStringLiteral("Score"), 30},
-                     {QStringLiteral("Points"), 140}};
+    table.columns = {{elements ? tr("Element") : tr("Quality"), 60},
+                     {tr("Score"), 30},
+                     {tr("Points"), 140}};
     for (const ScoreRow &row : elements ? elementRows(snapshot) : qualityRows(snapshot)) {
         QString glyphs;
         for (int p : row.points)

@@ -5,6 +5,8 @@
 #include "handheld/info/InfoWindow.h"
 #include "handheld/info/ScoreRow.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace orvel {
@@ -12,6 +14,8 @@ namespace orvel {
 // The texts of the information windows, built from a snapshot: the dialogs show them
 // and `orvelchart table` prints them, so both always agree.
 class InfoTables {
+    Q_DECLARE_TR_FUNCTIONS(orvel::InfoTables)
+
 public:
     // "%02d° %02d' %02d''" of the absolute value, each unit's fraction dropped, never
     // carried into the next unit; "-" in front of a negative value.

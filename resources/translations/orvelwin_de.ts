@@ -1,4 +1,295 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>orvel::CLoadDlg</name>
+    <message>
+        <source>Loading horoscope...</source>
+        <translation>Horoskop laden...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>Horoscopes</source>
+        <translation>Horoskope</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::CMainFrame</name>
+    <message>
+        <source>Radix I</source>
+        <translation>Radix I</translation>
+    </message>
+    <message>
+        <source>Radix II</source>
+        <translation>Radix II</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Information windows</source>
+        <translation>Informationsfenster</translation>
+    </message>
+    <message>
+        <source>Horoscope</source>
+        <translation>Horoskop</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composit</translation>
+    </message>
+    <message>
+        <source>Synastry</source>
+        <translation>Synastrie</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Transit</translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation>Häuser</translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation>Planeten</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Qualities</source>
+        <translation>Qualitäten</translation>
+    </message>
+    <message>
+        <source>Aspects graphic</source>
+        <translation>Aspektgrafik</translation>
+    </message>
+    <message>
+        <source>Aspects table</source>
+        <translation>Aspekttabelle</translation>
+    </message>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Neu...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Laden...</translation>
+    </message>
+    <message>
+        <source>Hiding houses</source>
+        <translation>Häuser ausblenden</translation>
+    </message>
+    <message>
+        <source>Hiding aspects</source>
+        <translation>Aspekte ausblenden</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>(New Horoscope)</source>
+        <translation>(Neues Horoskop)</translation>
+    </message>
+    <message>
+        <source>About OrvelWin</source>
+        <translation>Über OrvelWin</translation>
+    </message>
+    <message>
+        <source>OrvelWin Version %1</source>
+        <translation>OrvelWin Version %1</translation>
+    </message>
+    <message>
+        <source>Horoscopes computed with the Swiss Ephemeris</source>
+        <translation>Horoskope berechnet mit der Swiss Ephemeris</translation>
+    </message>
+    <message>
+        <source>Exit?</source>
+        <translation>Beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::CSolarDlg</name>
+    <message>
+        <source>Solar</source>
+        <translation>Solar</translation>
+    </message>
+    <message>
+        <source>Please enter the year and select the city for Solar.</source>
+        <translation>Bitte geben Sie das Jahr ein und wählen Sie den Ort für das Solar.</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>&amp;Country:</source>
+        <translation>&amp;Land:</translation>
+    </message>
+    <message>
+        <source>C&amp;ity:</source>
+        <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbruch</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::InfoSnapshot</name>
+    <message>
+        <source>Current transits</source>
+        <translation>Aktuelle Transite</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::InfoTables</name>
+    <message>
+        <source>Houses</source>
+        <translation>Häuser</translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation>Planeten</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Qualities</source>
+        <translation>Qualitäten</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspekte</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Degree/Day</source>
+        <translation>Grad/Tag</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspekt</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>A/S</source>
+        <translation>A/S</translation>
+    </message>
+    <message>
+        <source>Appl.</source>
+        <translation>Appl.</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::ScaleChoice</name>
+    <message>
+        <source>scale %1 does not fit the screen&apos;s %2 x %3 pixels; using scale %4</source>
+        <translation>Maßstab %1 passt nicht auf den Bildschirm mit %2 x %3 Pixeln; Maßstab %4 wird verwendet</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::WheelPainter</name>
+    <message>
+        <source>Radix I</source>
+        <translation>Radix I</translation>
+    </message>
+    <message>
+        <source>Radix II</source>
+        <translation>Radix II</translation>
+    </message>
+    <message>
+        <source>Solar
+%1</source>
+        <translation>Solar
+%1</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composit</translation>
+    </message>
+    <message>
+        <source>Synastry</source>
+        <translation>Synastrie</translation>
+    </message>
+    <message>
+        <source>Current transits</source>
+        <translation>Aktuelle Transite</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Transit</translation>
+    </message>
+</context>
 </TS>

@@ -68,6 +68,7 @@ class InfoWindowsTest : public QObject {
 
 private slots:
     void scoreRowsHaveBoldLabelsScoresAndAdvancingGlyphs();
+    void longLabelsMoveScoresAndGlyphsRight();
     void triangleGridHasCellsBelowTheDiagonal();
     void squareGridHasHeadersAndTheFirstNameDownTheMargin();
     void emptyAspectListLeavesGridAndPointGlyphs();
@@ -114,6 +115,31 @@ void InfoWindowsTest::scoreRowsHaveBoldLabelsScoresAndAdvancingGlyphs()
     QVERIFY(ScoreRowsPainter::GlyphGap > 0);
     expectText(r.texts[5], QStringLiteral("Earth"), {10, 60}, QColor(0, 128, 0));
     expectText(r.texts[6], QStringLiteral("   5"), {70, 60}, QColor(0, 128, 0));
+}
+
+void InfoWindowsTest::longLabelsMoveScoresAndGlyphsRight()
+{
+    const ChartSettings settings = ChartSettings::defaults();
+    const std::vector<ScoreRow> rows = {{QStringLiteral("Fix"), 15, rgb(0, 0, 0), {Sun}},
+                                        {QStringLiteral("Veränderlich Veränderlich"), 27, rgb(0, 0, 0), {Moon}}};
+    RecordingPaintDevice device;
+    QPainter painter(&device);
+    painter.setFont(ChartFonts::text());
+    ScoreRowsPainter::paint(painter, rows, settings);
+    painter.end();
+    const PaintRecord &r = device.record();
+
+    QCOMPARE(r.texts.size(), 6u);
+    const PaintRecord::Text &longLabel = r.texts[3];
+    const double labelRight = longLabel.topLeft().x() + QFontMetrics(longLabel.font).horizontalAdvance(longLabel.text);
+    const double shift = r.texts[4].topLeft().x() - ScoreRowsPainter::ScoreLeft;
+    QVERIFY(shift > 0);
+    QVERIFY(r.texts[4].topLeft().x() >= labelRight + ScoreRowsPainter::LabelGap);
+    // Every row's score and glyphs move alike, so the columns stay aligned.
+    for (const int score : {1, 4})
+        QCOMPARE(r.texts[score].topLeft().x(), ScoreRowsPainter::ScoreLeft + shift);
+    for (const int glyph : {2, 5})
+        QCOMPARE(r.texts[glyph].baseline.x(), ScoreRowsPainter::GlyphsLeft + shift);
 }
 
 void InfoWindowsTest::triangleGridHasCellsBelowTheDiagonal()

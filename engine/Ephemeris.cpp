@@ -20,6 +20,12 @@ QString Ephemeris::dataFolder()
     return threadDataFolder;
 }
 
+void Ephemeris::closeThread()
+{
+    swe_close();
+    threadDataFolder.clear();
+}
+
 double Ephemeris::julianDay(int year, int month, int day, double hours)
 {
     return swe_julday(year, month, day, hours, SE_GREG_CAL);

@@ -26,6 +26,9 @@ public:
     static void setDataFolder(const QString &folder);
     // The folder the calling thread last set, or a null text.
     static QString dataFolder();
+    // Closes the calling thread's files and frees its state; a thread that computed
+    // charts calls it before it ends, since the library keeps that state per thread.
+    static void closeThread();
     // Julian day (UT) of a Gregorian date; hours outside 0..24 run into the neighbouring days.
     static double julianDay(int year, int month, int day, double hours);
     // Position and daily motion of body 0 (Sun) .. 10 (mean node) at a Julian day in UT.

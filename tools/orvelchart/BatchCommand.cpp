@@ -355,8 +355,10 @@ private:
         std::unique_lock lock(m_mutex);
         for (;;) {
             m_work.wait(lock, [this] { return m_closed || !m_waiting.empty(); });
-            if (m_waiting.empty())
+            if (m_waiting.empty()) {
+                Ephemeris::closeThread();
                 return;
+            }
             const std::shared_ptr<Chunk> chunk = std::move(m_waiting.front());
             m_waiting.pop_front();
             lock.unlock();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/CAboutDlg.h"
+#include "gui/CAboutDlg.h"
 
 #include <QCoreApplication>
 

@@ -4,8 +4,8 @@
 #include "desktop/FileCopy.h"
 #include "desktop/SymbolFontInstaller.h"
 #include "platform/CommandLine.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/Translations.h"
+#include "gui/ChartFonts.h"
+#include "gui/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "desktop/SymbolFontInstaller.h"
 
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 
 #include <QProcess>
 #include <QStandardPaths>

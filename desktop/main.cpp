@@ -3,9 +3,9 @@
 #include "desktop/DeviceLink.h"
 #include "desktop/UserProgramFolder.h"
 #include "platform/ProgramFolder.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/DialogMessageSink.h"
-#include "platform/gui/Translations.h"
+#include "gui/ChartFonts.h"
+#include "gui/DialogMessageSink.h"
+#include "gui/Translations.h"
 
 #include <QApplication>
 #include <cstdio>

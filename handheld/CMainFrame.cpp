@@ -9,8 +9,8 @@
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
-#include "platform/gui/CAboutDlg.h"
-#include "platform/gui/CHoroscopeDlg.h"
+#include "gui/CAboutDlg.h"
+#include "gui/CHoroscopeDlg.h"
 
 #include <QDesktopServices>
 #include <QMenu>

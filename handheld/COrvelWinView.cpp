@@ -3,7 +3,7 @@
 #include "handheld/HandheldSession.h"
 #include "handheld/chart/WheelCanvas.h"
 #include "handheld/chart/WheelPainter.h"
-#include "platform/gui/SoftInputPanel.h"
+#include "gui/SoftInputPanel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,8 +3,8 @@
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
-#include "platform/gui/PlaceCombos.h"
-#include "platform/gui/SoftInputPanel.h"
+#include "gui/PlaceCombos.h"
+#include "gui/SoftInputPanel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

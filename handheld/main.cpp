@@ -6,10 +6,10 @@
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserDataFolder.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/DialogMessageSink.h"
-#include "platform/gui/InputMethodPanel.h"
-#include "platform/gui/Translations.h"
+#include "gui/ChartFonts.h"
+#include "gui/DialogMessageSink.h"
+#include "gui/InputMethodPanel.h"
+#include "gui/Translations.h"
 
 #include <QApplication>
 #include <QScreen>

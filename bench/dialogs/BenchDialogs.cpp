@@ -9,7 +9,7 @@
 
 #include "placedb/PlaceDatabase.h"
 #include "platform/RecordingMessageSink.h"
-#include "platform/gui/CHoroscopeDlg.h"
+#include "gui/CHoroscopeDlg.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 // window, both as child processes on the offscreen platform, in alternating runs.
 #include "handheld/ChartSceneFixture.h"
 #include "handheld/chart/WheelPainter.h"
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 #include "support/Timing.h"
 
 #include <QGuiApplication>

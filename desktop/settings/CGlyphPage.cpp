@@ -1,6 +1,6 @@
 #include "desktop/settings/CGlyphPage.h"
 
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 
 #include <QPainter>
 

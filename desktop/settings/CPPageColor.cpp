@@ -1,7 +1,7 @@
 #include "desktop/settings/CPPageColor.h"
 
 #include "desktop/SymbolFontInstaller.h"
-#include "platform/gui/QtColour.h"
+#include "gui/QtColour.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "desktop/settings/CPPageElement.h"
 
 #include "engine/ChartConstants.h"
-#include "platform/gui/QtColour.h"
+#include "gui/QtColour.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

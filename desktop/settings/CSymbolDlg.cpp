@@ -1,6 +1,6 @@
 #include "desktop/settings/CSymbolDlg.h"
 
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

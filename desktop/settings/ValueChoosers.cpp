@@ -1,7 +1,7 @@
 #include "desktop/settings/ValueChoosers.h"
 
 #include "desktop/settings/CSymbolDlg.h"
-#include "platform/gui/QtColour.h"
+#include "gui/QtColour.h"
 
 #include <QColorDialog>
 

@@ -2,7 +2,7 @@
 
 #include "handheld/chart/WheelCanvas.h"
 #include "handheld/chart/WheelPainter.h"
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "handheld/chart/WheelPainter.h"
 
 #include "engine/ChartMath.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/QtColour.h"
+#include "gui/ChartFonts.h"
+#include "gui/QtColour.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

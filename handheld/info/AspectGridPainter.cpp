@@ -2,8 +2,8 @@
 
 #include "handheld/info/InfoTables.h"
 #include "handheld/chart/PlainText.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/QtColour.h"
+#include "gui/ChartFonts.h"
+#include "gui/QtColour.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "handheld/info/InfoDialog.h"
 
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "handheld/info/PaintedDialog.h"
 
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 
 namespace orvel {
 

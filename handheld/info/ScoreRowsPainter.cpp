@@ -1,8 +1,8 @@
 #include "handheld/info/ScoreRowsPainter.h"
 
 #include "handheld/chart/PlainText.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/QtColour.h"
+#include "gui/ChartFonts.h"
+#include "gui/QtColour.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/Clock.h"
-#include "platform/gui/CHoroscopeDlg.h"
+#include "gui/CHoroscopeDlg.h"
 #include "storage/COrvelWinDoc.h"
 #include "storage/HoroscopeFile.h"
 

@@ -10,8 +10,8 @@
 #include "handheld/HandheldSession.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
-#include "platform/gui/CHoroscopeDlg.h"
-#include "platform/gui/HoroscopeDialogVariant.h"
+#include "gui/CHoroscopeDlg.h"
+#include "gui/HoroscopeDialogVariant.h"
 #include "support/AccessibleTree.h"
 #include "support/RecordingSoftInputPanel.h"
 

@@ -6,7 +6,7 @@
 
 #include "i18n/GermanInterface.h"
 #include "platform/RecordingMessageSink.h"
-#include "platform/gui/CHoroscopeDlg.h"
+#include "gui/CHoroscopeDlg.h"
 #include "support/RecordingSoftInputPanel.h"
 
 #include <QCheckBox>

@@ -10,8 +10,8 @@
 #include "handheld/info/PaintedDialog.h"
 #include "handheld/info/ReportDialog.h"
 #include "handheld/info/ScoreRowsPainter.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/QtColour.h"
+#include "gui/ChartFonts.h"
+#include "gui/QtColour.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

@@ -3,9 +3,9 @@
 // scaling, and start-up on damaged or missing files.
 #include "support/RecordingPaintDevice.h"
 
-#include "platform/gui/CAboutDlg.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/DialogMessageSink.h"
+#include "gui/CAboutDlg.h"
+#include "gui/ChartFonts.h"
+#include "gui/DialogMessageSink.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"

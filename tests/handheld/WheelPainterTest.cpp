@@ -12,8 +12,8 @@
 #include "handheld/chart/WheelPainter.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
-#include "platform/gui/ChartFonts.h"
-#include "platform/gui/QtColour.h"
+#include "gui/ChartFonts.h"
+#include "gui/QtColour.h"
 
 #include <QPainter>
 #include <QTest>

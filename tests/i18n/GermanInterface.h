@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/Translations.h"
+#include "gui/Translations.h"
 
 #include <QCoreApplication>
 #include <QLocale>

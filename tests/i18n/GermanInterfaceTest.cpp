@@ -5,8 +5,8 @@
 
 #include "engine/HoroscopeRecord.h"
 #include "platform/RecordingMessageSink.h"
-#include "platform/gui/ChartNames.h"
-#include "platform/gui/HoroscopeDialogVariant.h"
+#include "gui/ChartNames.h"
+#include "gui/HoroscopeDialogVariant.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
 

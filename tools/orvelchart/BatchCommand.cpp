@@ -8,7 +8,7 @@
 #include "platform/AtomicFileWriter.h"
 #include "platform/MessageSink.h"
 #include "platform/ProgramFolder.h"
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 #include "storage/AafFile.h"
 #include "storage/FileDamage.h"
 #include "storage/HoroscopeFileStream.h"

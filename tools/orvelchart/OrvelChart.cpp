@@ -4,7 +4,7 @@
 #include "handheld/chart/ChartPicture.h"
 #include "placedb/CountryFinder.h"
 #include "platform/AtomicFileWriter.h"
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 #include "handheld/chart/ChartScene.h"
 #include "tools/orvelchart/TableCommand.h"
 #include "placedb/PlaceDatabase.h"

@@ -1,4 +1,4 @@
-#include "platform/gui/PlaceCombos.h"
+#include "gui/PlaceCombos.h"
 
 #include "placedb/DatabaseFile.h"
 #include "placedb/PlaceDatabase.h"

@@ -1,4 +1,4 @@
-#include "platform/gui/Translations.h"
+#include "gui/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

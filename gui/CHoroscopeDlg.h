@@ -2,7 +2,7 @@
 
 #include "engine/HoroscopeRecord.h"
 #include "placedb/PlaceDatabase.h"
-#include "platform/gui/HoroscopeDialogVariant.h"
+#include "gui/HoroscopeDialogVariant.h"
 
 #include <QDate>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "platform/gui/ChartFonts.h"
+#include "gui/ChartFonts.h"
 
 #include <QApplication>
 #include <QDir>

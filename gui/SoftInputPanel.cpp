@@ -1,4 +1,4 @@
-#include "platform/gui/SoftInputPanel.h"
+#include "gui/SoftInputPanel.h"
 
 namespace orvel {
 

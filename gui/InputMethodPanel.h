@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/SoftInputPanel.h"
+#include "gui/SoftInputPanel.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "platform/gui/CAboutDlg.h"
+#include "gui/CAboutDlg.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>

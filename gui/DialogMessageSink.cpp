@@ -1,4 +1,4 @@
-#include "platform/gui/DialogMessageSink.h"
+#include "gui/DialogMessageSink.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "platform/gui/CHoroscopeDlg.h"
+#include "gui/CHoroscopeDlg.h"
 
 #include "engine/CoordinateText.h"
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
-#include "platform/gui/PlaceCombos.h"
-#include "platform/gui/SoftInputPanel.h"
+#include "gui/PlaceCombos.h"
+#include "gui/SoftInputPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

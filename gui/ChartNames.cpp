@@ -1,4 +1,4 @@
-#include "platform/gui/ChartNames.h"
+#include "gui/ChartNames.h"
 
 #include "engine/ChartConstants.h"
 

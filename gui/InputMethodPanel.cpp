@@ -1,4 +1,4 @@
-#include "platform/gui/InputMethodPanel.h"
+#include "gui/InputMethodPanel.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>

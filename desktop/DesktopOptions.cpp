@@ -8,9 +8,7 @@ std::optional<DesktopOptions> DesktopOptions::parse(const QStringList &arguments
 {
     CommandLine line(QStringLiteral("OrvelWinConfig"),
                      QStringLiteral("Chooses the countries, horoscopes and settings of the handheld program on a device."));
-    const QCommandLineOption root(QStringLiteral("root"),
-                                  QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
-                                  QStringLiteral("DIR"));
+    const QCommandLineOption root = CommandLine::rootOption();
     const QCommandLineOption device(QStringLiteral("device"),
                                     QStringLiteral("The device's folder (default: $ORVELWIN_DEVICE, else Device in the "
                                                    "program folder or, when that is read-only, in the user's data folder)."),

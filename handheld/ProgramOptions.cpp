@@ -7,11 +7,8 @@ namespace orvel {
 std::optional<ProgramOptions> ProgramOptions::parse(const QStringList &arguments, QString &problem)
 {
     CommandLine line(QStringLiteral("OrvelWin"), QStringLiteral("Computes and draws horoscope charts."));
-    const QCommandLineOption root(QStringLiteral("root"),
-                                  QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
-                                  QStringLiteral("DIR"));
-    const QCommandLineOption now(QStringLiteral("now"), QStringLiteral("Run with the clock fixed at this moment."),
-                                 QStringLiteral("DD.MM.YYYY HH:MM:SS"));
+    const QCommandLineOption root = CommandLine::rootOption();
+    const QCommandLineOption now = CommandLine::nowOption();
     const QCommandLineOption scale(QStringLiteral("scale"),
                                    QStringLiteral("Open the window at N times the 240 x 270 wheel, N from 1 to 8 (default 2)."),
                                    QStringLiteral("N"), QStringLiteral("2"));

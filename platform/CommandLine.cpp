@@ -34,4 +34,17 @@ QString CommandLine::reply() const
     return {};
 }
 
+QCommandLineOption CommandLine::rootOption()
+{
+    return QCommandLineOption(QStringLiteral("root"),
+                              QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
+                              QStringLiteral("DIR"));
+}
+
+QCommandLineOption CommandLine::nowOption()
+{
+    return QCommandLineOption(QStringLiteral("now"), QStringLiteral("Run with the clock fixed at this moment."),
+                              QStringLiteral("DD.MM.YYYY HH:MM:SS"));
+}
+
 } // namespace orvel

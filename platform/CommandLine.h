@@ -23,6 +23,11 @@ public:
     // for --version; empty when the program is to run.
     QString reply() const;
 
+    // --root DIR: the program folder, which every program takes.
+    static QCommandLineOption rootOption();
+    // --now "DD.MM.YYYY HH:MM:SS": the clock fixed at a moment, for the programs that chart.
+    static QCommandLineOption nowOption();
+
 private:
     QString m_program;
     QCommandLineParser m_parser;

@@ -441,11 +441,8 @@ int OrvelChart::run(QStringList arguments)
     CommandLine line(QStringLiteral("orvelchart"),
                      QStringLiteral("Runs the handheld program's start-up in a program folder, then one command, "
                                     "and prints its result as JSON.\n\nCommands:\n") + commandHelp());
-    const QCommandLineOption root(QStringLiteral("root"),
-                                  QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
-                                  QStringLiteral("DIR"));
-    const QCommandLineOption now(QStringLiteral("now"), QStringLiteral("Run with the clock fixed at this moment."),
-                                 QStringLiteral("DD.MM.YYYY HH:MM:SS"));
+    const QCommandLineOption root = CommandLine::rootOption();
+    const QCommandLineOption now = CommandLine::nowOption();
     line.parser().addOptions({root, now});
     line.parser().addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
                                         QStringLiteral("COMMAND [ARGS]"));

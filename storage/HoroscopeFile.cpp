@@ -100,11 +100,7 @@ HoroscopeFile::Reading HoroscopeFile::read(const QString &path, const DateTime &
     const XmlDocument::Reading file = document.read(path);
     Reading reading;
     reading.exists = file.status != XmlDocument::Reading::Status::Missing;
-    reading.damage.path = path;
-    if (file.status == XmlDocument::Reading::Status::Damaged) {
-        reading.damage.brokenAt = file.offset;
-        reading.damage.reason = file.reason;
-    }
+    reading.damage = file.damage(path);
     document.walk([&](const QDomElement &element) {
         if (element.tagName() != RecordTag)
             return true;

@@ -145,11 +145,7 @@ SettingsFile::Reading SettingsFile::read(const QString &path, ChartSettings &set
     const XmlDocument::Reading file = document.read(path);
     Reading reading;
     reading.exists = file.status != XmlDocument::Reading::Status::Missing;
-    reading.damage.path = path;
-    if (file.status == XmlDocument::Reading::Status::Damaged) {
-        reading.damage.brokenAt = file.offset;
-        reading.damage.reason = file.reason;
-    }
+    reading.damage = file.damage(path);
     document.walk([&](const QDomElement &element) {
         const Key *key = findKey(element.tagName());
         // A key the damage cut off may hold only the start of its value.

@@ -14,6 +14,17 @@
 
 namespace orvel {
 
+FileDamage XmlDocument::Reading::damage(const QString &path) const
+{
+    FileDamage damage;
+    damage.path = path;
+    if (status == Status::Damaged) {
+        damage.brokenAt = offset;
+        damage.reason = reason;
+    }
+    return damage;
+}
+
 namespace {
 
 // Visits `top` and the nodes below it depth first without recursion, so that deep

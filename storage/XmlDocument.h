@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AtomicFileWriter.h"
+#include "storage/FileDamage.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -29,6 +30,10 @@ public:
         Status status = Status::Missing;
         qint64 offset = 0; // characters from the start of the file to the damage
         QString reason;    // why the file is damaged
+
+        // What the user is told of `path` read this way: where it stops parsing and why;
+        // nothing read yet.
+        FileDamage damage(const QString &path) const;
     };
 
     // Reads and parses `path` (any encoding the DOM accepts, a byte-order mark included).

@@ -14,8 +14,8 @@
 namespace orvel {
 
 COrvelWinDoc::COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder,
-                           const QString &dataFolder)
-    : m_clock(clock), m_ui(ui), m_programFolder(programFolder), m_dataFolder(dataFolder)
+                           const QString &dataFolder, const FileWriter &writer)
+    : m_clock(clock), m_ui(ui), m_writer(writer), m_programFolder(programFolder), m_dataFolder(dataFolder)
 {
 }
 
@@ -72,7 +72,7 @@ bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
         damaged.pending = false;
         return true;
     }
-    const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path);
+    const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path, m_writer);
     if (!kept.ok) {
         m_ui.showMessage(QStringLiteral("%1 was not replaced: its damaged content could not be kept beside it. %2")
                              .arg(QDir::toNativeSeparators(path), kept.errorMessage));
@@ -85,12 +85,13 @@ bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
 bool COrvelWinDoc::saveHoroscopes()
 {
     return keepDamaged(m_horoscopesDamaged, horoscopeFile())
-        && HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui);
+        && HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui, m_writer);
 }
 
 bool COrvelWinDoc::saveSettings()
 {
-    return keepDamaged(m_settingsDamaged, settingsFile()) && SettingsFile::save(settingsFile(), m_settings, m_ui);
+    return keepDamaged(m_settingsDamaged, settingsFile())
+        && SettingsFile::save(settingsFile(), m_settings, m_ui, m_writer);
 }
 
 } // namespace orvel

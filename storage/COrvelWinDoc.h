@@ -2,6 +2,7 @@
 
 #include "engine/ChartSettings.h"
 #include "engine/HoroscopeRecord.h"
+#include "platform/AtomicFileWriter.h"
 
 #include <QString>
 
@@ -17,10 +18,12 @@ struct FileDamage;
 // whole run, and the start-up that fills them from the program folder.
 class COrvelWinDoc {
 public:
-    // `clock` dates new records; `ui` shows file errors. Both must outlive the document.
-    // The ephemeris is read from `programFolder`; horoskop.xml and orvel.xml lie in
-    // `dataFolder`, which is the program folder unless that cannot be written.
-    COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder);
+    // `clock` dates new records; `ui` shows file errors; `writer` writes every file. All
+    // three must outlive the document. The ephemeris is read from `programFolder`;
+    // horoskop.xml and orvel.xml lie in `dataFolder`, which is the program folder unless
+    // that cannot be written.
+    COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder,
+                 const FileWriter &writer = AtomicFileWriter::standard());
 
     // Start-up: ephemeris folder, default settings, orvel.xml over them, horoskop.xml,
     // then default records until the list holds two. Missing files are not reported:
@@ -59,6 +62,7 @@ private:
 
     const Clock &m_clock;
     MessageSink &m_ui;
+    const FileWriter &m_writer;
     QString m_programFolder;
     QString m_dataFolder;
     std::vector<HoroscopeRecord> m_horoscopes;

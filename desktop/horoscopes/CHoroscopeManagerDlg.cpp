@@ -51,8 +51,9 @@ QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
 }
 
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
-                                           const DateTime &now, Editor editor, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_now(now),
+                                           const DateTime &now, Editor editor, QWidget *parent,
+                                           const FileWriter &writer)
+    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_writer(writer), m_now(now),
       m_editor(std::move(editor))
 {
     setWindowTitle(tr("Horoscopes manager"));
@@ -146,7 +147,7 @@ void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
     m_recordsRead = damage.read;
     m_unsaved = true;
     // Every change rewrites the working copy, so the damaged file is kept first.
-    const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"));
+    const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"), m_writer);
     const QString fromDevice = tr("The horoscope file fetched from the device is damaged.") + u'\n';
     m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
@@ -169,7 +170,7 @@ void CHoroscopeManagerDlg::setRow(int row, const HoroscopeRecord &record)
 
 void CHoroscopeManagerDlg::write()
 {
-    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink);
+    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink, m_writer);
 }
 
 HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
@@ -204,7 +205,7 @@ bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
     record = std::move(edited);
     // A place typed by hand may have no country; the last one used then stays.
     if (!record.country.isEmpty())
-        placeDatabase().SaveLastCountry(record.country);
+        placeDatabase().SaveLastCountry(record.country, m_writer);
     return true;
 }
 
@@ -371,11 +372,11 @@ void CHoroscopeManagerDlg::store()
     std::optional<QTemporaryDir> fresh;
     if (m_unsaved) {
         LastMessage failure;
-        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure);
+        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure, m_writer);
         if (m_unsaved) {
             fresh.emplace();
             listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
-            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure)) {
+            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure, m_writer)) {
                 m_sink.showMessage(tr("The changes could not be stored, so the device's horoscope file was left as "
                                       "it was.")
                                    + u'\n' + (fresh->isValid() ? failure.last : fresh->errorString()));

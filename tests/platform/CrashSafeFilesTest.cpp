@@ -1,9 +1,9 @@
 // Every file the program writes is replaced as a whole: a save that fails part-way,
 // after any number of bytes, leaves the previous file intact and readable, reports
-// the file, and leaves no temporary file behind.
+// the file, and leaves no temporary file behind. The failure is the system's own: the
+// process may not grow a file beyond a given size, as on a disk that fills up.
 #include "engine/ChartSettings.h"
 #include "placedb/PlaceDatabase.h"
-#include "platform/AtomicFileWriter.h"
 #include "platform/RecordingMessageSink.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
@@ -14,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <signal.h>
+#include <sys/resource.h>
 
 using namespace orvel;
 
@@ -70,13 +73,34 @@ const FileKind LastCountry{
 struct CrashCase {
     const char *name;
     const FileKind *kind;
-    qint64 failAfter; // bytes written before the simulated failure
+    qint64 failAfter; // bytes a file may grow to before the disk counts as full
 };
 
-class CrashSafeFiles : public ::testing::TestWithParam<CrashCase> {
-protected:
-    void TearDown() override { AtomicFileWriter::injectFailureAfter(std::nullopt); }
+// While it lives, no file of the process grows beyond `bytes`: a write past the limit
+// fails with "File too large" instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes) : m_signal(signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limit = m_previous;
+        limit.rlim_cur = rlim_t(bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        signal(SIGXFSZ, m_signal);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_previous{};
+    sighandler_t m_signal;
 };
+
+class CrashSafeFiles : public ::testing::TestWithParam<CrashCase> {};
 
 } // namespace
 
@@ -93,9 +117,10 @@ TEST_P(CrashSafeFiles, FailedSaveKeepsThePreviousFile)
     const QByteArray previous = before.readAll();
     before.close();
 
-    AtomicFileWriter::injectFailureAfter(GetParam().failAfter);
-    kind.save(path, 5, sink);
-    AtomicFileWriter::injectFailureAfter(std::nullopt);
+    {
+        const FileSizeLimit full(GetParam().failAfter);
+        kind.save(path, 5, sink);
+    }
 
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].contains(QString::fromLatin1(kind.fileName))) << sink.messages[0].toStdString();

@@ -223,7 +223,8 @@ void CMainFrame::newHoroscope()
     // The name is the user's language when created; once stored it is data like any other.
     record.name = tr("(New Horoscope)");
     m_session.places.LoadLastCountry(record.country);
-    CHoroscopeDlg dialog(record, variant, m_session.places.databaseFolder(), m_ui, &m_panel, this);
+    CHoroscopeDlg dialog(record, m_session.clock.now(), variant, m_session.places.databaseFolder(), m_ui, &m_panel,
+                         this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // A place typed by hand may have no country; the last one used then stays.
@@ -240,8 +241,8 @@ void CMainFrame::newHoroscope()
 void CMainFrame::editHoroscope()
 {
     HoroscopeRecord &record = m_session.document.horoscopes().at(m_session.engine.currentSlot());
-    CHoroscopeDlg dialog(record, HoroscopeDialogVariant::handheld(), m_session.places.databaseFolder(), m_ui,
-                         &m_panel, this);
+    CHoroscopeDlg dialog(record, m_session.clock.now(), HoroscopeDialogVariant::handheld(),
+                         m_session.places.databaseFolder(), m_ui, &m_panel, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     record = dialog.record();

@@ -195,7 +195,7 @@ bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
     if (m_editor) {
         ok = m_editor(edited);
     } else {
-        CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(),
+        CHoroscopeDlg dialog(record, m_now, HoroscopeDialogVariant::desktop(),
                              m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this);
         ok = dialog.exec() == QDialog::Accepted;
         edited = dialog.record();

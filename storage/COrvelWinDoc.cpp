@@ -29,7 +29,7 @@ QString COrvelWinDoc::ephemerisFolder() const
     return QFileInfo(own).isDir() ? own : QStringLiteral(ORVEL_SYSTEM_EPHE_DIR);
 }
 
-bool COrvelWinDoc::OnNewDocument()
+void COrvelWinDoc::OnNewDocument()
 {
     Ephemeris::setDataFolder(ephemerisFolder());
     m_settings = ChartSettings::defaults();
@@ -41,8 +41,6 @@ bool COrvelWinDoc::OnNewDocument()
     m_horoscopesDamaged = damagedFrom(horoscopes.damage, QStringLiteral("horoscopes"));
     while (m_horoscopes.size() < 2)
         m_horoscopes.push_back(HoroscopeRecord::createDefault(m_clock.now()));
-    m_ready = true;
-    return true;
 }
 
 QString COrvelWinDoc::startupReport() const

@@ -29,11 +29,10 @@ public:
     // then default records until the list holds two. Missing files are not reported:
     // defaults stand in for them. Of a damaged file what can be read is taken, and
     // startupReport() says so. Writes nothing.
-    bool OnNewDocument();
+    void OnNewDocument();
     // What the user is told once after start-up: which file is damaged where, how much
     // could be read, and the name its copy will get; empty when both files were sound.
     QString startupReport() const;
-    bool isReady() const { return m_ready; }
 
     std::vector<HoroscopeRecord> &horoscopes() { return m_horoscopes; }
     const std::vector<HoroscopeRecord> &horoscopes() const { return m_horoscopes; }
@@ -67,7 +66,6 @@ private:
     QString m_dataFolder;
     std::vector<HoroscopeRecord> m_horoscopes;
     ChartSettings m_settings = ChartSettings::defaults();
-    bool m_ready = false;
     Damaged m_horoscopesDamaged;
     Damaged m_settingsDamaged;
 };

@@ -11,6 +11,7 @@
 #include "platform/MessageSink.h"
 #include "gui/CAboutDlg.h"
 #include "gui/CHoroscopeDlg.h"
+#include "storage/HoroscopeList.h"
 
 #include <QDesktopServices>
 #include <QMenu>
@@ -230,9 +231,8 @@ void CMainFrame::newHoroscope()
     // A place typed by hand may have no country; the last one used then stays.
     if (!dialog.record().country.isEmpty())
         m_session.places.SaveLastCountry(dialog.record().country);
-    // The new horoscope becomes Radix I; the one it displaces goes to the end.
-    std::vector<HoroscopeRecord> &horoscopes = m_session.document.horoscopes();
-    horoscopes.push_back(std::exchange(horoscopes.front(), dialog.record()));
+    // The new horoscope becomes Radix I.
+    HoroscopeList(m_session.document.horoscopes()).add(dialog.record());
     m_session.document.saveHoroscopes();
     if (m_session.commands.showRadixI())
         m_view->update();

@@ -5,6 +5,7 @@
 #include "platform/MessageSink.h"
 #include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
+#include "storage/HoroscopeList.h"
 #include "storage/SettingsFile.h"
 
 #include <QDir>
@@ -39,8 +40,7 @@ void COrvelWinDoc::OnNewDocument()
     if (horoscopes.exists)
         m_horoscopes = horoscopes.records();
     m_horoscopesDamaged = damagedFrom(horoscopes.damage, QStringLiteral("horoscopes"));
-    while (m_horoscopes.size() < 2)
-        m_horoscopes.push_back(HoroscopeRecord::createDefault(m_clock.now()));
+    HoroscopeList(m_horoscopes).fill(QString::fromLatin1(DefaultHoroscopeName), m_clock.now());
 }
 
 QString COrvelWinDoc::startupReport() const

@@ -10,6 +10,7 @@
 #include "storage/AafFile.h"
 #include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
+#include "storage/HoroscopeList.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -110,10 +111,7 @@ void CHoroscopeManagerDlg::load()
     m_buttonTimer.start();
     m_fetchFailed = !fetch();
     read();
-    while (m_records.size() < 2) {
-        HoroscopeRecord filler = newRecord();
-        m_records.push_back(filler);
-    }
+    HoroscopeList(m_records).fill(HoroscopeDialogVariant::desktop().newRecordName, m_now);
     fillList();
 }
 
@@ -215,17 +213,10 @@ void CHoroscopeManagerDlg::add()
     placeDatabase().LoadLastCountry(record.country);
     if (!runEditor(record))
         return;
-    // The new record takes the first place; the one it displaces goes to the end.
-    if (m_records.empty()) {
-        m_records.push_back(record);
-        new QTreeWidgetItem(m_list);
-    } else {
-        HoroscopeRecord first = std::move(m_records.front());
-        m_records.front() = std::move(record);
-        m_records.push_back(std::move(first));
-        new QTreeWidgetItem(m_list);
-        setRow(int(m_records.size()) - 1, m_records.back());
-    }
+    // The new record goes first and the one it displaces to the end: both rows change.
+    HoroscopeList(m_records).add(std::move(record));
+    new QTreeWidgetItem(m_list);
+    setRow(int(m_records.size()) - 1, m_records.back());
     setRow(0, m_records.front());
     write();
 }
@@ -245,12 +236,11 @@ void CHoroscopeManagerDlg::edit()
 void CHoroscopeManagerDlg::remove()
 {
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
-    if (selected.isEmpty() || m_list->topLevelItemCount() < 3)
-        return;
-    if (!m_sink.askYesNo(tr("Delete?")))
+    if (selected.isEmpty())
         return;
     const int row = selected.first().row();
-    m_records.erase(m_records.begin() + row);
+    if (!HoroscopeList(m_records).remove(row, [this] { return m_sink.askYesNo(tr("Delete?")); }))
+        return;
     delete m_list->takeTopLevelItem(row);
     write();
     m_list->setFocus();

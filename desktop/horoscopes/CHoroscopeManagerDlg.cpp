@@ -1,6 +1,5 @@
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 
-#include "desktop/DeviceLink.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/MessageSink.h"
@@ -54,7 +53,9 @@ QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                                            const DateTime &now, Editor editor, QWidget *parent,
                                            const FileWriter &writer)
-    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_writer(writer), m_now(now),
+    : QDialog(parent), m_programFolder(programFolder),
+      m_workingCopy(device, DeviceFileName, programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName)),
+      m_sink(sink), m_writer(writer), m_now(now),
       m_editor(std::move(editor))
 {
     setWindowTitle(tr("Horoscopes manager"));
@@ -102,29 +103,18 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
 
 QString CHoroscopeManagerDlg::workingCopy() const
 {
-    return m_programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName);
+    return m_workingCopy.path();
 }
 
 void CHoroscopeManagerDlg::load()
 {
     WaitCursor busy(m_sink);
     m_buttonTimer.start();
-    m_fetchFailed = !fetch();
+    // A handheld without a horoscope file has nothing that Exit could overwrite.
+    m_fetchFailed = m_workingCopy.fetch() == DeviceWorkingCopy::Fetched::Failed;
     read();
     HoroscopeList(m_records).fill(HoroscopeDialogVariant::desktop().newRecordName, m_now);
     fillList();
-}
-
-bool CHoroscopeManagerDlg::fetch()
-{
-    const QString handheldFile = m_device.programPath(DeviceFileName);
-    if (handheldFile.isEmpty())
-        return false;
-    if (m_device.CopyFileFromDevice(handheldFile, workingCopy()))
-        return true;
-    // A handheld without a horoscope file has nothing that Exit could overwrite.
-    const QString local = m_device.localPath(handheldFile);
-    return !local.isEmpty() && !QFileInfo::exists(local);
 }
 
 void CHoroscopeManagerDlg::read()
@@ -377,9 +367,7 @@ void CHoroscopeManagerDlg::store()
     // Nothing to store when no horoscope was ever fetched or written.
     if (!QFileInfo::exists(listFile))
         return;
-    const QString handheldFile = m_device.programPath(DeviceFileName);
-    if (!handheldFile.isEmpty())
-        m_device.CopyFileToDevice(listFile, handheldFile);
+    m_workingCopy.store(listFile);
 }
 
 void CHoroscopeManagerDlg::updateButtons()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/DeviceWorkingCopy.h"
 #include "engine/HoroscopeRecord.h"
 #include "platform/AtomicFileWriter.h"
 
@@ -71,7 +72,6 @@ public slots:
     void reject() override;
 
 private:
-    bool fetch();
     void read();
     void fillList();
     void setRow(int row, const HoroscopeRecord &record);
@@ -91,7 +91,7 @@ private:
     void updateButtons();
 
     QString m_programFolder;
-    DeviceLink &m_device;
+    DeviceWorkingCopy m_workingCopy;
     MessageSink &m_sink;
     const FileWriter &m_writer;
     DateTime m_now;

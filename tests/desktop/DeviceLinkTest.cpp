@@ -4,13 +4,12 @@
 #include "desktop/DeviceLink.h"
 #include "desktop/DevicePath.h"
 #include "desktop/DeviceWorkingCopy.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace orvel;
 
@@ -40,23 +39,6 @@ QByteArray pattern(int size)
         bytes[i] = char((i * 7 + i / 251) & 0xFF);
     return bytes;
 }
-
-// Lowers the largest file this process may write, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
 
 } // namespace
 

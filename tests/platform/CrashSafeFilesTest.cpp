@@ -7,6 +7,7 @@
 #include "platform/RecordingMessageSink.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,9 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
-#include <signal.h>
-#include <sys/resource.h>
 
 using namespace orvel;
 
@@ -76,30 +74,6 @@ struct CrashCase {
     qint64 failAfter; // bytes a file may grow to before the disk counts as full
 };
 
-// While it lives, no file of the process grows beyond `bytes`: a write past the limit
-// fails with "File too large" instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(qint64 bytes) : m_signal(signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit limit = m_previous;
-        limit.rlim_cur = rlim_t(bytes);
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        signal(SIGXFSZ, m_signal);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_previous{};
-    sighandler_t m_signal;
-};
-
 class CrashSafeFiles : public ::testing::TestWithParam<CrashCase> {};
 
 } // namespace
@@ -118,7 +92,7 @@ TEST_P(CrashSafeFiles, FailedSaveKeepsThePreviousFile)
     before.close();
 
     {
-        const FileSizeLimit full(GetParam().failAfter);
+        const FileSizeLimit full(rlim_t(GetParam().failAfter));
         kind.save(path, 5, sink);
     }
 

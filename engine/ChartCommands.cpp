@@ -166,9 +166,9 @@ bool ChartCommands::computeSolar(int year, const ChartPlace &place)
         t += step;
     } while (std::abs(step) >= OneSecondInDays);
 
-    if (!m_engine.computePositions(moment, offset, placeLongitude, placeLatitude))
+    if (!m_engine.computePositions(moment, offset))
         return false;
-    m_engine.computeHouses(m_settings.houseSystem);
+    m_engine.computeHouses(moment, offset, placeLongitude, placeLatitude, m_settings.houseSystem);
     m_engine.computeGlyphLevels();
     m_engine.searchAspects(m_settings);
     m_solarMoment = moment;

@@ -32,15 +32,15 @@ bool ChartEngine::computeChart(const HoroscopeRecord &record, const ChartSetting
 {
     const double latitude = parseCoordinateText(record.latitude);
     const double longitude = parseCoordinateText(record.longitude);
-    if (!computePositions(record.birth, record.deltaGmt, longitude, latitude))
+    if (!computePositions(record.birth, record.deltaGmt))
         return false;
-    computeHouses(settings.houseSystem);
+    computeHouses(record.birth, record.deltaGmt, longitude, latitude, settings.houseSystem);
     computeGlyphLevels();
     searchAspects(settings);
     return true;
 }
 
-bool ChartEngine::computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude)
+bool ChartEngine::computePositions(const DateTime &local, double deltaGmt)
 {
     const double julianDay = julianDayUt(local, deltaGmt);
     std::array<Ephemeris::BodyPosition, BodyCount> positions;
@@ -53,9 +53,6 @@ bool ChartEngine::computePositions(const DateTime &local, double deltaGmt, doubl
         }
         builtIn = builtIn || positions[body].builtIn;
     }
-    m_tables.lastJulianDay = julianDay;
-    m_tables.lastLatitude = latitude;
-    m_tables.lastLongitude = longitude;
     ChartSlot &slot = m_tables.chartSlots[m_tables.currentSlot];
     for (int body = 0; body < BodyCount; ++body) {
         slot.longitude[body] = positions[body].longitude;
@@ -86,10 +83,10 @@ double ChartEngine::julianDayUt(const DateTime &local, double deltaGmt)
     return Ephemeris::julianDay(local.year(), local.month(), local.day(), ut);
 }
 
-void ChartEngine::computeHouses(int houseSystem)
+void ChartEngine::computeHouses(const DateTime &local, double deltaGmt, double longitude, double latitude,
+                                int houseSystem)
 {
-    const Ephemeris::Houses houses =
-        Ephemeris::houses(m_tables.lastJulianDay, m_tables.lastLatitude, m_tables.lastLongitude, houseSystem);
+    const Ephemeris::Houses houses = Ephemeris::houses(julianDayUt(local, deltaGmt), latitude, longitude, houseSystem);
     ChartSlot &slot = m_tables.chartSlots[m_tables.currentSlot];
     slot.cusp = houses.cusps;
     slot.longitude[Ascendant] = houses.ascendant;

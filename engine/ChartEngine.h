@@ -30,9 +30,6 @@ public:
         std::array<ChartSlot, SlotCount> chartSlots{};
         int currentSlot = 0;
         std::vector<AspectCode> aspects;
-        double lastJulianDay = 0;
-        double lastLatitude = 0;
-        double lastLongitude = 0;
     };
     const Tables &tables() const { return m_tables; }
     void restore(const Tables &tables) { m_tables = tables; }
@@ -48,12 +45,11 @@ public:
     // with the slot and the aspects as they were.
     bool computeChart(const HoroscopeRecord &record, const ChartSettings &settings);
 
-    // Longitudes and speeds of the eleven bodies at a local moment (seconds ignored)
-    // and place; remembers moment and place for computeHouses. An ephemeris error is
-    // shown once and leaves the slot, moment and place as they were (false).
-    bool computePositions(const DateTime &local, double deltaGmt, double longitude, double latitude);
-    // Cusps, AC and MC for the moment and place of the last computePositions.
-    void computeHouses(int houseSystem);
+    // Geocentric longitudes and speeds of the eleven bodies at a local moment (seconds
+    // ignored). An ephemeris error is shown once and leaves the slot as it was (false).
+    bool computePositions(const DateTime &local, double deltaGmt);
+    // Cusps, AC and MC at a local moment (seconds ignored) and place, in degrees.
+    void computeHouses(const DateTime &local, double deltaGmt, double longitude, double latitude, int houseSystem);
     void computeGlyphLevels();
     // Aspects within the current slot.
     void searchAspects(const ChartSettings &settings);

@@ -52,12 +52,12 @@ QLabel *label(const QString &text, QWidget *buddy)
 
 } // namespace
 
-CHoroscopeDlg::CHoroscopeDlg(const HoroscopeRecord &record, const HoroscopeDialogVariant &variant,
+CHoroscopeDlg::CHoroscopeDlg(const HoroscopeRecord &record, const DateTime &now, const HoroscopeDialogVariant &variant,
                              const QString &databaseFolder, MessageSink &ui, SoftInputPanel *panel, QWidget *parent)
     : QDialog(parent), m_record(record), m_variant(variant), m_ui(ui), m_panel(variant.softInputPanel ? panel : nullptr),
       m_database(databaseFolder, QString(), ui, variant.database)
 {
-    createControls();
+    createControls(now);
     m_combos = new PlaceCombos(m_database, m_countries, m_cities);
 
     connect(m_countries, &QComboBox::activated, this, [this] {
@@ -82,15 +82,15 @@ CHoroscopeDlg::CHoroscopeDlg(const HoroscopeRecord &record, const HoroscopeDialo
 
 CHoroscopeDlg::~CHoroscopeDlg() = default;
 
-void CHoroscopeDlg::createControls()
+void CHoroscopeDlg::createControls(const DateTime &now)
 {
     m_name = new QLineEdit;
     m_datePicker = new QDateEdit;
     m_datePicker->setDateRange(firstDate(), lastDate());
-    m_datePicker->setDate(QDate::currentDate());
+    m_datePicker->setDate(QDate(now.year(), now.month(), now.day()));
     m_datePicker->setDisplayFormat(fourDigitYearFormat());
     m_datePicker->setCalendarPopup(true);
-    m_timePicker = new QTimeEdit(QTime::currentTime());
+    m_timePicker = new QTimeEdit(QTime(now.hour(), now.minute(), now.second()));
     m_timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_countries = new QComboBox;
     m_cities = new QComboBox;

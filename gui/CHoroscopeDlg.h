@@ -34,10 +34,11 @@ public:
     static QDate firstDate() { return QDate(100, 1, 1); }
     static QDate lastDate() { return QDate(9999, 12, 31); }
 
-    // `ui` and `panel` (null: no on-screen keyboard) must outlive the dialog, which
-    // opens its own place database on `databaseFolder`.
-    CHoroscopeDlg(const HoroscopeRecord &record, const HoroscopeDialogVariant &variant, const QString &databaseFolder,
-                  MessageSink &ui, SoftInputPanel *panel, QWidget *parent = nullptr);
+    // A record without a valid birth moment opens on `now`. `ui` and `panel` (null: no
+    // on-screen keyboard) must outlive the dialog, which opens its own place database on
+    // `databaseFolder`.
+    CHoroscopeDlg(const HoroscopeRecord &record, const DateTime &now, const HoroscopeDialogVariant &variant,
+                  const QString &databaseFolder, MessageSink &ui, SoftInputPanel *panel, QWidget *parent = nullptr);
     ~CHoroscopeDlg() override;
 
     // Fills the controls from the record and the place database. False when the country
@@ -58,7 +59,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void createControls(const DateTime &now);
     // Shows the city combo or the typed-city edit, by the Other box.
     void showCityControls();
     bool fillCities(const QString &text, bool opening);

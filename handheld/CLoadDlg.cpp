@@ -1,5 +1,7 @@
 #include "handheld/CLoadDlg.h"
 
+#include "storage/HoroscopeList.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -64,11 +66,8 @@ int CLoadDlg::selectedRow() const
 void CLoadDlg::deleteSelected()
 {
     const int row = selectedRow();
-    // Radix I and Radix II always need a horoscope each.
-    if (row < 0 || m_list->topLevelItemCount() < 3)
-        return;
-    m_horoscopes.erase(m_horoscopes.begin() + row);
-    delete m_list->takeTopLevelItem(row);
+    if (row >= 0 && HoroscopeList(m_horoscopes).remove(row))
+        delete m_list->takeTopLevelItem(row);
 }
 
 void CLoadDlg::accept()

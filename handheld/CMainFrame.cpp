@@ -11,6 +11,7 @@
 #include "platform/MessageSink.h"
 #include "gui/CAboutDlg.h"
 #include "gui/CHoroscopeDlg.h"
+#include "storage/HoroscopeList.h"
 
 #include <QDesktopServices>
 #include <QMenu>
@@ -223,15 +224,15 @@ void CMainFrame::newHoroscope()
     // The name is the user's language when created; once stored it is data like any other.
     record.name = tr("(New Horoscope)");
     m_session.places.LoadLastCountry(record.country);
-    CHoroscopeDlg dialog(record, variant, m_session.places.databaseFolder(), m_ui, &m_panel, this);
+    CHoroscopeDlg dialog(record, m_session.clock.now(), variant, m_session.places.databaseFolder(), m_ui, &m_panel,
+                         this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // A place typed by hand may have no country; the last one used then stays.
     if (!dialog.record().country.isEmpty())
         m_session.places.SaveLastCountry(dialog.record().country);
-    // The new horoscope becomes Radix I; the one it displaces goes to the end.
-    std::vector<HoroscopeRecord> &horoscopes = m_session.document.horoscopes();
-    horoscopes.push_back(std::exchange(horoscopes.front(), dialog.record()));
+    // The new horoscope becomes Radix I.
+    HoroscopeList(m_session.document.horoscopes()).add(dialog.record());
     m_session.document.saveHoroscopes();
     if (m_session.commands.showRadixI())
         m_view->update();
@@ -240,8 +241,8 @@ void CMainFrame::newHoroscope()
 void CMainFrame::editHoroscope()
 {
     HoroscopeRecord &record = m_session.document.horoscopes().at(m_session.engine.currentSlot());
-    CHoroscopeDlg dialog(record, HoroscopeDialogVariant::handheld(), m_session.places.databaseFolder(), m_ui,
-                         &m_panel, this);
+    CHoroscopeDlg dialog(record, m_session.clock.now(), HoroscopeDialogVariant::handheld(),
+                         m_session.places.databaseFolder(), m_ui, &m_panel, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     record = dialog.record();

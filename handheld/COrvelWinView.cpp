@@ -37,8 +37,6 @@ void COrvelWinView::showEvent(QShowEvent *event)
 
 void COrvelWinView::paintEvent(QPaintEvent *)
 {
-    if (!m_session.document.isReady())
-        return;
     QPainter painter(this);
     const double scale = std::min(width() / double(WheelCanvas::Width), height() / double(WheelCanvas::Height));
     painter.translate((width() - WheelCanvas::Width * scale) / 2, (height() - WheelCanvas::Height * scale) / 2);

@@ -7,7 +7,6 @@
 #include "placedb/SortKey.h"
 #include "platform/Windows1252.h"
 #include "placedb/ZoneFile.h"
-#include "platform/AtomicFileWriter.h"
 #include "platform/FileError.h"
 #include "platform/MessageSink.h"
 
@@ -136,9 +135,9 @@ void PlaceDatabase::LoadLastCountry(QString &country)
     country = *name;
 }
 
-void PlaceDatabase::SaveLastCountry(const QString &country)
+void PlaceDatabase::SaveLastCountry(const QString &country, const FileWriter &writer)
 {
-    const AtomicFileWriter::Result result = AtomicFileWriter::write(m_lastCountryFile, ArchivedString::encode(country));
+    const FileWriter::Result result = writer.write(m_lastCountryFile, ArchivedString::encode(country));
     if (!result.ok)
         m_sink.showMessage(result.errorMessage);
 }

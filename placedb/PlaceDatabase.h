@@ -4,6 +4,7 @@
 #include "placedb/CountryRecord.h"
 #include "placedb/PlaceRecord.h"
 #include "placedb/ZoneSection.h"
+#include "platform/AtomicFileWriter.h"
 #include "platform/DateTime.h"
 
 #include <QCoreApplication>
@@ -58,8 +59,9 @@ public:
     // Sets `country` to the archived name; leaves it as it is when the file does not
     // exist, or (with a message) cannot be read or is damaged.
     void LoadLastCountry(QString &country);
-    // Replaces the file as a whole; a failed write leaves the old file and shows a message.
-    void SaveLastCountry(const QString &country);
+    // Replaces the file as a whole through `writer`; a failed write leaves the old file
+    // and shows a message.
+    void SaveLastCountry(const QString &country, const FileWriter &writer = AtomicFileWriter::standard());
 
     // Appends to `rows` the rows of zone `zone` of time table `tableCode`, from the
     // cache or read and cached now. The pointers stay valid as long as the object.

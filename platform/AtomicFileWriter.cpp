@@ -6,35 +6,33 @@
 
 namespace orvel {
 
-namespace {
-std::optional<qint64> &injectedFailure()
-{
-    static std::optional<qint64> bytes;
-    return bytes;
-}
-} // namespace
-
-AtomicFileWriter::Result AtomicFileWriter::write(const QString &path, const QByteArray &bytes)
+FileWriter::Result AtomicFileWriter::write(const QString &path, const QByteArray &bytes) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that a full disk cuts short fails only in the flush at
+    // commit, which the save file does not notice, and would replace the file with a
+    // truncated one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, FileError::message(path, file.error(), file.errorString())};
-
-    const std::optional<qint64> failAfter = injectedFailure();
-    const qint64 toWrite = failAfter ? std::min<qint64>(*failAfter, bytes.size()) : bytes.size();
-    if (file.write(bytes.constData(), toWrite) != toWrite || failAfter) {
-        const QString reason = failAfter ? QStringLiteral("simulated write failure") : file.errorString();
-        file.cancelWriting();
-        return {false, FileError::message(path, QFileDevice::WriteError, reason)};
+    // A short write is followed by another, whose failure carries the system's reason.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return {false, FileError::message(path, QFileDevice::WriteError, reason)};
+        }
+        written += count;
     }
     if (!file.commit())
         return {false, FileError::message(path, file.error(), file.errorString())};
     return {true, {}};
 }
 
-void AtomicFileWriter::injectFailureAfter(std::optional<qint64> bytes)
+const AtomicFileWriter &AtomicFileWriter::standard()
 {
-    injectedFailure() = bytes;
+    static const AtomicFileWriter writer;
+    return writer;
 }
 
 } // namespace orvel

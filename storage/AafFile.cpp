@@ -158,7 +158,7 @@ AafFile::Saved AafFile::save(const QString &path, const std::vector<HoroscopeRec
                              PlaceDirectory &places, Encoding encoding)
 {
     Saved saved;
-    saved.file = AtomicFileWriter::write(path, write(horoscopes, places, encoding, saved.entries));
+    saved.file = AtomicFileWriter::standard().write(path, write(horoscopes, places, encoding, saved.entries));
     return saved;
 }
 

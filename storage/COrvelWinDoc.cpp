@@ -5,6 +5,7 @@
 #include "platform/MessageSink.h"
 #include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
+#include "storage/HoroscopeList.h"
 #include "storage/SettingsFile.h"
 
 #include <QDir>
@@ -14,8 +15,8 @@
 namespace orvel {
 
 COrvelWinDoc::COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder,
-                           const QString &dataFolder)
-    : m_clock(clock), m_ui(ui), m_programFolder(programFolder), m_dataFolder(dataFolder)
+                           const QString &dataFolder, const FileWriter &writer)
+    : m_clock(clock), m_ui(ui), m_writer(writer), m_programFolder(programFolder), m_dataFolder(dataFolder)
 {
 }
 
@@ -29,7 +30,7 @@ QString COrvelWinDoc::ephemerisFolder() const
     return QFileInfo(own).isDir() ? own : QStringLiteral(ORVEL_SYSTEM_EPHE_DIR);
 }
 
-bool COrvelWinDoc::OnNewDocument()
+void COrvelWinDoc::OnNewDocument()
 {
     Ephemeris::setDataFolder(ephemerisFolder());
     m_settings = ChartSettings::defaults();
@@ -38,10 +39,7 @@ bool COrvelWinDoc::OnNewDocument()
     if (horoscopes.exists)
         m_horoscopes = horoscopes.records();
     m_horoscopesDamaged = damagedFrom(horoscopes.damage, FileDamage::Items::Horoscopes);
-    while (m_horoscopes.size() < 2)
-        m_horoscopes.push_back(HoroscopeRecord::createDefault(m_clock.now()));
-    m_ready = true;
-    return true;
+    HoroscopeList(m_horoscopes).fill(QString::fromLatin1(DefaultHoroscopeName), m_clock.now());
 }
 
 QString COrvelWinDoc::startupReport() const
@@ -71,7 +69,7 @@ bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
         damaged.pending = false;
         return true;
     }
-    const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path);
+    const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path, m_writer);
     if (!kept.ok) {
         m_ui.showMessage(tr("%1 was not replaced: its damaged content could not be kept beside it. %2")
                              .arg(QDir::toNativeSeparators(path), kept.errorMessage));
@@ -84,12 +82,13 @@ bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
 bool COrvelWinDoc::saveHoroscopes()
 {
     return keepDamaged(m_horoscopesDamaged, horoscopeFile())
-        && HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui);
+        && HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui, m_writer);
 }
 
 bool COrvelWinDoc::saveSettings()
 {
-    return keepDamaged(m_settingsDamaged, settingsFile()) && SettingsFile::save(settingsFile(), m_settings, m_ui);
+    return keepDamaged(m_settingsDamaged, settingsFile())
+        && SettingsFile::save(settingsFile(), m_settings, m_ui, m_writer);
 }
 
 } // namespace orvel

@@ -2,6 +2,7 @@
 
 #include "engine/ChartSettings.h"
 #include "engine/HoroscopeRecord.h"
+#include "platform/AtomicFileWriter.h"
 #include "storage/FileDamage.h"
 
 #include <QCoreApplication>
@@ -20,20 +21,21 @@ class COrvelWinDoc {
     Q_DECLARE_TR_FUNCTIONS(COrvelWinDoc)
 
 public:
-    // `clock` dates new records; `ui` shows file errors. Both must outlive the document.
-    // The ephemeris is read from `programFolder`; horoskop.xml and orvel.xml lie in
-    // `dataFolder`, which is the program folder unless that cannot be written.
-    COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder);
+    // `clock` dates new records; `ui` shows file errors; `writer` writes every file. All
+    // three must outlive the document. The ephemeris is read from `programFolder`;
+    // horoskop.xml and orvel.xml lie in `dataFolder`, which is the program folder unless
+    // that cannot be written.
+    COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &programFolder, const QString &dataFolder,
+                 const FileWriter &writer = AtomicFileWriter::standard());
 
     // Start-up: ephemeris folder, default settings, orvel.xml over them, horoskop.xml,
     // then default records until the list holds two. Missing files are not reported:
     // defaults stand in for them. Of a damaged file what can be read is taken, and
     // startupReport() says so. Writes nothing.
-    bool OnNewDocument();
+    void OnNewDocument();
     // What the user is told once after start-up: which file is damaged where, how much
     // could be read, and the name its copy will get; empty when both files were sound.
     QString startupReport() const;
-    bool isReady() const { return m_ready; }
 
     std::vector<HoroscopeRecord> &horoscopes() { return m_horoscopes; }
     const std::vector<HoroscopeRecord> &horoscopes() const { return m_horoscopes; }
@@ -62,11 +64,11 @@ private:
 
     const Clock &m_clock;
     MessageSink &m_ui;
+    const FileWriter &m_writer;
     QString m_programFolder;
     QString m_dataFolder;
     std::vector<HoroscopeRecord> m_horoscopes;
     ChartSettings m_settings = ChartSettings::defaults();
-    bool m_ready = false;
     Damaged m_horoscopesDamaged;
     Damaged m_settingsDamaged;
 };

@@ -1,6 +1,5 @@
 #include "storage/DamagedFileCopy.h"
 
-#include "platform/AtomicFileWriter.h"
 #include "platform/FileError.h"
 #include "storage/FileDamage.h"
 
@@ -60,7 +59,7 @@ QString DamagedFileCopy::copyName(const QString &path)
     return nameFor(path, contentOf(path, ignored).value_or(QByteArray()));
 }
 
-DamagedFileCopy::Result DamagedFileCopy::keep(const QString &path)
+DamagedFileCopy::Result DamagedFileCopy::keep(const QString &path, const FileWriter &writer)
 {
     QString error;
     const std::optional<QByteArray> bytes = contentOf(path, error);
@@ -69,14 +68,15 @@ DamagedFileCopy::Result DamagedFileCopy::keep(const QString &path)
     const QString copy = nameFor(path, *bytes);
     if (taken(copy))
         return {true, copy, {}}; // the same damage kept earlier
-    const AtomicFileWriter::Result written = AtomicFileWriter::write(copy, *bytes);
+    const FileWriter::Result written = writer.write(copy, *bytes);
     if (!written.ok)
         return {false, {}, written.errorMessage};
     return {true, copy, {}};
 }
-QString DamagedFileCopy::keepAndDescribe(const FileDamage &damage, FileDamage::Items items)
+
+QString DamagedFileCopy::keepAndDescribe(const FileDamage &damage, FileDamage::Items items, const FileWriter &writer)
 {
-    const Result kept = keep(damage.path);
+    const Result kept = keep(damage.path, writer);
     return damage.describe(items) + u'\n'
         + (kept.ok ? tr("A copy of the file is kept as %1.").arg(QDir::toNativeSeparators(kept.copy))
                    : tr("No copy of the file could be kept: %1").arg(kept.errorMessage));

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QCoreApplication>
+#include "platform/AtomicFileWriter.h"
 #include "storage/FileDamage.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orvel {
@@ -22,11 +23,12 @@ public:
     // The path keep() would give the copy: an earlier copy that holds the same bytes
     // already (the same damage seen again), else the first free name.
     static QString copyName(const QString &path);
-    // Copies `path` to copyName(), unless that copy is there already.
-    static Result keep(const QString &path);
+    // Copies `path` to copyName() through `writer`, unless that copy is there already.
+    static Result keep(const QString &path, const FileWriter &writer = AtomicFileWriter::standard());
     // Keeps the damaged file now and returns what the user is told: the damage, and
     // where the copy is or why there is none.
-    static QString keepAndDescribe(const FileDamage &damage, FileDamage::Items items);
+    static QString keepAndDescribe(const FileDamage &damage, FileDamage::Items items,
+                                   const FileWriter &writer = AtomicFileWriter::standard());
 };
 
 } // namespace orvel

@@ -138,7 +138,7 @@ bool HoroscopeFile::load(const QString &path, std::vector<HoroscopeRecord> &reco
     return true;
 }
 
-bool HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink)
+bool HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink, const FileWriter &writer)
 {
     XmlDocument document;
     QDomElement root = document.createRoot(RootTag);
@@ -154,7 +154,7 @@ bool HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord>
         document.appendTextElement(element, DeltaGmtTag, QString::asprintf("%.4f", r.deltaGmt));
         XmlDocument::setIntAttribute(element, QStringLiteral("ID"), static_cast<int>(i));
     }
-    const AtomicFileWriter::Result result = document.save(path);
+    const FileWriter::Result result = document.save(path, writer);
     if (!result.ok)
         sink.showMessage(result.errorMessage);
     return result.ok;

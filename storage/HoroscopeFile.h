@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/HoroscopeRecord.h"
+#include "platform/AtomicFileWriter.h"
 #include "storage/FileDamage.h"
 
 #include <QCoreApplication>
@@ -52,9 +53,10 @@ public:
     static void readChild(const QString &tag, const QString &text, HoroscopeRecord &record, QString &error);
     // Every complete Horoskop element before the damage, if any; never fails.
     static Reading read(const QString &path, const DateTime &now);
-    // Writes the whole list. On failure tells `sink` why (naming the file), keeps the
+    // Writes the whole list through `writer`. On failure tells `sink` why (naming the file), keeps the
     // old file intact and returns false.
-    static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink);
+    static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink,
+                     const FileWriter &writer = AtomicFileWriter::standard());
 };
 
 } // namespace orvel

@@ -168,7 +168,7 @@ bool SettingsFile::load(const QString &path, ChartSettings &settings)
     return true;
 }
 
-bool SettingsFile::save(const QString &path, const ChartSettings &settings, MessageSink &sink)
+bool SettingsFile::save(const QString &path, const ChartSettings &settings, MessageSink &sink, const FileWriter &writer)
 {
     ChartSettings values = settings; // reached through the accessors, which are writable
     XmlDocument document;
@@ -187,7 +187,7 @@ bool SettingsFile::save(const QString &path, const ChartSettings &settings, Mess
             }
         }
     }
-    const AtomicFileWriter::Result result = document.save(path);
+    const FileWriter::Result result = document.save(path, writer);
     if (!result.ok)
         sink.showMessage(result.errorMessage);
     return result.ok;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ChartSettings.h"
+#include "platform/AtomicFileWriter.h"
 #include "storage/FileDamage.h"
 
 #include <QString>
@@ -32,9 +33,10 @@ public:
         FileDamage damage;
     };
     static Reading read(const QString &path, ChartSettings &settings);
-    // Writes every value, keys in canonical order and arrays in index order. On failure
-    // tells `sink` why (naming the file), keeps the old file intact and returns false.
-    static bool save(const QString &path, const ChartSettings &settings, MessageSink &sink);
+    // Writes every value through `writer`, keys in canonical order and arrays in index
+    // order. On failure tells `sink` why (naming the file), keeps the old file intact and returns false.
+    static bool save(const QString &path, const ChartSettings &settings, MessageSink &sink,
+                     const FileWriter &writer = AtomicFileWriter::standard());
 
     // Hands every key to `visit` in canonical order with its shape and values: rows
     // is 0 for a single value, columns is 0 unless the key has two indices; values are

@@ -308,9 +308,9 @@ QByteArray XmlDocument::toBytes() const
     return QByteArray("\xFF\xFE", 2) + QByteArray(toUtf16.encode(text));
 }
 
-AtomicFileWriter::Result XmlDocument::save(const QString &path) const
+FileWriter::Result XmlDocument::save(const QString &path, const FileWriter &writer) const
 {
-    return AtomicFileWriter::write(path, toBytes());
+    return writer.write(path, toBytes());
 }
 
 } // namespace orvel

@@ -71,8 +71,9 @@ public:
     // The file content: bytes FF FE, then the document's text as UTF-16LE without an
     // XML declaration or indentation.
     QByteArray toBytes() const;
-    // Replaces the file at `path` with toBytes(); a failure leaves the old file intact.
-    AtomicFileWriter::Result save(const QString &path) const;
+    // Replaces the file at `path` with toBytes() through `writer`; a failure leaves the
+    // old file intact.
+    FileWriter::Result save(const QString &path, const FileWriter &writer = AtomicFileWriter::standard()) const;
 
 private:
     QDomDocument m_dom;

@@ -76,11 +76,11 @@ int main(int argc, char *argv[])
             ok &= showUntilPainted(dialog);
         });
         open.time([&] {
-            CHoroscopeDlg dialog(record, HoroscopeDialogVariant::handheld(), folder, sink, nullptr);
+            CHoroscopeDlg dialog(record, record.birth, HoroscopeDialogVariant::handheld(), folder, sink, nullptr);
             ok &= dialog.OnInitDialog() && showUntilPainted(dialog);
         });
 
-        CHoroscopeDlg dialog(record, HoroscopeDialogVariant::handheld(), folder, sink, nullptr);
+        CHoroscopeDlg dialog(record, record.birth, HoroscopeDialogVariant::handheld(), folder, sink, nullptr);
         ok &= dialog.OnInitDialog();
         QLineEdit *city = dialog.findChild<QComboBox *>(QStringLiteral("city"))->lineEdit();
         city->clear();

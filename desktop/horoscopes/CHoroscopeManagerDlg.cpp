@@ -1,6 +1,5 @@
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 
-#include "desktop/DeviceLink.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/MessageSink.h"
@@ -10,6 +9,7 @@
 #include "storage/AafFile.h"
 #include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
+#include "storage/HoroscopeList.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,8 +51,11 @@ QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
 }
 
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
-                                           const DateTime &now, Editor editor, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_now(now),
+                                           const DateTime &now, Editor editor, QWidget *parent,
+                                           const FileWriter &writer)
+    : QDialog(parent), m_programFolder(programFolder),
+      m_workingCopy(device, DeviceFileName, programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName)),
+      m_sink(sink), m_writer(writer), m_now(now),
       m_editor(std::move(editor))
 {
     setWindowTitle(tr("Horoscopes manager"));
@@ -100,32 +103,18 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
 
 QString CHoroscopeManagerDlg::workingCopy() const
 {
-    return m_programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName);
+    return m_workingCopy.path();
 }
 
 void CHoroscopeManagerDlg::load()
 {
     WaitCursor busy(m_sink);
     m_buttonTimer.start();
-    m_fetchFailed = !fetch();
-    read();
-    while (m_records.size() < 2) {
-        HoroscopeRecord filler = newRecord();
-        m_records.push_back(filler);
-    }
-    fillList();
-}
-
-bool CHoroscopeManagerDlg::fetch()
-{
-    const QString handheldFile = m_device.programPath(DeviceFileName);
-    if (handheldFile.isEmpty())
-        return false;
-    if (m_device.CopyFileFromDevice(handheldFile, workingCopy()))
-        return true;
     // A handheld without a horoscope file has nothing that Exit could overwrite.
-    const QString local = m_device.localPath(handheldFile);
-    return !local.isEmpty() && !QFileInfo::exists(local);
+    m_fetchFailed = m_workingCopy.fetch() == DeviceWorkingCopy::Fetched::Failed;
+    read();
+    HoroscopeList(m_records).fill(HoroscopeDialogVariant::desktop().newRecordName, m_now);
+    fillList();
 }
 
 void CHoroscopeManagerDlg::read()
@@ -146,7 +135,7 @@ void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
     m_recordsRead = damage.read;
     m_unsaved = true;
     // Every change rewrites the working copy, so the damaged file is kept first.
-    const QString report = DamagedFileCopy::keepAndDescribe(damage, FileDamage::Items::Horoscopes);
+    const QString report = DamagedFileCopy::keepAndDescribe(damage, FileDamage::Items::Horoscopes, m_writer);
     const QString fromDevice = tr("The horoscope file fetched from the device is damaged.") + u'\n';
     m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
@@ -169,7 +158,7 @@ void CHoroscopeManagerDlg::setRow(int row, const HoroscopeRecord &record)
 
 void CHoroscopeManagerDlg::write()
 {
-    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink);
+    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink, m_writer);
 }
 
 HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
@@ -194,7 +183,7 @@ bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
     if (m_editor) {
         ok = m_editor(edited);
     } else {
-        CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(),
+        CHoroscopeDlg dialog(record, m_now, HoroscopeDialogVariant::desktop(),
                              m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this);
         ok = dialog.exec() == QDialog::Accepted;
         edited = dialog.record();
@@ -204,7 +193,7 @@ bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
     record = std::move(edited);
     // A place typed by hand may have no country; the last one used then stays.
     if (!record.country.isEmpty())
-        placeDatabase().SaveLastCountry(record.country);
+        placeDatabase().SaveLastCountry(record.country, m_writer);
     return true;
 }
 
@@ -214,17 +203,10 @@ void CHoroscopeManagerDlg::add()
     placeDatabase().LoadLastCountry(record.country);
     if (!runEditor(record))
         return;
-    // The new record takes the first place; the one it displaces goes to the end.
-    if (m_records.empty()) {
-        m_records.push_back(record);
-        new QTreeWidgetItem(m_list);
-    } else {
-        HoroscopeRecord first = std::move(m_records.front());
-        m_records.front() = std::move(record);
-        m_records.push_back(std::move(first));
-        new QTreeWidgetItem(m_list);
-        setRow(int(m_records.size()) - 1, m_records.back());
-    }
+    // The new record goes first and the one it displaces to the end: both rows change.
+    HoroscopeList(m_records).add(std::move(record));
+    new QTreeWidgetItem(m_list);
+    setRow(int(m_records.size()) - 1, m_records.back());
     setRow(0, m_records.front());
     write();
 }
@@ -244,12 +226,11 @@ void CHoroscopeManagerDlg::edit()
 void CHoroscopeManagerDlg::remove()
 {
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
-    if (selected.isEmpty() || m_list->topLevelItemCount() < 3)
-        return;
-    if (!m_sink.askYesNo(tr("Delete?")))
+    if (selected.isEmpty())
         return;
     const int row = selected.first().row();
-    m_records.erase(m_records.begin() + row);
+    if (!HoroscopeList(m_records).remove(row, [this] { return m_sink.askYesNo(tr("Delete?")); }))
+        return;
     delete m_list->takeTopLevelItem(row);
     write();
     m_list->setFocus();
@@ -371,11 +352,11 @@ void CHoroscopeManagerDlg::store()
     std::optional<QTemporaryDir> fresh;
     if (m_unsaved) {
         LastMessage failure;
-        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure);
+        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure, m_writer);
         if (m_unsaved) {
             fresh.emplace();
             listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
-            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure)) {
+            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure, m_writer)) {
                 m_sink.showMessage(tr("The changes could not be stored, so the device's horoscope file was left as "
                                       "it was.")
                                    + u'\n' + (fresh->isValid() ? failure.last : fresh->errorString()));
@@ -386,9 +367,7 @@ void CHoroscopeManagerDlg::store()
     // Nothing to store when no horoscope was ever fetched or written.
     if (!QFileInfo::exists(listFile))
         return;
-    const QString handheldFile = m_device.programPath(DeviceFileName);
-    if (!handheldFile.isEmpty())
-        m_device.CopyFileToDevice(listFile, handheldFile);
+    m_workingCopy.store(listFile);
 }
 
 void CHoroscopeManagerDlg::updateButtons()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "desktop/DeviceWorkingCopy.h"
 #include "engine/HoroscopeRecord.h"
+#include "platform/AtomicFileWriter.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -35,10 +37,12 @@ public:
     // Asked at Exit when the device's file was damaged or had records that could not be read.
     static QString damagedQuestion(int recordsRead);
 
-    // `device` and `sink` must outlive the dialog; `now` dates new records. Without an
-    // `editor` the horoscope edit dialog edits, on the place database of `programFolder`.
+    // `device`, `sink` and `writer` must outlive the dialog; `now` dates new records;
+    // `writer` writes the files beside the program. Without an `editor` the horoscope
+    // edit dialog edits, on the place database of `programFolder`.
     CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink, const DateTime &now,
-                         Editor editor = {}, QWidget *parent = nullptr);
+                         Editor editor = {}, QWidget *parent = nullptr,
+                         const FileWriter &writer = AtomicFileWriter::standard());
 
     // Fetches the handheld's file, reads the working copy and fills the list.
     void load();
@@ -68,7 +72,6 @@ public slots:
     void reject() override;
 
 private:
-    bool fetch();
     void read();
     void fillList();
     void setRow(int row, const HoroscopeRecord &record);
@@ -88,8 +91,9 @@ private:
     void updateButtons();
 
     QString m_programFolder;
-    DeviceLink &m_device;
+    DeviceWorkingCopy m_workingCopy;
     MessageSink &m_sink;
+    const FileWriter &m_writer;
     DateTime m_now;
     Editor m_editor;
     std::vector<HoroscopeRecord> m_records;

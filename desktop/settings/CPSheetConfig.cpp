@@ -1,6 +1,5 @@
 #include "desktop/settings/CPSheetConfig.h"
 
-#include "desktop/DeviceLink.h"
 #include "desktop/settings/CPPageAspekt.h"
 #include "desktop/settings/CPPageAspektOrben.h"
 #include "desktop/settings/CPPageColor.h"
@@ -22,7 +21,10 @@ namespace orvel {
 
 CPSheetConfig::CPSheetConfig(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                              SymbolFontInstaller &font, const ValueChoosers &choosers, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_device(device), m_sink(sink), m_choosers(choosers),
+    : QDialog(parent),
+      m_workingCopy(device, QLatin1StringView(SettingsFile::FileName),
+                    programFolder + u'/' + QLatin1StringView(SettingsFile::FileName)),
+      m_sink(sink), m_choosers(choosers),
       m_settings(ChartSettings::defaults()), m_tabs(new QTabWidget(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
@@ -52,15 +54,13 @@ CPSheetConfig::~CPSheetConfig() = default;
 
 QString CPSheetConfig::workingCopy() const
 {
-    return m_programFolder + u'/' + QLatin1StringView(SettingsFile::FileName);
+    return m_workingCopy.path();
 }
 
 void CPSheetConfig::fetch()
 {
     WaitCursor wait(m_sink);
-    const QString handheldFile = m_device.programPath(QLatin1StringView(SettingsFile::FileName));
-    if (!handheldFile.isEmpty())
-        m_device.CopyFileFromDevice(handheldFile, workingCopy());
+    m_workingCopy.fetch();
     m_settings = ChartSettings::defaults();
     // A missing copy leaves the defaults; of a damaged one the values before the damage
     // are taken, and the file is kept before OK replaces it.
@@ -82,15 +82,8 @@ void CPSheetConfig::accept()
     // on the handheld would pass it off as the new settings.
     if (!SettingsFile::save(workingCopy(), m_settings, m_sink))
         return;
-    store();
+    m_workingCopy.store(workingCopy());
     QDialog::accept();
-}
-
-void CPSheetConfig::store()
-{
-    const QString handheldFile = m_device.programPath(QLatin1StringView(SettingsFile::FileName));
-    if (!handheldFile.isEmpty())
-        m_device.CopyFileToDevice(workingCopy(), handheldFile);
 }
 
 void CPSheetConfig::reject()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/DeviceWorkingCopy.h"
 #include "desktop/settings/ValueChoosers.h"
 #include "engine/ChartSettings.h"
 
@@ -43,10 +44,7 @@ public slots:
     void reject() override;
 
 private:
-    void store();
-
-    QString m_programFolder;
-    DeviceLink &m_device;
+    DeviceWorkingCopy m_workingCopy;
     MessageSink &m_sink;
     ValueChoosers m_choosers;
     ChartSettings m_settings;

@@ -3,13 +3,13 @@
 #include "desktop/DesktopOptions.h"
 #include "desktop/DeviceLink.h"
 #include "desktop/DevicePath.h"
+#include "desktop/DeviceWorkingCopy.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace orvel;
 
@@ -40,23 +40,6 @@ QByteArray pattern(int size)
     return bytes;
 }
 
-// Lowers the largest file this process may write, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-
-private:
-    rlimit m_old{};
-};
-
 } // namespace
 
 class DeviceLinkTest : public QObject {
@@ -75,6 +58,8 @@ private slots:
     void missingDeviceFileLeavesThePcCopy();
     void failingWriteKeepsTheOldFile();
     void deletesOnlyPlaceFilesAndTables();
+    void workingCopyFetchesAndStoresBack_data();
+    void workingCopyFetchesAndStoresBack();
     void deviceRootFromOptions_data();
     void deviceRootFromOptions();
 };
@@ -266,6 +251,48 @@ void DeviceLinkTest::failingWriteKeepsTheOldFile()
     // The copy stops short without an error of its own; the size check catches it.
     QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("Cannot write %1: Input/output error")
                                                     .arg(QDir::toNativeSeparators(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")))});
+}
+
+void DeviceLinkTest::workingCopyFetchesAndStoresBack_data()
+{
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<bool>("onDevice");
+    QTest::addColumn<int>("fetched");
+    QTest::newRow("on the device") << true << true << int(DeviceWorkingCopy::Fetched::Copied);
+    QTest::newRow("not on the device") << true << false << int(DeviceWorkingCopy::Fetched::Missing);
+    QTest::newRow("device not connected") << false << true << int(DeviceWorkingCopy::Fetched::Failed);
+}
+
+void DeviceLinkTest::workingCopyFetchesAndStoresBack()
+{
+    QFETCH(bool, connected);
+    QFETCH(bool, onDevice);
+    QFETCH(int, fetched);
+    DesktopFolders folders;
+    const QString deviceFile = folders.device() + QStringLiteral("/Program Files/OrvelWin/orvel.xml");
+    if (onDevice)
+        DesktopFolders::writeFile(deviceFile, "from the device");
+    if (!connected)
+        QVERIFY(QFile::remove(folders.device() + u'/' + DeviceLink::RegistryFileName));
+    folders.sink.answer = false; // no second attempt to connect
+    const QString pcFile = folders.program() + QStringLiteral("/orvel.xml");
+    DesktopFolders::writeFile(pcFile, "on the PC");
+    DeviceLink device(folders.device(), folders.sink, 0);
+    DeviceWorkingCopy copy(device, QStringLiteral("orvel.xml"), pcFile);
+    QCOMPARE(copy.path(), pcFile);
+
+    QCOMPARE(int(copy.fetch()), fetched);
+    const bool copied = fetched == int(DeviceWorkingCopy::Fetched::Copied);
+    QCOMPARE(DesktopFolders::readFile(pcFile), QByteArray(copied ? "from the device" : "on the PC"));
+    QVERIFY2(folders.sink.messages.isEmpty(), qPrintable(folders.sink.messages.join(u'\n')));
+    QCOMPARE(folders.sink.questions.size(), connected ? 0 : 1);
+
+    DesktopFolders::writeFile(pcFile, "edited on the PC");
+    QCOMPARE(copy.store(pcFile), connected);
+    if (connected)
+        QCOMPARE(DesktopFolders::readFile(deviceFile), QByteArray("edited on the PC"));
+    else
+        QCOMPARE(DesktopFolders::readFile(deviceFile), QByteArray("from the device"));
 }
 
 void DeviceLinkTest::deletesOnlyPlaceFilesAndTables()

@@ -2,11 +2,11 @@
 
 #include "desktop/DeviceLink.h"
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
-#include "platform/AtomicFileWriter.h"
 #include "platform/Clock.h"
 #include "gui/CHoroscopeDlg.h"
 #include "storage/COrvelWinDoc.h"
 #include "storage/HoroscopeFile.h"
+#include "support/FailingFileWriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -292,7 +292,9 @@ void HoroscopeManagerTest::exitStoresExactlyTheListShown()
     storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
     const QByteArray before = DesktopFolders::readFile(deviceFile(folders));
     DeviceLink device(folders.device(), folders.sink, 0);
-    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")));
+    FailingFileWriter writer(false);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, renaming(QStringLiteral("new")), nullptr,
+                                writer);
     dialog.load();
     // A folder in the working copy's place: it cannot be rewritten.
     QVERIFY(QFile::remove(dialog.workingCopy()));
@@ -300,10 +302,8 @@ void HoroscopeManagerTest::exitStoresExactlyTheListShown()
     dialog.add();
     QCOMPARE(folders.sink.messages.size(), 1); // the working copy's file error
     folders.sink.messages.clear();
-    if (!freshFileWritable)
-        AtomicFileWriter::injectFailureAfter(0);
+    writer.failing = !freshFileWritable;
     dialog.reject();
-    AtomicFileWriter::injectFailureAfter(std::nullopt);
     if (freshFileWritable) {
         QVERIFY2(folders.sink.messages.isEmpty(), qPrintable(folders.sink.messages.join(u'\n')));
         QCOMPARE(namesInFile(deviceFile(folders)), (QStringList{"new", "B", "A"}));
@@ -517,7 +517,7 @@ void HoroscopeManagerTest::desktopEditDialogVariant()
 {
     DesktopFolders folders;
     HoroscopeRecord record = named(QStringLiteral("A"));
-    CHoroscopeDlg dialog(record, HoroscopeDialogVariant::desktop(), folders.program() + QStringLiteral("/OrvelDB"),
+    CHoroscopeDlg dialog(record, Now, HoroscopeDialogVariant::desktop(), folders.program() + QStringLiteral("/OrvelDB"),
                          folders.sink, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Horoscop"));
     int pictures = 0;

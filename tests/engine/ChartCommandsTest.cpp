@@ -286,13 +286,13 @@ SolarResult searchWithEveryBody(const HoroscopeRecord &natal, int year, const Ch
         const double minutes = (c.hours - h) * 60;
         const int m = static_cast<int>(minutes);
         moment = DateTime(c.year, c.month, c.day, h, m, static_cast<int>((minutes - m) * 60));
-        e.computePositions(moment, 1.0, longitude, latitude);
+        e.computePositions(moment, 1.0);
         double diff = natalSun - e.slot(0).longitude[Sun];
         diff += diff > 180 ? -360 : diff < -180 ? 360 : 0;
         step = diff > 0 ? std::abs(step) / 2 : -std::abs(step) / 2;
         t += step;
     } while (std::abs(step) >= 1.0 / 86400.0);
-    e.computeHouses(settings.houseSystem);
+    e.computeHouses(moment, 1.0, longitude, latitude, settings.houseSystem);
     e.computeGlyphLevels();
     return {moment, e.slot(0)};
 }

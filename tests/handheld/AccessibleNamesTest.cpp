@@ -90,7 +90,7 @@ private slots:
         std::unique_ptr<QDialog> window;
         if (dialog <= 2) {
             auto horoscope = std::make_unique<CHoroscopeDlg>(
-                record, dialog == 1 ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld(),
+                record, record.birth, dialog == 1 ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld(),
                 folder.database(), ui, &panel);
             QVERIFY(horoscope->OnInitDialog());
             if (dialog == 2) { // the typed city's field stands in for the list

@@ -25,6 +25,9 @@ Q_DECLARE_METATYPE(orvel::DateTime)
 
 namespace {
 
+// The clock's moment the dialogs are opened at.
+const DateTime Now(2024, 3, 5, 14, 30, 0);
+
 HoroscopeRecord aachen()
 {
     HoroscopeRecord r = HoroscopeRecord::createDefault(DateTime(1916, 7, 1, 12, 0, 0));
@@ -41,7 +44,7 @@ HoroscopeRecord aachen()
 struct OpenDialog {
     OpenDialog(HoroscopeRecord &record, const TestProgramFolder &folder,
                const HoroscopeDialogVariant &variant = HoroscopeDialogVariant::handheld())
-        : dialog(record, variant, folder.database(), sink, &panel)
+        : dialog(record, Now, variant, folder.database(), sink, &panel)
     {
         opened = dialog.OnInitDialog();
         dialog.show();
@@ -115,6 +118,7 @@ private slots:
     void typedByHandKeepsAnEmptyCountry();
     void earlyDatesAndSecondsSurviveOk_data();
     void earlyDatesAndSecondsSurviveOk();
+    void recordWithoutAMomentOpensOnTheClocksMoment();
     void offsetAndClockChangeFollowTheDate_data();
     void offsetAndClockChangeFollowTheDate();
     void otherKeepsTypedValuesAndHidesTheClockChange();
@@ -470,6 +474,19 @@ void HoroscopeDialogTest::earlyDatesAndSecondsSurviveOk()
     QCOMPARE(d.dialog.record().birth, birth);
 }
 
+void HoroscopeDialogTest::recordWithoutAMomentOpensOnTheClocksMoment()
+{
+    TestProgramFolder folder;
+    HoroscopeRecord record = aachen();
+    record.birth = DateTime();
+    OpenDialog d(record, folder);
+    QCOMPARE(d.field<QDateEdit>("date")->date(), QDate(Now.year(), Now.month(), Now.day()));
+    QCOMPARE(d.field<QTimeEdit>("time")->time(), QTime(Now.hour(), Now.minute(), Now.second()));
+    d.clickOk();
+    QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(d.dialog.record().birth, Now);
+}
+
 void HoroscopeDialogTest::offsetAndClockChangeFollowTheDate_data()
 {
     QTest::addColumn<QDate>("date");
@@ -566,7 +583,7 @@ void HoroscopeDialogTest::unreadableListClosesAsCancel()
     const HoroscopeRecord original = aachen();
     HoroscopeRecord record = original;
     RecordingMessageSink sink;
-    CHoroscopeDlg dialog(record, HoroscopeDialogVariant::handheld(), folder.database(), sink, nullptr);
+    CHoroscopeDlg dialog(record, Now, HoroscopeDialogVariant::handheld(), folder.database(), sink, nullptr);
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QCOMPARE(dialog.record(), original);
     QCOMPARE(sink.messages.size(), 1);

@@ -1,7 +1,7 @@
 #include "MaskedDatabase.h"
 
 #include "placedb/ArchivedString.h"
-#include "platform/AtomicFileWriter.h"
+#include "support/FailingFileWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,9 +119,7 @@ TEST(LastCountry, FailedWriteKeepsTheOldFile)
 {
     MaskedDatabase db;
     db.open().SaveLastCountry(QStringLiteral("Schweiz"));
-    AtomicFileWriter::injectFailureAfter(4);
-    db.open().SaveLastCountry(QStringLiteral("Deutschland"));
-    AtomicFileWriter::injectFailureAfter(std::nullopt);
+    db.open().SaveLastCountry(QStringLiteral("Deutschland"), FailingFileWriter());
     ASSERT_EQ(db.sink.messages.size(), 1);
     EXPECT_TRUE(db.sink.messages[0].contains(QStringLiteral("LstCntry.dat")));
 

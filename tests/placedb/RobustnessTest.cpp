@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
+#include <string>
 
 using namespace orvel;
 
@@ -10,8 +12,8 @@ namespace {
 
 // Damaged database files must never crash, hang or read outside their data. Each
 // operation that reads a file kind is run on every truncation of its fixture and on
-// seeded random bytes rich in the syntax characters; results are not asserted
-// beyond what every outcome must satisfy.
+// seeded random bytes rich in the syntax characters; each outcome is held to what
+// every outcome must satisfy.
 struct FileKind {
     const char *name;
     const char *file;
@@ -31,12 +33,24 @@ void loadPlaces(PlaceDatabase &places)
         EXPECT_TRUE(places.LoadPlaces(found, QStringLiteral("D"), QString::fromLatin1(search)));
 }
 
+// A lookup returns; when it fails, the offset it was handed is left as it was; when it
+// succeeds, the offset is a finite number or left as it was (no zone record found);
+// the same lookup again, from the cache, gives the same answer.
 void lookUpOffsets(PlaceDatabase &places)
 {
+    constexpr double Untouched = 1000.0;
     for (int zone : {1, 2, 3, 11}) {
         for (const DateTime &moment : {DateTime(1880, 1, 1), DateTime(1916, 6, 1), DateTime(2000, 1, 1)}) {
-            double offset = 0;
-            places.GetDeltaGMT(moment, QStringLiteral("D"), zone, offset);
+            double offset = Untouched;
+            const bool found = places.GetDeltaGMT(moment, QStringLiteral("D"), zone, offset);
+            const std::string where = "zone " + std::to_string(zone) + " at " + moment.toText().toStdString();
+            if (!found)
+                EXPECT_EQ(offset, Untouched) << where;
+            else
+                EXPECT_TRUE(offset == Untouched || std::isfinite(offset)) << where << ": " << offset;
+            double again = Untouched;
+            EXPECT_EQ(places.GetDeltaGMT(moment, QStringLiteral("D"), zone, again), found) << where;
+            EXPECT_EQ(again, offset) << where;
         }
     }
 }

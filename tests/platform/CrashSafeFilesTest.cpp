@@ -1,12 +1,13 @@
 // Every file the program writes is replaced as a whole: a save that fails part-way,
 // after any number of bytes, leaves the previous file intact and readable, reports
-// the file, and leaves no temporary file behind.
+// the file, and leaves no temporary file behind. The failure is the system's own: the
+// process may not grow a file beyond a given size, as on a disk that fills up.
 #include "engine/ChartSettings.h"
 #include "placedb/PlaceDatabase.h"
-#include "platform/AtomicFileWriter.h"
 #include "platform/RecordingMessageSink.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,13 +71,10 @@ const FileKind LastCountry{
 struct CrashCase {
     const char *name;
     const FileKind *kind;
-    qint64 failAfter; // bytes written before the simulated failure
+    qint64 failAfter; // bytes a file may grow to before the disk counts as full
 };
 
-class CrashSafeFiles : public ::testing::TestWithParam<CrashCase> {
-protected:
-    void TearDown() override { AtomicFileWriter::injectFailureAfter(std::nullopt); }
-};
+class CrashSafeFiles : public ::testing::TestWithParam<CrashCase> {};
 
 } // namespace
 
@@ -93,9 +91,10 @@ TEST_P(CrashSafeFiles, FailedSaveKeepsThePreviousFile)
     const QByteArray previous = before.readAll();
     before.close();
 
-    AtomicFileWriter::injectFailureAfter(GetParam().failAfter);
-    kind.save(path, 5, sink);
-    AtomicFileWriter::injectFailureAfter(std::nullopt);
+    {
+        const FileSizeLimit full(rlim_t(GetParam().failAfter));
+        kind.save(path, 5, sink);
+    }
 
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].contains(QString::fromLatin1(kind.fileName))) << sink.messages[0].toStdString();

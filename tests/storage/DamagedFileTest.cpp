@@ -3,9 +3,9 @@
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
 
-#include "platform/AtomicFileWriter.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
+#include "support/FailingFileWriter.h"
 
 #include "StorageTestFiles.h"
 
@@ -207,10 +207,10 @@ protected:
     DocumentOnDamagedFilesTest() { clock.fix(Now); }
 
     QString file(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    // A document started on the folder, with standard error captured.
+    // A document started on the folder, writing through `writer`, with standard error captured.
     std::unique_ptr<COrvelWinDoc> start()
     {
-        auto document = std::make_unique<COrvelWinDoc>(clock, ui, dir.path(), dir.path());
+        auto document = std::make_unique<COrvelWinDoc>(clock, ui, dir.path(), dir.path(), writer);
         testing::internal::CaptureStderr();
         document->OnNewDocument();
         testing::internal::GetCapturedStderr();
@@ -220,6 +220,7 @@ protected:
     QTemporaryDir dir;
     Clock clock;
     RecordingMessageSink ui;
+    FailingFileWriter writer{false};
 };
 
 TEST_F(DocumentOnDamagedFilesTest, SoundFilesGiveNoReport)
@@ -266,9 +267,8 @@ TEST_F(DocumentOnDamagedFilesTest, NoSaveReplacesADamagedFileThatCannotBeKept)
     writeBytes(file("horoskop.xml"), damaged);
     std::unique_ptr<COrvelWinDoc> document = start();
     EXPECT_EQ(document->horoscopes().size(), 2u); // the defaults
-    AtomicFileWriter::injectFailureAfter(0);
+    writer.failing = true;
     const bool saved = document->saveHoroscopes();
-    AtomicFileWriter::injectFailureAfter(std::nullopt);
     EXPECT_FALSE(saved);
     EXPECT_EQ(readBytes(file("horoskop.xml")), damaged);
     ASSERT_EQ(ui.messages.size(), 1);

@@ -60,8 +60,9 @@ protected:
             EXPECT_EQ(a[i].name, b[i].name) << i;
             EXPECT_EQ(a[i].error, b[i].error) << i;
             ASSERT_EQ(a[i].record.has_value(), b[i].record.has_value()) << i;
-            if (a[i].record)
+            if (a[i].record) {
                 EXPECT_EQ(*a[i].record, *b[i].record) << i;
+            }
         }
     }
 

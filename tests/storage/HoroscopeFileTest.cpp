@@ -1,7 +1,7 @@
 #include "storage/HoroscopeFile.h"
 
-#include "platform/AtomicFileWriter.h"
 #include "platform/RecordingMessageSink.h"
+#include "support/FailingFileWriter.h"
 
 #include "StorageTestFiles.h"
 
@@ -223,9 +223,7 @@ TEST_F(HoroscopeFileTest, FailedSaveKeepsTheOldFileAndNamesIt)
     save({record("old", Now, 0.0)});
     const QByteArray old = readBytes(path());
     RecordingMessageSink sink;
-    AtomicFileWriter::injectFailureAfter(10);
-    const bool ok = HoroscopeFile::save(path(), {record("new", Now, 1.0)}, sink);
-    AtomicFileWriter::injectFailureAfter(std::nullopt);
+    const bool ok = HoroscopeFile::save(path(), {record("new", Now, 1.0)}, sink, FailingFileWriter());
     EXPECT_FALSE(ok);
     EXPECT_EQ(readBytes(path()), old);
     ASSERT_EQ(sink.messages.size(), 1);

@@ -1,7 +1,7 @@
 #include "storage/SettingsFile.h"
 
-#include "platform/AtomicFileWriter.h"
 #include "platform/RecordingMessageSink.h"
+#include "support/FailingFileWriter.h"
 
 #include "StorageTestFiles.h"
 
@@ -221,9 +221,7 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndNamesIt)
     ChartSettings changed = ChartSettings::defaults();
     changed.hideHouses = 1;
     RecordingMessageSink sink;
-    AtomicFileWriter::injectFailureAfter(100);
-    const bool ok = SettingsFile::save(path(), changed, sink);
-    AtomicFileWriter::injectFailureAfter(std::nullopt);
+    const bool ok = SettingsFile::save(path(), changed, sink, FailingFileWriter());
     EXPECT_FALSE(ok);
     EXPECT_EQ(readBytes(path()), old);
     ASSERT_EQ(sink.messages.size(), 1);

@@ -224,7 +224,7 @@ public:
             const QByteArray picture = m_options.svg
                 ? ChartPicture::svg(scene, 1, ProgramFolder::file(ChartFonts::SymbolFile))
                 : ChartPicture::png(scene, 1);
-            const AtomicFileWriter::Result written = AtomicFileWriter::write(file, picture);
+            const AtomicFileWriter::Result written = AtomicFileWriter::standard().write(file, picture);
             if (!written.ok)
                 return failed(result, index, item.name, jsonText(written.errorMessage));
             result.out = line(index, item.name, "file", jsonText(file));

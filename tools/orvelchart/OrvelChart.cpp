@@ -325,7 +325,7 @@ int render(Session &s, const QStringList &args)
     const QByteArray picture =
         target.svg ? ChartPicture::svg(scene, target.scale, ProgramFolder::file(ChartFonts::SymbolFile))
                    : ChartPicture::png(scene, target.scale);
-    const AtomicFileWriter::Result written = AtomicFileWriter::write(target.file, picture);
+    const AtomicFileWriter::Result written = AtomicFileWriter::standard().write(target.file, picture);
     if (!written.ok)
         return failure(QStringLiteral("render: %1").arg(written.errorMessage));
     return 0;

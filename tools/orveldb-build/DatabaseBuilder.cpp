@@ -227,7 +227,8 @@ bool DatabaseBuilder::writeNameChanges(const NameChanges::Names &previous) const
             names.insert(place.number, place.name);
     }
     const QString path = renamedFileFor(m_options.outputFolder);
-    const AtomicFileWriter::Result written = AtomicFileWriter::write(path, NameChanges::list(previous, current));
+    const AtomicFileWriter::Result written =
+        AtomicFileWriter::standard().write(path, NameChanges::list(previous, current));
     if (!written.ok)
         fail(QStringLiteral("cannot write %1: %2").arg(path, written.errorMessage));
     return written.ok;

@@ -1,6 +1,7 @@
 #include "tools/orvelchart/JsonWriter.h"
 
-#include <charconv>
+#include "tools/orvelchart/DoubleText.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -61,10 +62,10 @@ void JsonWriter::value(double number)
         m_text += "null";
         return;
     }
-    // %.17g without the C library's locale and format parsing.
-    char digits[32];
-    const char *end = std::to_chars(digits, digits + sizeof digits, number, std::chars_format::general, 17).ptr;
-    m_text.append(digits, end - digits);
+    // Written in place: appending a copy costs as much as the digits.
+    const qsizetype size = m_text.size();
+    m_text.resize(size + qsizetype(DoubleText::MaxLength));
+    m_text.resize(DoubleText::write(number, m_text.data() + size) - m_text.constData());
 }
 
 void JsonWriter::value(std::nullptr_t)

@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 namespace orvel {
@@ -50,12 +51,19 @@ char *trimmedDigits(const char *digits, int count, char *out)
 char *DoubleText::write(double value, char *out)
 {
     const auto bits = std::bit_cast<std::uint64_t>(value);
+    if (bits >> 63)
+        *out++ = '-';
+    // Most numbers of a chart are the zeros of its unused slots.
+    if (value == 0) {
+        *out++ = '0';
+        return out;
+    }
     const int biased = int(bits >> 52 & 0x7FF);
     const int binaryExponent = biased - 1023;
     // |value| = mantissa / 2^shift. From 2^-19 (above 1e-6) up to 2^52 the mantissa times
     // the power of ten that gives 17 digits stays below 2^128.
     if (binaryExponent < -19 || binaryExponent > 51)
-        return std::to_chars(out, out + MaxLength, value, std::chars_format::general, Digits).ptr;
+        return std::to_chars(out, out + MaxLength, std::abs(value), std::chars_format::general, Digits).ptr;
     const std::uint64_t mantissa = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
     const int shift = 52 - binaryExponent;
 
@@ -77,8 +85,6 @@ char *DoubleText::write(double value, char *out)
         digits[i] = char('0' + significand % 10);
         significand /= 10;
     }
-    if (bits >> 63)
-        *out++ = '-';
     if (exponent >= 0) {
         for (int i = 0; i <= exponent; ++i)
             *out++ = digits[i];

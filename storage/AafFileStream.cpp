@@ -32,7 +32,7 @@ bool AafFileStream::open(const QString &path)
     } else if (tooLarge(m_file.size())) {
         return false;
     }
-    return examine();
+    return chooseEncoding();
 }
 
 bool AafFileStream::tooLarge(qint64 size)
@@ -44,7 +44,7 @@ bool AafFileStream::tooLarge(qint64 size)
     return true;
 }
 
-bool AafFileStream::examine()
+bool AafFileStream::chooseEncoding()
 {
     for (;;) {
         const qint64 read = m_device->read(m_block.data(), m_blockSize);

@@ -34,7 +34,7 @@ public:
     const QString &error() const { return m_error; }
 
 private:
-    bool examine();
+    bool chooseEncoding();
     bool fail();
     bool tooLarge(qint64 size);
     // Reads the next block and hands its complete lines to the assembler; the last line

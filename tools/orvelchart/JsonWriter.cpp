@@ -2,6 +2,7 @@
 
 #include "tools/orvelchart/DoubleText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -62,10 +63,8 @@ void JsonWriter::value(double number)
         m_text += "null";
         return;
     }
-    // Written in place: appending a copy costs as much as the digits.
-    const qsizetype size = m_text.size();
-    m_text.resize(size + qsizetype(DoubleText::MaxLength));
-    m_text.resize(DoubleText::write(number, m_text.data() + size) - m_text.constData());
+    char digits[DoubleText::MaxLength];
+    m_text.append(digits, DoubleText::write(number, digits));
 }
 
 void JsonWriter::value(std::nullptr_t)
@@ -82,7 +81,8 @@ void JsonWriter::value(int number)
 void JsonWriter::value(std::int64_t number)
 {
     separate();
-    m_text += QByteArray::number(static_cast<qlonglong>(number));
+    char digits[24];
+    m_text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }
 
 void JsonWriter::value(bool flag)

@@ -50,6 +50,8 @@ const ReadCase ReadCases[] = {
     {"SecondsAndWestZone", "#A93:Doe,Jane,f,4.7.1976,9:30,Los Angeles,US\n#B93:*,34n03:00,118w15:00,8hw00,1\n",
      true, "Jane Doe", "04.07.1976 09:30:00", "Los Angeles", "USA - California", "34\u00B003'00''N",
      "118\u00B015'00''W", -7.0, "^$"},
+    {"ChunkIdsInAnyCaseAndSpacing", "#a93:Muster,Max,m,1.7.1980,12:00,Berlin,D\n# b93 :*,52n31,13e24,1he00,1\n", true,
+     "Max Muster", "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
     {"FieldsTrimmed", "#A93: Muster , Max , m , 1.7.1980 , 12:00 , Berlin , D \n#B93: * , 52n31 , 13e24 , 1he00 , 1 \n",
      true, "Max Muster", "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E",
      2.0, "^$"},

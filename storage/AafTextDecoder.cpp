@@ -14,8 +14,8 @@ const QByteArray Utf16LEMark = QByteArrayLiteral("\xFF\xFE");
 const QByteArray Utf16BEMark = QByteArrayLiteral("\xFE\xFF");
 
 // Where `bytes` can be cut without splitting a UTF-8 character: before the last of its
-// last four bytes that is no continuation byte, since a character has at most three.
-// Cut there, the pieces decode and validate as the whole does, valid or not.
+// last four bytes that is no continuation byte, since a character has at most three of
+// those. Cut there, the pieces decode and validate as the whole does, valid or not.
 qsizetype cutPosition(QByteArrayView bytes)
 {
     for (qsizetype i = bytes.size() - 1; i >= 0 && i >= bytes.size() - 4; --i) {

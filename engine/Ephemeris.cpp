@@ -34,7 +34,10 @@ double Ephemeris::julianDay(int year, int month, int day, double hours)
 bool Ephemeris::body(double julianDayUt, int body, BodyPosition &position, QString &error)
 {
     double result[6] = {};
-    char errorText[AS_MAXCH] = {};
+    // The library writes a message here on an error only; clearing all of it for each
+    // of a chart's bodies is measurable in a batch.
+    char errorText[AS_MAXCH];
+    errorText[0] = '\0';
     const int flags = swe_calc_ut(julianDayUt, body, SEFLG_SPEED, result, errorText);
     if (flags < 0) {
         error = QString::fromLocal8Bit(errorText);

@@ -72,6 +72,18 @@ bool AafFields::isUnknown(const QString &field)
     return field.isEmpty() || field == u"*";
 }
 
+QStringView AafFields::trimmed(QStringView text)
+{
+    auto isBlank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f'; };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
 std::optional<AafWrittenDate> AafFields::date(const QString &text)
 {
     QStringView year = QStringView(text).trimmed();

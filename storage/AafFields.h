@@ -24,6 +24,9 @@ class AafFields {
 public:
     // "*" or nothing: the field is unknown.
     static bool isUnknown(const QString &field);
+    // `text` without the white space (in the C locale's sense) that the format lets
+    // surround every field.
+    static QStringView trimmed(QStringView text);
 
     // "27.9.1970", "14.04.1452", "29.1.1953g", "7.10.1582J": day, month, year of digits,
     // and a calendar mark right after the year. Whether the day exists is not checked.

@@ -2,14 +2,13 @@
 
 #include "engine/CoordinateText.h"
 #include "engine/PlaceDirectory.h"
-#include "platform/FileError.h"
 #include "platform/Windows1252.h"
 #include "storage/AafCalendar.h"
 #include "storage/AafChunks.h"
 #include "storage/AafCountryChooser.h"
+#include "storage/AafFileStream.h"
 #include "storage/AafImporter.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -60,26 +59,15 @@ std::vector<AafEntry> AafFile::read(const QByteArray &bytes, PlaceDirectory &pla
 AafFile::Loaded AafFile::load(const QString &path, PlaceDirectory &places)
 {
     Loaded loaded;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.error = FileError::message(path, file.error(), file.errorString());
-        return loaded;
+    AafFileStream stream(places, MaxFileSize);
+    if (stream.open(path)) {
+        for (AafEntry entry; stream.next(entry);)
+            loaded.entries.push_back(std::move(entry));
     }
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        loaded.error = FileError::message(path, file.error(), file.errorString());
-        return loaded;
-    }
-    if (bytes.size() > MaxFileSize) {
-        loaded.error = tr("%1 is larger than %2 bytes").arg(path).arg(MaxFileSize);
-        return loaded;
-    }
-    loaded.entries = read(bytes, places);
-    if (loaded.entries.empty()) {
-        loaded.error = tr("%1 holds no AAF record (#A93)").arg(path);
-        return loaded;
-    }
-    loaded.ok = true;
+    loaded.error = stream.error();
+    loaded.ok = loaded.error.isEmpty();
+    if (!loaded.ok)
+        loaded.entries.clear();
     return loaded;
 }
 

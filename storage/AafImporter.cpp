@@ -2,7 +2,7 @@
 
 #include "engine/CoordinateFormat.h"
 #include "engine/CoordinateText.h"
-#include "storage/AafChunks.h"
+#include "storage/AafRecordAssembler.h"
 
 #include <cmath>
 

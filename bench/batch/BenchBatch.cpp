@@ -2,7 +2,8 @@
 // loop of this process (eleven bodies with speeds and Placidus houses: the least work a
 // chart could be), `orvelchart batch radix` with one thread and with one per core,
 // and 1,000 `swetest` processes, in alternating runs. Then one batch over 100,000
-// births for its time and peak memory. Prints times, charts per second and ratios.
+// births in a horoscope file and one over the same births in an AAF file, for their
+// time and peak memory. Prints times, charts per second and ratios.
 #include "storage/HoroscopeFile.h"
 #include "support/ChildProcess.h"
 #include "support/Timing.h"
@@ -13,6 +14,9 @@
 #include <swephexp.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -98,6 +102,67 @@ bool writeHoroscopes(const QString &path, int count)
     return file.error() == QFileDevice::NoError;
 }
 
+// The same births as an AAF file, with coordinates and zone so that no place is looked up.
+bool writeAaf(const QString &path, int count)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto angle = [](double degrees, char positive, char negative) {
+        return QByteArray::number(std::abs(int(degrees))) + (degrees < 0 ? negative : positive) + "00";
+    };
+    for (int i = 0; i < count; ++i) {
+        const Birth b = birth(i);
+        const DateTime &t = b.record.birth;
+        file.write(QString::asprintf("#A93:%d,Birth,*,%d.%d.%d,%d:%02d,X,*\r\n", i, t.day(), t.month(), t.year(), t.hour(),
+                                     t.minute())
+                       .toLatin1()
+                   + "#B93:*," + angle(b.latitude, 'n', 's') + ',' + angle(b.longitude, 'e', 'w') + ','
+                   + QByteArray::number(std::abs(int(b.record.deltaGmt))) + (b.record.deltaGmt < 0 ? "hw00" : "he00")
+                   + ",0\r\n");
+    }
+    return file.error() == QFileDevice::NoError;
+}
+
+// A batch over a file of 100,000 births: its time and peak memory.
+bool measureLarge(const char *what, const std::vector<QByteArray> &arguments)
+{
+    rusage usage{};
+    Samples run;
+    bool ok = true;
+    run.time([&] { ok = bench::runQuietly(arguments, &usage); });
+    if (!ok) {
+        std::fprintf(stderr, "orvelchart batch radix over the %s failed\n", what);
+        return false;
+    }
+    std::printf("%-52s %.2f s, %.0f charts/s, peak memory %ld KiB (target <= 102400 KiB%s)\n",
+                (std::string("batch radix, ") + what).c_str(), run.median() / 1e6, LargeFile / (run.median() / 1e6),
+                usage.ru_maxrss, usage.ru_maxrss <= 102400 ? ": met" : ": MISSED");
+    return true;
+}
+
+double cpuMicroseconds(const rusage &usage)
+{
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e6 + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+}
+
+// The processor time of `task` in this process, in microseconds.
+double cpuTime(const std::function<void()> &task)
+{
+    rusage before{};
+    rusage after{};
+    getrusage(RUSAGE_SELF, &before);
+    task();
+    getrusage(RUSAGE_SELF, &after);
+    return cpuMicroseconds(after) - cpuMicroseconds(before);
+}
+
+double loadAverage()
+{
+    double load = 0;
+    return getloadavg(&load, 1) == 1 ? load : -1;
+}
+
 double perSecond(int charts, const Samples &s)
 {
     return charts / (s.median() / 1e6);
@@ -111,11 +176,12 @@ int main()
     const QString folder = dir.filePath(QStringLiteral("program"));
     const QString births = dir.filePath(QStringLiteral("births.xml"));
     const QString large = dir.filePath(QStringLiteral("large.xml"));
+    const QString largeAaf = dir.filePath(QStringLiteral("large.aaf"));
     std::vector<Birth> list;
     for (int i = 0; i < Charts; ++i)
         list.push_back(birth(i));
     if (!bench::makeProgramFolder(folder, QStringLiteral(ORVEL_EPHE_DIR)) || !writeHoroscopes(births, Charts)
-        || !writeHoroscopes(large, LargeFile)) {
+        || !writeHoroscopes(large, LargeFile) || !writeAaf(largeAaf, LargeFile)) {
         std::fprintf(stderr, "cannot lay out the program folder in %s\n", qPrintable(dir.path()));
         return 1;
     }
@@ -126,16 +192,23 @@ int main()
     };
     swe_set_ephe_path(ORVEL_EPHE_DIR);
 
-    Samples bare, oneJob, allCores, swetestRun;
+    // Processor times beside the wall times: other processes' load stretches the latter.
+    Samples bare, oneJob, allCores, swetestRun, bareCpu, oneJobCpu, allCoresCpu;
     volatile double sink = 0;
+    const double loadBefore = loadAverage();
     for (int run = 0; run < Runs; ++run) {
         bool ok = true;
-        bare.time([&] {
-            for (const Birth &b : list)
-                sink = sink + bareChart(b);
-        });
-        oneJob.time([&] { ok = bench::runQuietly(batch(births, 1)); });
-        allCores.time([&] { ok = bench::runQuietly(batch(births, cores)) && ok; });
+        rusage usage{};
+        bareCpu.add(cpuTime([&] {
+            bare.time([&] {
+                for (const Birth &b : list)
+                    sink = sink + bareChart(b);
+            });
+        }));
+        oneJob.time([&] { ok = bench::runQuietly(batch(births, 1), &usage); });
+        oneJobCpu.add(cpuMicroseconds(usage));
+        allCores.time([&] { ok = bench::runQuietly(batch(births, cores), &usage) && ok; });
+        allCoresCpu.add(cpuMicroseconds(usage));
         swetestRun.time([&] {
             for (int i = 0; i < SwetestCharts; ++i)
                 ok = bench::runQuietly(swetest(list[i])) && ok;
@@ -146,7 +219,8 @@ int main()
         }
     }
 
-    std::printf("%d Radix charts of 1900 to 2100 (swetest: the first %d)\n", Charts, SwetestCharts);
+    std::printf("%d Radix charts of 1900 to 2100 (swetest: the first %d); load average %.2f, then %.2f\n", Charts,
+                SwetestCharts, loadBefore, loadAverage());
     bench::printCompared("batch radix --jobs 1, whole process", oneJob, "ratio <= 1.25", 0,
                          "the library calls of those charts, in a loop", bare, 1.25);
     char cores_[64];
@@ -154,21 +228,17 @@ int main()
     bench::printFigure(cores_, allCores, "-");
     std::printf("%-52s ratio %.2f (target >= 1.70%s)\n", "  speed-up over --jobs 1", oneJob.median() / allCores.median(),
                 oneJob.median() / allCores.median() >= 1.7 ? ": met" : ": MISSED");
+    bench::printCompared("processor time of batch radix --jobs 1", oneJobCpu, "-", 0,
+                         "processor time of the library loop", bareCpu);
+    bench::printRatio(("  processor time of --jobs " + std::to_string(cores) + " to --jobs 1").c_str(), allCoresCpu,
+                      oneJobCpu);
     bench::printFigure("1,000 swetest processes", swetestRun, "-");
     std::printf("%-52s library loop %.0f, --jobs 1 %.0f, --jobs %d %.0f, swetest processes %.0f\n", "  charts/s",
                 perSecond(Charts, bare), perSecond(Charts, oneJob), cores, perSecond(Charts, allCores),
                 perSecond(SwetestCharts, swetestRun));
 
-    rusage usage{};
-    Samples largeRun;
-    bool ok = true;
-    largeRun.time([&] { ok = bench::runQuietly(batch(large, cores), &usage); });
-    if (!ok) {
-        std::fprintf(stderr, "orvelchart batch radix over %d births failed\n", LargeFile);
+    if (!measureLarge("100,000-birth horoscope file", batch(large, cores))
+        || !measureLarge("100,000-birth AAF file", batch(largeAaf, cores)))
         return 1;
-    }
-    std::printf("%-52s %.2f s, %.0f charts/s, peak memory %ld KiB (target <= 102400 KiB%s)\n",
-                "batch radix, 100,000-birth horoscope file", largeRun.median() / 1e6, perSecond(LargeFile, largeRun),
-                usage.ru_maxrss, usage.ru_maxrss <= 102400 ? ": met" : ": MISSED");
     return 0;
 }

@@ -1,9 +1,8 @@
 #include "storage/AafFile.h"
 
-#include "engine/CoordinateFormat.h"
-#include "engine/PlaceDirectory.h"
 #include "storage/AafChunks.h"
 
+#include "FakePlaceDirectory.h"
 #include "StorageTestFiles.h"
 
 #include <QRegularExpression>
@@ -17,88 +16,6 @@ using namespace orvel;
 using namespace storagetest;
 
 namespace {
-
-// A place database of a few countries and places; offsets by a simple summer rule
-// (April to September one hour more) so that lookups are visible in the results.
-class FakeDirectory : public PlaceDirectory {
-public:
-    struct Place {
-        const char *code;
-        const char *city;
-        double latitude;
-        double longitude;
-        double standardOffset;
-    };
-
-    std::vector<DirectoryCountry> countries() override
-    {
-        return {{"D", "Deutschland", "DE", "DEU"},       {"F", "France", "FR", "FRA"},
-                {"GBE", "England", "GB", "GBR"},         {"SCO", "Scotland", "GB", "GBR"},
-                {"WL", "Wales", "GB", "GBR"},            {"NIR", "Northern Ireland", "GB", "GBR"},
-                {"USNY", "USA - New York", "US", "USA"}, {"USCA", "USA - California", "US", "USA"},
-                {"LCA", "Saint Lucia", "LC", "LCA"},     {"A", "\u00D6sterreich", "AT", "AUT"},
-                {"CDN", "Canada", "CA", "CAN"},          {"ZA", "South Africa", "ZA", "ZAF"},
-                {"E", "Spain", "ES", "ESP"},             {"ES", "El Salvador", "SV", "SLV"},
-                {"I", "Italia", "IT", "ITA"}};
-    }
-
-    std::optional<ChartPlace> findPlace(const QString &country, const QString &city) override
-    {
-        for (const Place &p : Places) {
-            if (nameOf(p.code) == country && city == QString::fromUtf8(p.city))
-                return chartPlace(p);
-        }
-        return std::nullopt;
-    }
-
-    bool offsetAt(const ChartPlace &place, const DateTime &local, double &offset) override
-    {
-        ++offsetLookups;
-        offset = place.zone + (local.month() >= 4 && local.month() <= 9 && place.zone == 1 ? 1 : 0);
-        return true;
-    }
-
-    std::optional<double> nearestPlaceKm(const QString &code, double latitude, double longitude) override
-    {
-        std::optional<double> best;
-        for (const Place &p : Places) {
-            const double d = std::hypot(p.latitude - latitude, p.longitude - longitude) * 111;
-            if (code == QLatin1String(p.code) && (!best || d < *best))
-                best = d;
-        }
-        return best;
-    }
-
-    int offsetLookups = 0;
-
-private:
-    QString nameOf(const char *code)
-    {
-        for (const DirectoryCountry &c : countries()) {
-            if (c.code == QLatin1String(code))
-                return c.name;
-        }
-        return {};
-    }
-
-    ChartPlace chartPlace(const Place &p)
-    {
-        return ChartPlace{QString::fromUtf8(p.city), nameOf(p.code), CoordinateFormat::latitude(p.latitude),
-                          CoordinateFormat::longitude(p.longitude), QStringLiteral("T"), int(p.standardOffset)};
-    }
-
-    static constexpr Place Places[] = {
-        {"D", "Berlin", 52.5167, 13.4, 1},          {"D", "Freiburg", 48.0, 7.85, 1},
-        {"F", "Paris", 48.8667, 2.3333, 1},         {"GBE", "London", 51.5, -0.1167, 0},
-        {"SCO", "Edinburgh", 55.95, -3.2, 0},       {"WL", "Cardiff", 51.4833, -3.1833, 0},
-        {"NIR", "Belfast", 54.6, -5.9333, 0},       {"USNY", "New York", 40.7167, -74.0, -5},
-        {"USCA", "Los Angeles", 34.05, -118.25, -8}, {"LCA", "Castries", 14.0, -61.0, -4},
-        {"CDN", "Toronto", 43.65, -79.3833, -5},    {"ZA", "Johannesburg", -26.2, 28.05, 2},
-        {"E", "Madrid", 40.4167, -3.7, 1},          {"E", "Guadalupe", 39.45, -5.3333, 1},
-        {"ES", "San Salvador", 13.7, -89.2, -6},    {"ES", "Guadalupe", 13.6333, -88.95, -6},
-        {"I", "Roma", 41.9, 12.5, 1},
-    };
-};
 
 struct ReadCase {
     const char *name;
@@ -133,6 +50,8 @@ const ReadCase ReadCases[] = {
     {"SecondsAndWestZone", "#A93:Doe,Jane,f,4.7.1976,9:30,Los Angeles,US\n#B93:*,34n03:00,118w15:00,8hw00,1\n",
      true, "Jane Doe", "04.07.1976 09:30:00", "Los Angeles", "USA - California", "34\u00B003'00''N",
      "118\u00B015'00''W", -7.0, "^$"},
+    {"ChunkIdsInAnyCaseAndSpacing", "#a93:Muster,Max,m,1.7.1980,12:00,Berlin,D\n# b93 :*,52n31,13e24,1he00,1\n", true,
+     "Max Muster", "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E", 2.0, "^$"},
     {"FieldsTrimmed", "#A93: Muster , Max , m , 1.7.1980 , 12:00 , Berlin , D \n#B93: * , 52n31 , 13e24 , 1he00 , 1 \n",
      true, "Max Muster", "01.07.1980 12:00:00", "Berlin", "Deutschland", "52\u00B031'00''N", "13\u00B024'00''E",
      2.0, "^$"},

@@ -799,6 +799,16 @@ TEST_F(OrvelChartTest, BatchReadsAnotherFileOrAnAafFileAndAddsNoDefaults)
     EXPECT_TRUE(lines[1].contains(QStringLiteral("error")));
     EXPECT_EQ(lines[2][QStringLiteral("horoscope")].toString(), QStringLiteral("J\u00F6rg M\u00FCller"));
 
+    // An AAF file without a record is refused before anything is written.
+    writeFile(QStringLiteral("none.aaf"), "#: no record\n");
+    const QString pictures = db.root() + QStringLiteral("/pictures");
+    const ProcessResult noRecord = run({QStringLiteral("batch"), QStringLiteral("render"), QStringLiteral("--svg"),
+                                        pictures, QStringLiteral("--from"), db.root() + QStringLiteral("/none.aaf")});
+    EXPECT_EQ(noRecord.exitCode, 1);
+    EXPECT_TRUE(noRecord.out.isEmpty());
+    EXPECT_TRUE(noRecord.err.contains("holds no AAF record")) << noRecord.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(pictures));
+
     QFile::remove(db.root() + QStringLiteral("/horoskop.xml"));
     const ProcessResult none = run({QStringLiteral("batch"), QStringLiteral("radix")});
     EXPECT_EQ(none.exitCode, 1);
@@ -837,20 +847,36 @@ QByteArray manyElements(int count)
     return elements;
 }
 
+// The same as AAF records, with coordinates and zone.
+QByteArray manyRecords(int count)
+{
+    QByteArray records;
+    for (int i = 0; i < count; ++i)
+        records += "#A93:" + QByteArray::number(i) + ",Nr,*," + QByteArray::number(1 + i % 28) + "."
+            + QByteArray::number(1 + i % 9) + "." + QByteArray::number(1900 + i * 3)
+            + ",10:00,Berlin,D\r\n#B93:*,52n31,13e24,1he00,0\r\n";
+    return records;
+}
+
 struct BatchFile {
     const char *name;
+    const char *file;
     QByteArray content;
 };
 
-// A bad date and a chart beyond the shipped ephemeris between good ones, in a whole file
-// and in one whose end is cut off.
+// A bad date and a chart beyond the shipped ephemeris between good ones, in a whole file,
+// in one whose end is cut off and in an AAF file.
 const BatchFile BatchFiles[] = {
-    {"whole", "<Orvel_Horoskop>" + manyElements(70) + BatchElements[1]
-                  + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + manyElements(70)
-                  + "</Orvel_Horoskop>"},
-    {"damaged_end", "<Orvel_Horoskop>" + manyElements(70) + BatchElements[1]
-                        + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + manyElements(70)
-                        + "<Horoskop><Name>Abgeschnitten</Name><Date>01.01.19"},
+    {"whole", "many.xml",
+     "<Orvel_Horoskop>" + manyElements(70) + BatchElements[1]
+         + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + manyElements(70) + "</Orvel_Horoskop>"},
+    {"damaged_end", "many.xml",
+     "<Orvel_Horoskop>" + manyElements(70) + BatchElements[1]
+         + horoscopeElement("Fern", "01.01.9000 10:00:00", "1 N", "1 E", "0") + manyElements(70)
+         + "<Horoskop><Name>Abgeschnitten</Name><Date>01.01.19"},
+    {"aaf", "many.aaf",
+     manyRecords(70) + "#A93:Bad,Date,m,30.2.1980,12:00,Berlin,D\r\n#A93:Fern,*,*,1.1.9000,10:00,*,*\r\n"
+         + "#B93:*,1n00,1e00,0he00,0\r\n" + manyRecords(70)},
 };
 
 class OrvelChartBatchJobsTest : public OrvelChartTest, public ::testing::WithParamInterface<BatchFile> {};
@@ -859,8 +885,8 @@ class OrvelChartBatchJobsTest : public OrvelChartTest, public ::testing::WithPar
 
 TEST_P(OrvelChartBatchJobsTest, EveryNumberOfJobsPrintsTheSameInFileOrder)
 {
-    writeFile(QStringLiteral("many.xml"), GetParam().content);
-    const QStringList batch{u"batch"_qs, u"radix"_qs, u"--from"_qs, db.root() + u"/many.xml"_qs};
+    writeFile(QString::fromLatin1(GetParam().file), GetParam().content);
+    const QStringList batch{u"batch"_qs, u"radix"_qs, u"--from"_qs, db.root() + u'/' + QString::fromLatin1(GetParam().file)};
     const ProcessResult one = run(batch + QStringList{u"--jobs"_qs, u"1"_qs});
     EXPECT_EQ(one.exitCode, 1);
     for (const QStringList &jobs : {QStringList{u"--jobs"_qs, u"2"_qs}, QStringList{u"--jobs"_qs, u"7"_qs}, QStringList{}}) {

@@ -29,7 +29,8 @@ void printEntry(const AafEntry &entry, const char *status)
     json.member("status", QString::fromLatin1(status));
     json.member("reason", entry.reason);
     json.endObject();
-    std::fwrite(json.text().constData(), 1, json.text().size(), stdout);
+    const QByteArray text = json.text();
+    std::fwrite(text.constData(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
 }
 

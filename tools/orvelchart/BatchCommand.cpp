@@ -9,7 +9,7 @@
 #include "platform/MessageSink.h"
 #include "platform/ProgramFolder.h"
 #include "gui/ChartFonts.h"
-#include "storage/AafFile.h"
+#include "storage/AafFileStream.h"
 #include "storage/FileDamage.h"
 #include "storage/HoroscopeFileStream.h"
 #include "tools/orvelchart/ChartJson.h"
@@ -99,29 +99,27 @@ struct Result {
     bool ok = true;
 };
 
-// The horoscopes of a file one after another: a horoscope file streamed, an AAF file
-// read whole.
+// The horoscopes of a file one after another, a horoscope file or an AAF file, each
+// streamed.
 class ItemSource {
 public:
-    explicit ItemSource(const DateTime &now) : m_stream(now) {}
+    ItemSource(const DateTime &now, PlaceDirectory &places) : m_stream(now), m_aafStream(places) {}
 
-    bool open(const BatchCommand::Context &c, const QString &path)
+    bool open(const QString &path)
     {
         m_path = path;
         m_aaf = path.endsWith(QStringLiteral(".aaf"), Qt::CaseInsensitive);
         if (!m_aaf) {
             if (m_stream.open(path))
                 return true;
-            std::fprintf(stderr, "orvelchart: batch: %s\n", m_stream.error().toLocal8Bit().constData());
-            return false;
+            return failed(m_stream.error());
         }
-        AafFile::Loaded loaded = AafFile::load(path, c.places);
-        if (!loaded.ok) {
-            std::fprintf(stderr, "orvelchart: batch: %s\n", loaded.error.toLocal8Bit().constData());
-            return false;
-        }
-        for (AafEntry &e : loaded.entries)
-            m_items.push_back({e.name, std::move(e.horoscope), e.reason});
+        // The first record is read at once, so that a file without any is refused before
+        // anything is written.
+        AafEntry first;
+        if (!m_aafStream.open(path) || !m_aafStream.next(first))
+            return failed(m_aafStream.error());
+        m_first = std::move(first);
         return true;
     }
 
@@ -129,9 +127,12 @@ public:
     bool next(Item &item)
     {
         if (m_aaf) {
-            if (m_next == m_items.size())
+            AafEntry entry;
+            if (m_first)
+                entry = std::move(*std::exchange(m_first, std::nullopt));
+            else if (!m_aafStream.next(entry))
                 return false;
-            item = std::move(m_items[m_next++]);
+            item = {std::move(entry.name), std::move(entry.horoscope), std::move(entry.reason)};
             return true;
         }
         HoroscopeFile::Element element;
@@ -146,19 +147,26 @@ public:
     // with the place of the damage.
     bool endedWell() const
     {
-        if (m_aaf || !m_stream.brokenAt())
+        if (m_aaf)
+            return m_aafStream.error().isEmpty() || failed(m_aafStream.error());
+        if (!m_stream.brokenAt())
             return true;
         const FileDamage damage{m_path, m_stream.brokenAt(), m_stream.error(), {}, m_read};
-        std::fprintf(stderr, "orvelchart: batch: %s\n", damage.describe(FileDamage::Items::Horoscopes).toLocal8Bit().constData());
-        return false;
+        return failed(damage.describe(FileDamage::Items::Horoscopes));
     }
 
 private:
+    static bool failed(const QString &error)
+    {
+        std::fprintf(stderr, "orvelchart: batch: %s\n", error.toLocal8Bit().constData());
+        return false;
+    }
+
     QString m_path;
     bool m_aaf = false;
     HoroscopeFileStream m_stream;
-    std::vector<Item> m_items;
-    std::size_t m_next = 0;
+    AafFileStream m_aafStream;
+    std::optional<AafEntry> m_first;
     int m_read = 0;
 };
 
@@ -420,8 +428,8 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
 {
     Options o;
     parse(arguments, o);
-    ItemSource source(now);
-    if (!source.open(c, o.from.isEmpty() ? c.horoscopeFile : o.from))
+    ItemSource source(now, c.places);
+    if (!source.open(o.from.isEmpty() ? c.horoscopeFile : o.from))
         return 1;
     if (o.kind == u"render") {
         if (!QDir().mkpath(o.folder)) {

@@ -1,5 +1,7 @@
 #include "tools/orvelchart/JsonWriter.h"
 
+#include "tools/orvelchart/DoubleText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -61,10 +63,8 @@ void JsonWriter::value(double number)
         m_text += "null";
         return;
     }
-    // %.17g without the C library's locale and format parsing.
-    char digits[32];
-    const char *end = std::to_chars(digits, digits + sizeof digits, number, std::chars_format::general, 17).ptr;
-    m_text.append(digits, end - digits);
+    char digits[DoubleText::MaxLength];
+    m_text.append(digits, DoubleText::write(number, digits));
 }
 
 void JsonWriter::value(std::nullptr_t)
@@ -81,7 +81,8 @@ void JsonWriter::value(int number)
 void JsonWriter::value(std::int64_t number)
 {
     separate();
-    m_text += QByteArray::number(static_cast<qlonglong>(number));
+    char digits[24];
+    m_text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
 }
 
 void JsonWriter::value(bool flag)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orvel {
@@ -13,7 +14,7 @@ namespace orvel {
 class JsonWriter {
 public:
     // `capacity`: the bytes the text is expected to take, allocated at once.
-    explicit JsonWriter(qsizetype capacity = 0) { m_text.reserve(capacity); }
+    explicit JsonWriter(qsizetype capacity = 0) { m_text.reserve(std::size_t(capacity)); }
 
     void beginObject();
     void endObject();
@@ -51,15 +52,17 @@ public:
         endArray();
     }
 
-    const QByteArray &text() const { return m_text; }
+    QByteArray text() const { return QByteArray(m_text.data(), qsizetype(m_text.size())); }
 
 private:
     void separate();
     // `utf8` as a JSON string: quoted, with quotes, backslashes and control characters escaped.
     void appendString(const char *utf8, std::size_t size);
 
-    QByteArray m_text;
-    std::vector<bool> m_first; // per open container: no member written yet
+    // Built in a standard string, whose appends are inlined: a chart's text takes a few
+    // hundred of them.
+    std::string m_text;
+    std::vector<char> m_first; // per open container: no member written yet
     bool m_afterKey = false;
 };
 

@@ -413,8 +413,9 @@ QString commandHelp()
         {"places COUNTRY PREFIX", "the places of a country whose names begin with PREFIX"},
         {"tz COUNTRY CITY \"DD.MM.YYYY HH:MM:SS\" [--desktop]", "the offset from universal time at a place and moment"},
         {"lastcountry [COUNTRY]", "prints or sets the last-used country"},
-        {"batch (radix | table WINDOW | render (--svg DIR | --png DIR)) [--from FILE]",
-         "the Radix I chart, a table or a picture for every horoscope of the file or of FILE (.xml or .aaf)"},
+        {"batch (radix | table WINDOW | render (--svg DIR | --png DIR)) [--from FILE] [--jobs N]",
+         "the Radix I chart, a table or a picture for every horoscope of the file or of FILE (.xml or .aaf), "
+         "in N threads (default: one per core), printed in file order"},
         {"import FILE.aaf", "appends the horoscopes of an AAF file"},
         {"export FILE.aaf [--utf8]", "writes the stored horoscopes as an AAF file"},
     };

@@ -4,7 +4,7 @@
 #include "handheld/CSolarDlg.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
-#include "handheld/chart/CommandAvailability.h"
+#include "engine/CommandAvailability.h"
 #include "handheld/chart/WheelCanvas.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "handheld/chart/CommandId.h"
+#include "engine/CommandId.h"
 #include "handheld/info/InfoWindow.h"
 
 #include <QMainWindow>

@@ -3,7 +3,7 @@
 #include "engine/ChartCommands.h"
 #include "engine/ChartEngine.h"
 #include "handheld/LaterMessageSink.h"
-#include "handheld/chart/ChartScene.h"
+#include "engine/ChartScene.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "storage/COrvelWinDoc.h"

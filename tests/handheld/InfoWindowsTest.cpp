@@ -3,7 +3,7 @@
 #include "ChartSceneFixture.h"
 #include "support/RecordingPaintDevice.h"
 
-#include "handheld/chart/CommandAvailability.h"
+#include "engine/CommandAvailability.h"
 #include "handheld/info/AspectGridPainter.h"
 #include "handheld/info/InfoTables.h"
 #include "handheld/info/InformationWindows.h"

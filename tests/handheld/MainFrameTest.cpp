@@ -10,7 +10,7 @@
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "platform/UserDataFolder.h"
-#include "handheld/chart/CommandAvailability.h"
+#include "engine/CommandAvailability.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
 #include "support/RecordingSoftInputPanel.h"

@@ -4,7 +4,7 @@
 
 #include "engine/ChartCommands.h"
 #include "engine/Ephemeris.h"
-#include "handheld/chart/ChartScene.h"
+#include "engine/ChartScene.h"
 #include "handheld/info/InfoTables.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"

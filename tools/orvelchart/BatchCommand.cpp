@@ -4,7 +4,7 @@
 #include "engine/Ephemeris.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "handheld/chart/ChartPicture.h"
-#include "handheld/chart/ChartScene.h"
+#include "engine/ChartScene.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/MessageSink.h"
 #include "platform/ProgramFolder.h"

@@ -5,7 +5,7 @@
 #include "placedb/CountryFinder.h"
 #include "platform/AtomicFileWriter.h"
 #include "gui/ChartFonts.h"
-#include "handheld/chart/ChartScene.h"
+#include "engine/ChartScene.h"
 #include "tools/orvelchart/TableCommand.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"

@@ -1,7 +1,7 @@
 #include "tools/orvelchart/TableCommand.h"
 
-#include "handheld/chart/ChartScene.h"
-#include "handheld/chart/CommandAvailability.h"
+#include "engine/ChartScene.h"
+#include "engine/CommandAvailability.h"
 #include "handheld/info/InfoTables.h"
 #include "tools/orvelchart/JsonWriter.h"
 

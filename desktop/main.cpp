@@ -3,7 +3,7 @@
 #include "desktop/DeviceLink.h"
 #include "desktop/UserProgramFolder.h"
 #include "platform/ProgramFolder.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "gui/DialogMessageSink.h"
 #include "gui/Translations.h"
 

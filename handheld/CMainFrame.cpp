@@ -5,7 +5,7 @@
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
 #include "engine/CommandAvailability.h"
-#include "handheld/chart/WheelCanvas.h"
+#include "render/WheelCanvas.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"

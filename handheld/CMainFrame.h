@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/CommandId.h"
-#include "handheld/info/InfoWindow.h"
+#include "render/InfoWindow.h"
 
 #include <QMainWindow>
 #include <functional>

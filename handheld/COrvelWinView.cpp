@@ -1,8 +1,8 @@
 #include "handheld/COrvelWinView.h"
 
 #include "handheld/HandheldSession.h"
-#include "handheld/chart/WheelCanvas.h"
-#include "handheld/chart/WheelPainter.h"
+#include "render/WheelCanvas.h"
+#include "render/WheelPainter.h"
 #include "gui/SoftInputPanel.h"
 
 #include <QMouseEvent>

@@ -6,9 +6,10 @@
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserDataFolder.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "gui/DialogMessageSink.h"
 #include "gui/InputMethodPanel.h"
+#include "gui/ProgramFont.h"
 #include "gui/Translations.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWin"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
-    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwin")});
+    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelrender"), QStringLiteral("orvelwin")});
     ProgramFolder::setOverride(options->root);
     const QString programFolder = ProgramFolder::path();
     ChartFonts::registerSymbolFont(programFolder);
@@ -50,7 +51,7 @@ int main(int argc, char *argv[])
         if (const QString notice = ScaleChoice::notice(options->scale, scale, available); !notice.isEmpty())
             std::fprintf(stderr, "OrvelWin: %s\n", notice.toLocal8Bit().constData());
     }
-    ChartFonts::setProgramFont(scale);
+    ProgramFont::set(scale);
 
     Clock clock;
     if (options->now)

@@ -4,8 +4,9 @@
 #include "support/RecordingPaintDevice.h"
 
 #include "gui/CAboutDlg.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "gui/DialogMessageSink.h"
+#include "gui/ProgramFont.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/HandheldSession.h"
@@ -279,7 +280,7 @@ private slots:
     {
         QFETCH(int, scale);
         const QFont saved = QApplication::font();
-        ChartFonts::setProgramFont(scale);
+        ProgramFont::set(scale);
         DialogMessageSink sink(QStringLiteral("OrvelWin CE"));
         QStringList titles;
         QList<int> pixelSizes;
@@ -305,7 +306,7 @@ private slots:
     void dialogsAndPopupsFollowTheProgramFont()
     {
         const QFont saved = QApplication::font();
-        ChartFonts::setProgramFont(2);
+        ProgramFont::set(2);
         FrameUnderTest t;
         QString title;
         int pixelSize = 0;

@@ -5,7 +5,7 @@
 
 #include "engine/HoroscopeRecord.h"
 #include "platform/RecordingMessageSink.h"
-#include "gui/ChartNames.h"
+#include "render/ChartNames.h"
 #include "gui/HoroscopeDialogVariant.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"

@@ -5,7 +5,7 @@
 #include "engine/ChartCommands.h"
 #include "engine/Ephemeris.h"
 #include "engine/ChartScene.h"
-#include "handheld/info/InfoTables.h"
+#include "render/InfoTables.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"

@@ -1,10 +1,10 @@
 #include "tools/orvelchart/OrvelChart.h"
 
 #include "engine/ChartCommands.h"
-#include "handheld/chart/ChartPicture.h"
+#include "render/ChartPicture.h"
 #include "placedb/CountryFinder.h"
 #include "platform/AtomicFileWriter.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "engine/ChartScene.h"
 #include "tools/orvelchart/TableCommand.h"
 #include "placedb/PlaceDatabase.h"

@@ -2,7 +2,7 @@
 
 #include "engine/ChartScene.h"
 #include "engine/CommandAvailability.h"
-#include "handheld/info/InfoTables.h"
+#include "render/InfoTables.h"
 #include "tools/orvelchart/JsonWriter.h"
 
 #include <algorithm>

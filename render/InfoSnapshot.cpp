@@ -1,4 +1,4 @@
-#include "handheld/info/InfoSnapshot.h"
+#include "render/InfoSnapshot.h"
 
 #include "engine/ChartMath.h"
 #include "engine/ChartScene.h"

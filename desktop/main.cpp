@@ -34,8 +34,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
     Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig"), QStringLiteral("tamrexlistctrl")});
-    ProgramFolder::setOverride(options->root);
-    const QString programFolder = UserProgramFolder::choose(ProgramFolder::path());
+    const QString programFolder = UserProgramFolder::choose(ProgramFolder::resolve(options->root));
     ChartFonts::registerSymbolFont(programFolder);
 
     DialogMessageSink ui(QStringLiteral("OrvelWinConfig"));

@@ -1,6 +1,6 @@
 #include "handheld/COrvelWinView.h"
 
-#include "handheld/HandheldSession.h"
+#include "session/Session.h"
 #include "render/WheelCanvas.h"
 #include "render/WheelPainter.h"
 #include "gui/SoftInputPanel.h"
@@ -11,7 +11,7 @@
 
 namespace orvel {
 
-COrvelWinView::COrvelWinView(HandheldSession &session, SoftInputPanel &panel, int scale, QWidget *parent)
+COrvelWinView::COrvelWinView(Session &session, SoftInputPanel &panel, int scale, QWidget *parent)
     : QWidget(parent), m_session(session), m_panel(panel), m_scale(scale)
 {
     setAutoFillBackground(true);

@@ -1,6 +1,7 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
-#include "handheld/HandheldSession.h"
+#include "handheld/LaterMessageSink.h"
+#include "session/Session.h"
 #include "handheld/ProgramOptions.h"
 #include "handheld/ScaleChoice.h"
 #include "platform/Clock.h"
@@ -40,8 +41,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("OrvelWin"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
     Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelrender"), QStringLiteral("orvelwin")});
-    ProgramFolder::setOverride(options->root);
-    const QString programFolder = ProgramFolder::path();
+    const QString programFolder = ProgramFolder::resolve(options->root);
     ChartFonts::registerSymbolFont(programFolder);
 
     int scale = options->scale;
@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
         clock.fix(*options->now);
     DialogMessageSink ui(QStringLiteral("OrvelWin CE"));
     InputMethodPanel panel;
-    HandheldSession session(clock, ui, programFolder, UserDataFolder::choose(programFolder));
+    LaterMessageSink notices(ui); // the built-in ephemeris is named over the painted chart
+    Session session(clock, ui, notices, programFolder, UserDataFolder::choose(programFolder));
     CMainFrame frame(session, ui, panel, scale);
     ui.setOwner(&frame);
     if (options->quitAfterFirstPaint)

@@ -7,7 +7,7 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/CSolarDlg.h"
-#include "handheld/HandheldSession.h"
+#include "session/Session.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
 #include "gui/CHoroscopeDlg.h"
@@ -52,7 +52,7 @@ private slots:
         clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
         RecordingMessageSink ui;
         RecordingSoftInputPanel panel;
-        HandheldSession session(clock, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
+        Session session(clock, ui, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
         session.document.horoscopes()[0] = adaInLondon();
         CMainFrame frame(session, ui, panel, 1);
         const QStringList unnamed = AccessibleTree::unnamedControls(frame);

@@ -6,7 +6,7 @@
 #include "handheld/CLoadDlg.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/CSolarDlg.h"
-#include "handheld/HandheldSession.h"
+#include "session/Session.h"
 #include "render/InfoTables.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
@@ -42,7 +42,7 @@ struct Program {
     Clock clock;
     RecordingMessageSink sink;
     RecordingSoftInputPanel panel;
-    HandheldSession session{clock, sink, folder.path(), folder.path()};
+    Session session{clock, sink, sink, folder.path(), folder.path()};
     CMainFrame frame{session, sink, panel, 1};
 };
 

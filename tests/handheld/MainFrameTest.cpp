@@ -9,7 +9,7 @@
 #include "gui/ProgramFont.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
-#include "handheld/HandheldSession.h"
+#include "session/Session.h"
 #include "platform/UserDataFolder.h"
 #include "engine/CommandAvailability.h"
 #include "platform/Clock.h"
@@ -48,7 +48,7 @@ struct FrameUnderTest {
     {
         clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
         clock.fixZone(QTimeZone(QByteArrayLiteral("Europe/Berlin")));
-        session = std::make_unique<HandheldSession>(clock, ui, programFolder, data.path());
+        session = std::make_unique<Session>(clock, ui, ui, programFolder, data.path());
         frame = std::make_unique<CMainFrame>(*session, ui, panel, 1);
     }
 
@@ -58,7 +58,7 @@ struct FrameUnderTest {
     Clock clock;
     RecordingMessageSink ui;
     RecordingSoftInputPanel panel;
-    std::unique_ptr<HandheldSession> session;
+    std::unique_ptr<Session> session;
     std::unique_ptr<CMainFrame> frame;
 };
 
@@ -373,7 +373,7 @@ private slots:
         Clock clock;
         RecordingMessageSink ui;
         RecordingSoftInputPanel panel;
-        HandheldSession session(clock, ui, emptyProgramFolder.path(), data.path());
+        Session session(clock, ui, ui, emptyProgramFolder.path(), data.path());
         CMainFrame frame(session, ui, panel, 1);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -397,7 +397,7 @@ private slots:
         Clock clock;
         clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
         RecordingMessageSink ui;
-        HandheldSession session(clock, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
+        Session session(clock, ui, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
         QCOMPARE(session.document.horoscopes().size(), 2u);
         QCOMPARE(session.document.horoscopes()[0].name, QStringLiteral("Kept"));
         QCOMPARE(ui.messages.size(), 1);

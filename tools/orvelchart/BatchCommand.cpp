@@ -7,7 +7,6 @@
 #include "engine/ChartScene.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/MessageSink.h"
-#include "platform/ProgramFolder.h"
 #include "render/ChartFonts.h"
 #include "storage/AafFile.h"
 #include "storage/FileDamage.h"
@@ -190,7 +189,8 @@ QByteArray jsonText(const QString &text)
 class ChartWorker {
 public:
     ChartWorker(const BatchCommand::Context &c, const Options &o, const DateTime &now)
-        : m_options(o), m_settings(c.settings), m_horoscopes(c.horoscopes), m_engine(m_sink, m_notices, c.ephemerisFolder),
+        : m_options(o), m_symbolFontFile(c.programFolder + u'/' + ChartFonts::SymbolFile), m_settings(c.settings),
+          m_horoscopes(c.horoscopes), m_engine(m_sink, m_notices, c.ephemerisFolder),
           m_commands(m_engine, m_horoscopes, c.settings, c.clock, c.places, m_sink)
     {
         if (m_horoscopes.empty())
@@ -222,7 +222,7 @@ public:
                                      .filePath(BatchCommand::fileStem(index, item.name)
                                                + (m_options.svg ? u".svg"_qs : u".png"_qs));
             const QByteArray picture = m_options.svg
-                ? ChartPicture::svg(scene, 1, ProgramFolder::file(ChartFonts::SymbolFile))
+                ? ChartPicture::svg(scene, 1, m_symbolFontFile)
                 : ChartPicture::png(scene, 1);
             const AtomicFileWriter::Result written = AtomicFileWriter::write(file, picture);
             if (!written.ok)
@@ -252,6 +252,7 @@ private:
     }
 
     const Options &m_options;
+    const QString m_symbolFontFile; // embedded in SVG pictures
     const ChartSettings &m_settings;
     CollectingSink m_sink;
     CollectingSink m_notices;
@@ -428,7 +429,7 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
             std::fprintf(stderr, "orvelchart: batch: cannot create %s\n", o.folder.toLocal8Bit().constData());
             return 1;
         }
-        ChartFonts::registerSymbolFont(ProgramFolder::path());
+        ChartFonts::registerSymbolFont(c.programFolder);
     }
     bool allGood = true;
     if (o.jobs > 1) {

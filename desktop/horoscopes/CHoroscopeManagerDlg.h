@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/HoroscopeRecord.h"
+#include "gui/HoroscopeDialogVariant.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -34,6 +35,9 @@ public:
     static QString staleQuestion();
     // Asked at Exit when the device's file was damaged or had records that could not be read.
     static QString damagedQuestion(int recordsRead);
+    // The horoscope edit dialog as the manager opens it: pictures from the desktop
+    // program's resources, the desktop's place database, no on-screen keyboard.
+    static HoroscopeDialogVariant editVariant();
 
     // `device` and `sink` must outlive the dialog; `now` dates new records. Without an
     // `editor` the horoscope edit dialog edits, on the place database of `programFolder`.

@@ -220,14 +220,6 @@
         <source>Horoscope</source>
         <translation>Horoskop</translation>
     </message>
-    <message>
-        <source>Horoscop</source>
-        <translation>Horoskop</translation>
-    </message>
-    <message>
-        <source>(New horoscope)</source>
-        <translation>(Neues Horoskop)</translation>
-    </message>
 </context>
 <context>
     <name>orvel::HoroscopeRecord</name>

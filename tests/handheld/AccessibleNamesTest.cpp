@@ -10,6 +10,7 @@
 #include "session/Session.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "gui/CHoroscopeDlg.h"
 #include "gui/HoroscopeDialogVariant.h"
 #include "support/AccessibleTree.h"
@@ -90,7 +91,7 @@ private slots:
         std::unique_ptr<QDialog> window;
         if (dialog <= 2) {
             auto horoscope = std::make_unique<CHoroscopeDlg>(
-                record, dialog == 1 ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld(),
+                record, dialog == 1 ? CHoroscopeManagerDlg::editVariant() : HoroscopeDialogVariant::handheld(),
                 folder.database(), ui, &panel);
             QVERIFY(horoscope->OnInitDialog());
             if (dialog == 2) { // the typed city's field stands in for the list

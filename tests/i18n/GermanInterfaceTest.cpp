@@ -6,6 +6,7 @@
 #include "engine/HoroscopeRecord.h"
 #include "platform/RecordingMessageSink.h"
 #include "render/ChartNames.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "gui/HoroscopeDialogVariant.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
@@ -124,7 +125,7 @@ void GermanInterfaceTest::namesAreTranslatedForWindowsOnly()
                  QStringLiteral("(New Horoscope)"));
     }
     QCOMPARE(ChartNames::point(Sun), QStringLiteral("Sun"));
-    QCOMPARE(HoroscopeDialogVariant::desktop().newRecordName, QStringLiteral("(New horoscope)"));
+    QCOMPARE(CHoroscopeManagerDlg::editVariant().newRecordName, QStringLiteral("(New horoscope)"));
 }
 
 void GermanInterfaceTest::filesAreTheSameInGerman()

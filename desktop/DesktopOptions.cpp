@@ -7,11 +7,11 @@ namespace orvel {
 std::optional<DesktopOptions> DesktopOptions::parse(const QStringList &arguments, QString &problem)
 {
     CommandLine line(QStringLiteral("OrvelWinConfig"),
-                     QStringLiteral("Chooses the countries, horoscopes and settings of the handheld program on a device."));
+                     tr("Chooses the countries, horoscopes and settings of the handheld program on a device."));
     const QCommandLineOption root = CommandLine::rootOption();
     const QCommandLineOption device(QStringLiteral("device"),
-                                    QStringLiteral("The device's folder (default: $ORVELWIN_DEVICE, else Device in the "
-                                                   "program folder or, when that is read-only, in the user's data folder)."),
+                                    tr("The device's folder (default: $ORVELWIN_DEVICE, else Device in the "
+                                        "program folder or, when that is read-only, in the user's data folder)."),
                                     QStringLiteral("DIR"));
     line.parser().addOptions({root, device});
     if (!line.parse(arguments, problem))

@@ -25,15 +25,18 @@ void complain(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication app(argc, argv);
+    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig")});
     CommandLine line(QStringLiteral("InstallFont"),
-                     QStringLiteral("Installs the chart symbol font OWSym.ttf from the program's folder for the current user."));
+                     QCoreApplication::translate("InstallFont", "Installs the chart symbol font OWSym.ttf from the "
+                                                                "program's folder for the current user."));
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QString problem;
     if (!line.parse(arguments, problem) || !line.parser().positionalArguments().isEmpty()) {
         if (problem.isEmpty())
-            problem = QStringLiteral("unknown argument '%1'").arg(line.parser().positionalArguments().front());
+            problem = QCoreApplication::translate("InstallFont", "unknown argument '%1'").arg(line.parser().positionalArguments().front());
         std::fprintf(stderr, "InstallFont: %s\n", qPrintable(problem));
         return 2;
     }
@@ -42,8 +45,6 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    QCoreApplication app(argc, argv);
-    Translations::install(app, {QStringLiteral("orvelwinconfig")});
     const QString source = QCoreApplication::applicationDirPath() + u'/' + ChartFonts::SymbolFile;
     const QString folder = SymbolFontInstaller::userFontFolder();
     if (!QDir().mkpath(folder)) {

@@ -14,13 +14,15 @@ using namespace orvel;
 
 int main(int argc, char *argv[])
 {
-    // Options are checked before Qt starts: a wrong one needs no display, nor do --help
+    // Options are checked before the windows start: a wrong one needs no display, nor do --help
     // and --version.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QString problem;
-    const std::optional<DesktopOptions> options = DesktopOptions::parse(arguments, problem);
+    const QStringList catalogues{QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig"), QStringLiteral("tamrexlistctrl")};
+    const std::optional<DesktopOptions> options =
+        Translations::beforeApplication(argc, argv, catalogues, [&] { return DesktopOptions::parse(arguments, problem); });
     if (!options) {
         std::fprintf(stderr, "OrvelWinConfig: %s\n", problem.toLocal8Bit().constData());
         return 2;
@@ -33,7 +35,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
-    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelwinconfig"), QStringLiteral("tamrexlistctrl")});
+    Translations::install(app, catalogues);
     const QString programFolder = UserProgramFolder::choose(ProgramFolder::resolve(options->root));
     ChartFonts::registerSymbolFont(programFolder);
 

@@ -114,8 +114,8 @@ void CHoroscopeDlg::createControls()
     m_longitude->setObjectName(QStringLiteral("longitude"));
     m_clockChange->setObjectName(QStringLiteral("clockChange"));
     // Named for screen readers like the fields whose caption they share.
-    m_timePicker->setAccessibleName(QStringLiteral("Time:"));
-    m_typedCity->setAccessibleName(QStringLiteral("City:"));
+    m_timePicker->setAccessibleName(tr("Time:"));
+    m_typedCity->setAccessibleName(tr("City:"));
 
     // Rows as on the handheld's screen: captions left, the city field and the typed
     // city in one place with the Other box beside them, both coordinates in one row.

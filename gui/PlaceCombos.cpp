@@ -46,7 +46,7 @@ PlaceCombos::PlaceCombos(PlaceDatabase &database, QComboBox *countries, QComboBo
     m_cities->setEditable(true);
     m_cities->setInsertPolicy(QComboBox::NoInsert);
     m_cities->setCompleter(nullptr); // the field completes by its own rule, over the reloaded list
-    m_cities->lineEdit()->setAccessibleName(QStringLiteral("City:")); // its typing field, for screen readers
+    m_cities->lineEdit()->setAccessibleName(tr("City:")); // its typing field, for screen readers
     connect(m_cities, &QComboBox::activated, this, [this] {
         m_typed = m_shown = m_cities->currentText();
         emit placeChanged();

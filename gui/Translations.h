@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
-
-class QCoreApplication;
 
 namespace orvel {
 
@@ -17,6 +16,17 @@ public:
     // Installs the German of Qt and of `catalogues` into `app` whatever the user's
     // languages; a catalogue that cannot be loaded is left out.
     static void installGerman(QCoreApplication &app, const QStringList &catalogues);
+
+    // Runs `work` with `catalogues` installed as install() would, in a QCoreApplication
+    // that lives only as long as `work`: the command line is read before the program's
+    // QApplication exists (its help and errors need no display), in the user's language.
+    template <typename Work>
+    static auto beforeApplication(int argc, char *argv[], const QStringList &catalogues, Work work)
+    {
+        QCoreApplication early(argc, argv);
+        install(early, catalogues);
+        return work();
+    }
 
     // Whether the user's languages choose German over English.
     static bool germanChosen(const QStringList &uiLanguages);

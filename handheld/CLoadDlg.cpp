@@ -3,9 +3,11 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace orvel {
@@ -20,11 +22,10 @@ CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWi
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setHeaderLabels({tr("Name"), tr("City")});
     m_list->setAccessibleName(tr("Horoscopes"));
-    m_list->setColumnWidth(0, 120);
-    m_list->setColumnWidth(1, 100);
     // Rows stand in list order, so a row's index is its record's list position.
     for (const HoroscopeRecord &record : m_horoscopes)
         m_list->addTopLevelItem(new QTreeWidgetItem({record.name, record.city}));
+    fitColumns(parent);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &CLoadDlg::accept);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -40,6 +41,18 @@ CLoadDlg::CLoadDlg(std::vector<HoroscopeRecord> &horoscopes, ChartMode mode, QWi
     row->addWidget(remove);
     row->addWidget(buttons);
     layout->addLayout(row);
+}
+
+void CLoadDlg::fitColumns(const QWidget *parent)
+{
+    // Whole names and cities in the program's font at any scale, as far as the window
+    // the dialog opens over is wide.
+    m_list->resizeColumnToContents(0);
+    m_list->resizeColumnToContents(1);
+    const int wanted = m_list->columnWidth(0) + m_list->columnWidth(1) + 2 * m_list->frameWidth()
+        + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    m_list->setMinimumWidth(parent ? std::min(wanted, parent->width() - margins) : wanted);
 }
 
 int CLoadDlg::selectedRow() const

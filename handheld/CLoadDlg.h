@@ -28,6 +28,7 @@ public:
     void deleteSelected();
 
 private:
+    void fitColumns(const QWidget *parent);
     int selectedRow() const;
 
     std::vector<HoroscopeRecord> &m_horoscopes;

@@ -168,7 +168,7 @@ void CMainFrame::createCommandBar(int scale)
     }
     // The button Qt shows when the bar overflows has no text of its own.
     if (auto *more = m_bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More commands"));
+        more->setAccessibleName(tr("More commands"));
     addToolBar(Qt::BottomToolBarArea, m_bar);
 }
 

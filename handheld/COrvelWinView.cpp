@@ -63,19 +63,19 @@ QString COrvelWinView::chartDescription() const
     const ChartCommands &commands = m_session.commands;
     switch (commands.mode()) {
     case ChartMode::RadixI:
-        return QStringLiteral("Radix I: %1, %2").arg(current.name, current.city);
+        return tr("Radix I: %1, %2").arg(current.name, current.city);
     case ChartMode::RadixII:
-        return QStringLiteral("Radix II: %1, %2").arg(current.name, current.city);
+        return tr("Radix II: %1, %2").arg(current.name, current.city);
     case ChartMode::Solar:
-        return QStringLiteral("Solar %1: %2, %3")
+        return tr("Solar %1: %2, %3")
             .arg(QString::number(commands.solarMoment().year()), current.name,
                  commands.solarPlace() ? commands.solarPlace()->city : QString());
     case ChartMode::Composite:
-        return QStringLiteral("Composite: ") + pair;
+        return tr("Composite: %1").arg(pair);
     case ChartMode::Synastry:
-        return QStringLiteral("Synastry: ") + pair;
+        return tr("Synastry: %1").arg(pair);
     case ChartMode::Transit:
-        return QStringLiteral("Transit: %1 / Current transits").arg(current.name);
+        return tr("Transit: %1 / Current transits").arg(current.name);
     }
     return {};
 }

@@ -43,8 +43,8 @@ CSolarDlg::CSolarDlg(const HoroscopeRecord &birth, const QString &databaseFolder
     down->setArrowType(Qt::DownArrow);
     up->setObjectName(QStringLiteral("yearUp"));
     down->setObjectName(QStringLiteral("yearDown"));
-    up->setAccessibleName(QStringLiteral("Next year"));
-    down->setAccessibleName(QStringLiteral("Previous year"));
+    up->setAccessibleName(tr("Next year"));
+    down->setAccessibleName(tr("Previous year"));
     connect(up, &QToolButton::clicked, this, [this] { step(1); });
     connect(down, &QToolButton::clicked, this, [this] { step(-1); });
     auto *spin = new QVBoxLayout;

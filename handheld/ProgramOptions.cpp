@@ -6,20 +6,20 @@ namespace orvel {
 
 std::optional<ProgramOptions> ProgramOptions::parse(const QStringList &arguments, QString &problem)
 {
-    CommandLine line(QStringLiteral("OrvelWin"), QStringLiteral("Computes and draws horoscope charts."));
+    CommandLine line(QStringLiteral("OrvelWin"), tr("Computes and draws horoscope charts."));
     const QCommandLineOption root = CommandLine::rootOption();
     const QCommandLineOption now = CommandLine::nowOption();
     const QCommandLineOption scale(QStringLiteral("scale"),
-                                   QStringLiteral("Open the window at N times the 240 x 270 wheel, N from 1 to 8 (default 2)."),
+                                   tr("Open the window at N times the 240 x 270 wheel, N from 1 to 8 (default 2)."),
                                    QStringLiteral("N"), QStringLiteral("2"));
     const QCommandLineOption quit(QStringLiteral("quit-after-first-paint"),
-                                  QStringLiteral("Quit once the wheel is first painted (to time the start)."));
+                                  tr("Quit once the wheel is first painted (to time the start)."));
     line.parser().addOptions({root, now, scale, quit});
     if (!line.parse(arguments, problem))
         return std::nullopt;
     const QCommandLineParser &parser = line.parser();
     if (!parser.positionalArguments().isEmpty()) {
-        problem = QStringLiteral("unknown argument '%1'").arg(parser.positionalArguments().front());
+        problem = tr("unknown argument '%1'").arg(parser.positionalArguments().front());
         return std::nullopt;
     }
 
@@ -31,7 +31,7 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList &arguments
         const QString value = parser.value(now);
         const DateTime moment = DateTime::fromText(value);
         if (value.size() != 19 || !moment.isValid()) {
-            problem = QStringLiteral("--now: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(value);
+            problem = tr("--now: '%1' is not a date \"DD.MM.YYYY HH:MM:SS\"").arg(value);
             return std::nullopt;
         }
         options.now = moment;
@@ -39,7 +39,7 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList &arguments
     bool ok = false;
     options.scale = parser.value(scale).toInt(&ok);
     if (!ok || options.scale < 1 || options.scale > 8) {
-        problem = QStringLiteral("--scale must be a number from 1 to 8, not '%1'").arg(parser.value(scale));
+        problem = tr("--scale must be a number from 1 to 8, not '%1'").arg(parser.value(scale));
         return std::nullopt;
     }
     return options;

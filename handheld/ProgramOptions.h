@@ -2,6 +2,7 @@
 
 #include "platform/DateTime.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,6 +12,9 @@ namespace orvel {
 // The handheld program's command line:
 //   OrvelWin [--root DIR] [--now "DD.MM.YYYY HH:MM:SS"] [--scale N] [--quit-after-first-paint]
 struct ProgramOptions {
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+
+public:
     QString root;                 // program folder; empty: the executable's folder
     std::optional<DateTime> now;  // a fixed clock
     int scale = 2;                // starting window size: the 240 x 270 wheel, N times

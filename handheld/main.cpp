@@ -21,13 +21,15 @@ using namespace orvel;
 
 int main(int argc, char *argv[])
 {
-    // Options are checked before Qt starts, so that a wrong one gets exactly one line and
+    // Options are checked before the windows start, so that a wrong one gets exactly one line and
     // --help and --version need no display.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QString problem;
-    const std::optional<ProgramOptions> options = ProgramOptions::parse(arguments, problem);
+    const QStringList catalogues{QStringLiteral("orvelgui"), QStringLiteral("orvelrender"), QStringLiteral("orvelwin")};
+    const std::optional<ProgramOptions> options =
+        Translations::beforeApplication(argc, argv, catalogues, [&] { return ProgramOptions::parse(arguments, problem); });
     if (!options) {
         std::fprintf(stderr, "OrvelWin: %s\n", problem.toLocal8Bit().constData());
         return 2;
@@ -40,7 +42,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("OrvelWin"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
-    Translations::install(app, {QStringLiteral("orvelgui"), QStringLiteral("orvelrender"), QStringLiteral("orvelwin")});
+    Translations::install(app, catalogues);
     const QString programFolder = ProgramFolder::resolve(options->root);
     ChartFonts::registerSymbolFont(programFolder);
 

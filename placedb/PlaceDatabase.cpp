@@ -130,7 +130,7 @@ void PlaceDatabase::LoadLastCountry(QString &country)
     const std::optional<QString> name = ArchivedString::decode(bytes);
     if (!name) {
         m_sink.showMessage(FileError::message(m_lastCountryFile, QFileDevice::ReadError,
-                                              QStringLiteral("the file is damaged")));
+                                              tr("the file is damaged")));
         return;
     }
     country = *name;
@@ -160,7 +160,7 @@ bool PlaceDatabase::LoadZoneSection(const QString &tableCode, int zone, std::vec
         if (path.isEmpty()) {
             // A code that could reach outside the folder is a table we cannot open.
             m_sink.showMessage(FileError::message(m_folder + QStringLiteral("/Ttable_") + tableCode + QStringLiteral(".txt"),
-                                                  QFileDevice::OpenError, QStringLiteral("invalid file name")));
+                                                  QFileDevice::OpenError, tr("invalid file name")));
             return false;
         }
         const std::optional<QByteArray> table = readOrReport(path);

@@ -6,6 +6,7 @@
 #include "placedb/ZoneSection.h"
 #include "platform/DateTime.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -24,6 +25,8 @@ class MessageSink;
 // country. Holds nothing between calls but the cache of zone sections, which lives
 // as long as the object; the files are taken not to change meanwhile.
 class PlaceDatabase {
+    Q_DECLARE_TR_FUNCTIONS(PlaceDatabase)
+
 public:
     // The handheld program and the desktop program read the time tables slightly
     // differently (the desktop program knows no earliest moment and no prefixes).

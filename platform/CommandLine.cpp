@@ -5,8 +5,8 @@
 namespace orvel {
 
 CommandLine::CommandLine(const QString &program, const QString &description)
-    : m_program(program), m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")),
-      m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."))
+    : m_program(program), m_help({QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help and exit.")),
+      m_version({QStringLiteral("v"), QStringLiteral("version")}, tr("Show the version and exit."))
 {
     m_parser.setApplicationDescription(description);
     m_parser.addOption(m_help);
@@ -24,9 +24,10 @@ bool CommandLine::parse(const QStringList &arguments, QString &problem)
 QString CommandLine::reply() const
 {
     if (m_parser.isSet(m_help)) {
-        // The usage line names the program, not the path it was started by.
+        // The usage line ("Usage: PATH [options]" in the user's language) names the
+        // program, not the path it was started by.
         QString text = m_parser.helpText();
-        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: ") + m_program);
+        text.replace(QRegularExpression(QStringLiteral("^(\\S+: )\\S+")), QStringLiteral("\\1") + m_program);
         return text;
     }
     if (m_parser.isSet(m_version))
@@ -37,13 +38,13 @@ QString CommandLine::reply() const
 QCommandLineOption CommandLine::rootOption()
 {
     return QCommandLineOption(QStringLiteral("root"),
-                              QStringLiteral("Use DIR as the program folder (default: the program's own folder)."),
+                              tr("Use DIR as the program folder (default: the program's own folder)."),
                               QStringLiteral("DIR"));
 }
 
 QCommandLineOption CommandLine::nowOption()
 {
-    return QCommandLineOption(QStringLiteral("now"), QStringLiteral("Run with the clock fixed at this moment."),
+    return QCommandLineOption(QStringLiteral("now"), tr("Run with the clock fixed at this moment."),
                               QStringLiteral("DD.MM.YYYY HH:MM:SS"));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,8 @@ namespace orvel {
 // A program's command line, read before any application object exists, so that a wrong
 // option never needs a display. Every program answers --help and --version alike.
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     CommandLine(const QString &program, const QString &description);
 

@@ -9,14 +9,14 @@ QString FileError::message(const QString &path, QFileDevice::FileError error, co
 {
     const QString name = QDir::toNativeSeparators(path);
     if (isMissing(path))
-        return QStringLiteral("%1 was not found.").arg(name);
+        return tr("%1 was not found.").arg(name);
     switch (error) {
     case QFileDevice::PermissionsError:
-        return QStringLiteral("Access to %1 was denied.").arg(name);
+        return tr("Access to %1 was denied.").arg(name);
     case QFileDevice::ResourceError:
-        return QStringLiteral("There was not enough space or resources to write %1.").arg(name);
+        return tr("There was not enough space or resources to write %1.").arg(name);
     default:
-        return QStringLiteral("An error occurred while accessing %1: %2.").arg(name, reason);
+        return tr("An error occurred while accessing %1: %2.").arg(name, reason);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QString>
 
@@ -7,6 +8,8 @@ namespace orvel {
 
 // The standard texts for file errors shown to the user; each names the file.
 class FileError {
+    Q_DECLARE_TR_FUNCTIONS(FileError)
+
 public:
     // For a file that could not be opened, read or written, with the device's reason.
     static QString message(const QString &path, QFileDevice::FileError error, const QString &reason);

@@ -26,6 +26,15 @@ constexpr std::array<char16_t, 256> makeTable()
 
 constexpr std::array<char16_t, 256> Table = makeTable();
 
+// The byte of `c`, or -1 when the code page lacks it.
+int byteOf(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const auto found = std::find(HighControls.begin(), HighControls.end(), c);
+    return found == HighControls.end() ? -1 : int(0x80 + (found - HighControls.begin()));
+}
+
 } // namespace
 
 QString Windows1252::toText(const char *data, qsizetype length)
@@ -43,14 +52,8 @@ QByteArray Windows1252::fromText(const QString &text, qsizetype *unencodable)
     bytes.reserve(text.size());
     qsizetype missing = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            bytes += char(c);
-            continue;
-        }
-        const auto found = std::find(HighControls.begin(), HighControls.end(), c);
-        if (found != HighControls.end()) {
-            bytes += char(0x80 + (found - HighControls.begin()));
+        if (const int byte = byteOf(text[i].unicode()); byte >= 0) {
+            bytes += char(byte);
             continue;
         }
         // A pair of surrogates is one character.
@@ -62,6 +65,11 @@ QByteArray Windows1252::fromText(const QString &text, qsizetype *unencodable)
     if (unencodable)
         *unencodable = missing;
     return bytes;
+}
+
+bool Windows1252::hasCharacter(QChar c)
+{
+    return byteOf(c.unicode()) >= 0;
 }
 
 } // namespace orvel

@@ -13,6 +13,8 @@ public:
     // `text` in the code page. A character it lacks becomes '?' and is counted in
     // `unencodable` when that is given.
     static QByteArray fromText(const QString &text, qsizetype *unencodable = nullptr);
+    // Whether the code page has a byte for `c`.
+    static bool hasCharacter(QChar c);
 };
 
 } // namespace orvel

@@ -76,26 +76,26 @@ AafDateReading AafCalendar::read(const AafWrittenDate &written)
     if (!julian) {
         reading.date = midnight(day);
         if (!reading.date.isValid())
-            reading.problem = QStringLiteral("is no date from 1.1.100 to 31.12.9999");
+            reading.problem = tr("is no date from 1.1.100 to 31.12.9999");
         return reading;
     }
     if (written.mark == CalendarMark::None && midnight(day).isValid())
         reading.gregorianReading = midnight(day);
     if (!exists(day, Calendar::Julian)) {
-        reading.problem = QStringLiteral("is no date of the Julian calendar");
+        reading.problem = tr("is no date of the Julian calendar");
         return reading;
     }
     const CalendarDay gregorian = fromDayNumber(dayNumber(day, Calendar::Julian), Calendar::Gregorian);
     reading.date = midnight(gregorian);
     if (!reading.date.isValid()) {
-        reading.problem = QStringLiteral("is a Julian date whose Gregorian day %1 lies outside 1.1.100 to 31.12.9999")
+        reading.problem = tr("is a Julian date whose Gregorian day %1 lies outside 1.1.100 to 31.12.9999")
                               .arg(gregorian.text());
         return reading;
     }
     if (reading.gregorianReading == reading.date)
         reading.gregorianReading = DateTime();
     if (gregorian != day)
-        reading.note = QStringLiteral("is a Julian date, stored as the Gregorian %1").arg(gregorian.text());
+        reading.note = tr("is a Julian date, stored as the Gregorian %1").arg(gregorian.text());
     return reading;
 }
 

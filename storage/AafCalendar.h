@@ -2,6 +2,7 @@
 
 #include "platform/DateTime.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -40,6 +41,8 @@ struct AafDateReading {
 // hold Gregorian days throughout, so a Julian day is converted through its Julian day
 // number, as the birth happened on that day whatever the calendar called it.
 class AafCalendar {
+    Q_DECLARE_TR_FUNCTIONS(AafCalendar)
+
 public:
     enum class Calendar { Gregorian, Julian };
 

@@ -130,17 +130,17 @@ AafCountryChooser::Choice AafCountryChooser::eitherCode(const QString &field, co
 {
     Countries all = vehicle;
     all.insert(all.end(), iso.begin(), iso.end());
-    const QString both = QStringLiteral("'%1' is the vehicle code of %2 and the ISO 3166 code of %3: ")
+    const QString both = tr("'%1' is the vehicle code of %2 and the ISO 3166 code of %3: ")
                              .arg(field, names(vehicle), names(iso));
     const Countries withCity = knowing(all, city);
     if (withCity.size() == 1)
         return {withCity.front().name, both + QStringLiteral("%1 taken, where %2 is").arg(withCity.front().name, city)};
     if (const DirectoryCountry *c = nearest(withCity.empty() ? all : withCity, latitude, longitude))
-        return {c->name, both + QStringLiteral("%1 taken, whose place is nearest to the coordinates").arg(c->name)};
+        return {c->name, both + tr("%1 taken, whose place is nearest to the coordinates").arg(c->name)};
     if (const DirectoryCountry *c = part(vehicle, city, latitude, longitude))
-        return {c->name, both + QStringLiteral("%1 taken by the vehicle code, as neither city nor coordinates tell")
+        return {c->name, both + tr("%1 taken by the vehicle code, as neither city nor coordinates tell")
                                     .arg(c->name)};
-    return {{}, both + QStringLiteral("neither city nor coordinates tell which")};
+    return {{}, both + tr("neither city nor coordinates tell which")};
 }
 
 QString AafCountryChooser::vehicleCode(const QString &databaseCode)
@@ -158,7 +158,7 @@ AafCountryChooser::Choice AafCountryChooser::choose(const QString &field, const 
                                                     std::optional<double> latitude, std::optional<double> longitude)
 {
     if (AafFields::isUnknown(field))
-        return {{}, QStringLiteral("no country code")};
+        return {{}, tr("no country code")};
     const Countries vehicle = byVehicleCode(field);
     const Countries iso = byIsoCode(field);
     if (!vehicle.empty() && !iso.empty() && !sameCountries(vehicle, iso))
@@ -167,18 +167,18 @@ AafCountryChooser::Choice AafCountryChooser::choose(const QString &field, const 
     const Countries named = byName(field);
     const Countries &list = !vehicle.empty() ? vehicle : !iso.empty() ? iso : named;
     if (list.empty())
-        return {{}, QStringLiteral("unknown country code '%1'").arg(field)};
+        return {{}, tr("unknown country code '%1'").arg(field)};
     const DirectoryCountry *c = part(list, city, latitude, longitude);
     if (!c)
         return {{},
-                QStringLiteral("country code '%1' names several countries of the place database and neither "
+                tr("country code '%1' names several countries of the place database and neither "
                                "coordinates nor the city tell which")
                     .arg(field)};
     if (!vehicle.empty())
         return {c->name, {}};
     if (!iso.empty())
-        return {c->name, QStringLiteral("'%1' read as an ISO 3166 code: %2 taken").arg(field, c->name)};
-    return {c->name, QStringLiteral("'%1' read as a country name: %2 taken").arg(field, c->name)};
+        return {c->name, tr("'%1' read as an ISO 3166 code: %2 taken").arg(field, c->name)};
+    return {c->name, tr("'%1' read as a country name: %2 taken").arg(field, c->name)};
 }
 
 } // namespace orvel

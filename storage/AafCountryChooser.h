@@ -2,6 +2,7 @@
 
 #include "engine/PlaceDirectory.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -22,6 +23,8 @@ class AafPlaceFinder;
 // divided country (GB, USA) goes to the part with the nearest place, else to the part
 // that knows the city.
 class AafCountryChooser {
+    Q_DECLARE_TR_FUNCTIONS(AafCountryChooser)
+
 public:
     struct Choice {
         QString name; // the country's name; empty when none was found

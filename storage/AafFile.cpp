@@ -71,12 +71,12 @@ AafFile::Loaded AafFile::load(const QString &path, PlaceDirectory &places)
         return loaded;
     }
     if (bytes.size() > MaxFileSize) {
-        loaded.error = QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(MaxFileSize);
+        loaded.error = tr("%1 is larger than %2 bytes").arg(path).arg(MaxFileSize);
         return loaded;
     }
     loaded.entries = read(bytes, places);
     if (loaded.entries.empty()) {
-        loaded.error = QStringLiteral("%1 holds no AAF record (#A93)").arg(path);
+        loaded.error = tr("%1 holds no AAF record (#A93)").arg(path);
         return loaded;
     }
     loaded.ok = true;
@@ -104,7 +104,7 @@ QByteArray AafFile::write(const std::vector<HoroscopeRecord> &horoscopes, PlaceD
 
         static const QRegularExpression breaksField(QStringLiteral("[,#\\r\\n]"));
         if (h.name.contains(breaksField) || h.city.contains(breaksField))
-            notes << QStringLiteral("commas, '#' and line breaks cannot travel: written as ';' and blanks");
+            notes << tr("commas, '#' and line breaks cannot travel: written as ';' and blanks");
 
         QString code;
         for (const DirectoryCountry &c : countries) {
@@ -112,12 +112,12 @@ QByteArray AafFile::write(const std::vector<HoroscopeRecord> &horoscopes, PlaceD
                 code = AafCountryChooser::vehicleCode(c.code);
         }
         if (code.isEmpty() && !h.country.isEmpty())
-            notes << QStringLiteral("country '%1' is not in the place database: written as unknown").arg(h.country);
+            notes << tr("country '%1' is not in the place database: written as unknown").arg(h.country);
 
         const DateTime &b = h.birth;
         const CalendarDay day = AafCalendar::written(b);
         if (day != CalendarDay{b.year(), b.month(), b.day()})
-            notes << QStringLiteral("before 15.10.1582: written as the Julian date %1").arg(day.text());
+            notes << tr("before 15.10.1582: written as the Julian date %1").arg(day.text());
         const QString time = b.second() ? QString::asprintf("%d:%02d:%02d", b.hour(), b.minute(), b.second())
                                         : QString::asprintf("%d:%02d", b.hour(), b.minute());
         const QStringList a93{AafChunks::field(last),
@@ -146,7 +146,7 @@ QByteArray AafFile::write(const std::vector<HoroscopeRecord> &horoscopes, PlaceD
             qsizetype unencodable = 0;
             bytes += Windows1252::fromText(record, &unencodable);
             if (unencodable > 0)
-                notes << QStringLiteral("%1 characters outside Windows-1252 written as '?'").arg(unencodable);
+                notes << tr("%1 characters outside Windows-1252 written as '?'").arg(unencodable);
         }
         entry.reason = notes.join(QStringLiteral("; "));
         entries.push_back(std::move(entry));

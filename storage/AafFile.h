@@ -3,6 +3,7 @@
 #include "engine/HoroscopeRecord.h"
 #include "platform/AtomicFileWriter.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QString>
 
@@ -36,6 +37,8 @@ struct AafEntry {
 // Writing emits #A93 (days before the reform as Julian dates) and #B93 with the Julian
 // day to the second, in Windows-1252 unless UTF-8 is asked for.
 class AafFile {
+    Q_DECLARE_TR_FUNCTIONS(AafFile)
+
 public:
     enum class Encoding { Windows1252, Utf8 };
 

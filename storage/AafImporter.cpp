@@ -29,8 +29,8 @@ double impliedOffset(std::int64_t local, double julian)
 QString seconds(double value)
 {
     if (std::abs(value) < 86400)
-        return QStringLiteral("%1 s").arg(value, 0, 'f', 0);
-    return QStringLiteral("%1 days").arg(value / 86400, 0, 'f', 1);
+        return AafImporter::tr("%1 s").arg(value, 0, 'f', 0);
+    return AafImporter::tr("%1 days").arg(value / 86400, 0, 'f', 1);
 }
 
 } // namespace
@@ -43,7 +43,7 @@ AafImporter::Location AafImporter::location(const std::optional<QStringList> &b9
     if (!b93)
         return at;
     if (b93->size() != 5) {
-        notes << QStringLiteral("#B93 has %1 fields, not 5, and was not used").arg(b93->size());
+        notes << tr("#B93 has %1 fields, not 5, and was not used").arg(b93->size());
         return at;
     }
     const QStringList &b = *b93;
@@ -52,13 +52,13 @@ AafImporter::Location AafImporter::location(const std::optional<QStringList> &b9
             return decltype(parse(text))();
         auto value = parse(text);
         if (!value)
-            notes << QStringLiteral("%1 '%2' not understood").arg(QLatin1String(what), text);
+            notes << tr("%1 '%2' not understood").arg(tr(what), text);
         return value;
     };
-    at.julianDay = field(b[0], "Julian day", AafFields::julianDay);
-    at.latitude = field(b[1], "latitude", AafFields::latitude);
-    at.longitude = field(b[2], "longitude", AafFields::longitude);
-    at.zone = field(b[3], "zone difference", AafFields::zone);
+    at.julianDay = field(b[0], QT_TR_NOOP("Julian day"), AafFields::julianDay);
+    at.latitude = field(b[1], QT_TR_NOOP("latitude"), AafFields::latitude);
+    at.longitude = field(b[2], QT_TR_NOOP("longitude"), AafFields::longitude);
+    at.zone = field(b[3], QT_TR_NOOP("zone difference"), AafFields::zone);
     at.daylight = AafFields::daylight(b[4]);
     at.daylightText = b[4];
     return at;
@@ -82,8 +82,8 @@ void AafImporter::locate(HoroscopeRecord &h, Location &at, QStringList &notes)
         at.longitude = parseCoordinateText(at.place->longitude);
     if (!at.place && needsPlace(at)) {
         notes << (h.city.isEmpty()
-                      ? QStringLiteral("no city")
-                      : QStringLiteral("'%1' is not in the place database: kept as typed (Other)").arg(h.city));
+                      ? tr("no city")
+                      : tr("'%1' is not in the place database: kept as typed (Other)").arg(h.city));
     }
     // Coordinates from the database keep its text, as choosing the place would.
     const QString noText;
@@ -120,7 +120,7 @@ std::optional<DateTime> AafImporter::calendarDate(const QString &field, const Aa
         const std::optional<Offset> offset = offsetAt(at, DateTime::fromSerialSeconds(local));
         const auto difference = [&](double hours) { return AafCalendar::julianDay(local, hours) - *at.julianDay; };
         if (offset && std::abs(difference(offset->hours)) * 86400.0 <= ToleranceSeconds) {
-            notes << QStringLiteral("'%1' read as a Gregorian date, as its Julian day says").arg(field);
+            notes << tr("'%1' read as a Gregorian date, as its Julian day says").arg(field);
             return reading.gregorianReading;
         }
     }
@@ -136,18 +136,18 @@ double AafImporter::deltaGmt(const Location &at, std::int64_t local, std::option
     std::optional<Offset> offset = offsetAt(at, DateTime::fromSerialSeconds(local));
     if (at.daylight.kind == AafDaylight::Kind::NotUnderstood)
         notes << (offset && offset->fromDatabase
-                      ? QStringLiteral("daylight saving '%1' not understood: offset taken from the place database")
-                      : QStringLiteral("daylight saving '%1' not understood, taken as 0"))
+                      ? tr("daylight saving '%1' not understood: offset taken from the place database")
+                      : tr("daylight saving '%1' not understood, taken as 0"))
                      .arg(at.daylightText);
     if (!offset && at.julianDay && time) {
         const double implied = impliedOffset(local, *at.julianDay);
         if (std::abs(implied) <= AafFields::MaxOffsetHours) {
             offset = Offset{implied};
-            notes << QStringLiteral("offset taken from the Julian day");
+            notes << tr("offset taken from the Julian day");
         }
     }
     if (!offset)
-        notes << QStringLiteral("no time zone: Delta_GMT 0 taken");
+        notes << tr("no time zone: Delta_GMT 0 taken");
     return offset ? offset->hours : 0.0;
 }
 
@@ -157,15 +157,15 @@ std::int64_t AafImporter::birth(std::int64_t midnight, std::optional<int> time, 
     if (time)
         return midnight + *time;
     if (!at.julianDay) {
-        notes << QStringLiteral("birth time unknown: 12:00 taken");
+        notes << tr("birth time unknown: 12:00 taken");
         return midnight + Noon;
     }
     const std::int64_t local = std::llround((*at.julianDay - AafCalendar::SerialEpoch) * 86400.0 + deltaGmt * 3600.0);
     if (DateTime::fromSerialSeconds(local).isValid() && local / 86400 == midnight / 86400) {
-        notes << QStringLiteral("time taken from the Julian day");
+        notes << tr("time taken from the Julian day");
         return local;
     }
-    notes << QStringLiteral("the Julian day falls on another date; birth time unknown, 12:00 taken");
+    notes << tr("the Julian day falls on another date; birth time unknown, 12:00 taken");
     return midnight + Noon;
 }
 
@@ -180,11 +180,11 @@ void AafImporter::checkJulianDay(HoroscopeRecord &h, std::int64_t local, const L
     // it implies is one that exists.
     const double implied = impliedOffset(local, *at.julianDay);
     if (std::abs(implied) <= AafFields::MaxOffsetHours) {
-        notes << QStringLiteral("the Julian day differs by %1 from date, time and zone; Delta_GMT set to match it")
+        notes << tr("the Julian day differs by %1 from date, time and zone; Delta_GMT set to match it")
                      .arg(seconds(difference));
         h.deltaGmt = implied;
     } else {
-        notes << QStringLiteral("the Julian day differs by %1 from date, time and zone; they were kept")
+        notes << tr("the Julian day differs by %1 from date, time and zone; they were kept")
                      .arg(seconds(difference));
     }
 }
@@ -198,17 +198,17 @@ AafEntry AafImporter::read(const AafRawRecord &raw)
         return entry;
     };
     if (raw.a93.isEmpty())
-        return skip(QStringLiteral("#B93 on line %1 without #A93 before it").arg(raw.line));
+        return skip(tr("#B93 on line %1 without #A93 before it").arg(raw.line));
     const QStringList &a = raw.a93;
     entry.name = known(a[0]);
     if (a.size() != 7)
-        return skip(QStringLiteral("#A93 has %1 fields, not 7").arg(a.size()));
+        return skip(tr("#A93 has %1 fields, not 7").arg(a.size()));
     if (!AafFields::isUnknown(a[1]))
         entry.name = AafFields::isUnknown(a[0]) ? a[1] : a[1] + u' ' + a[0];
 
     const std::optional<AafWrittenDate> written = AafFields::date(a[3]);
     if (!written)
-        return skip(QStringLiteral("'%1' is no date from 1.1.100 to 31.12.9999").arg(a[3]));
+        return skip(tr("'%1' is no date from 1.1.100 to 31.12.9999").arg(a[3]));
     const AafDateReading reading = AafCalendar::read(*written);
     if (!reading.date.isValid() && !reading.gregorianReading.isValid())
         return skip(QStringLiteral("'%1' %2").arg(a[3], reading.problem));
@@ -216,7 +216,7 @@ AafEntry AafImporter::read(const AafRawRecord &raw)
     if (!AafFields::isUnknown(a[4])) {
         time = AafFields::time(a[4]);
         if (!time)
-            return skip(QStringLiteral("'%1' is no time of day").arg(a[4]));
+            return skip(tr("'%1' is no time of day").arg(a[4]));
     }
 
     QStringList notes;

@@ -5,6 +5,7 @@
 #include "storage/AafFile.h"
 #include "storage/AafPlaceFinder.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdint>
@@ -19,6 +20,8 @@ struct AafRawRecord;
 // calendar of the date, the offset from universal time, and the check of all of it
 // against the file's Julian day.
 class AafImporter {
+    Q_DECLARE_TR_FUNCTIONS(AafImporter)
+
 public:
     // `places` must outlive the importer.
     explicit AafImporter(PlaceDirectory &places);

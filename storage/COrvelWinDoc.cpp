@@ -33,12 +33,11 @@ bool COrvelWinDoc::OnNewDocument()
 {
     Ephemeris::setDataFolder(ephemerisFolder());
     m_settings = ChartSettings::defaults();
-    m_settingsDamaged = damagedFrom(SettingsFile::read(settingsFile(), m_settings).damage,
-                                    QStringLiteral("settings"));
+    m_settingsDamaged = damagedFrom(SettingsFile::read(settingsFile(), m_settings).damage, FileDamage::Items::Settings);
     const HoroscopeFile::Reading horoscopes = HoroscopeFile::read(horoscopeFile(), m_clock.now());
     if (horoscopes.exists)
         m_horoscopes = horoscopes.records();
-    m_horoscopesDamaged = damagedFrom(horoscopes.damage, QStringLiteral("horoscopes"));
+    m_horoscopesDamaged = damagedFrom(horoscopes.damage, FileDamage::Items::Horoscopes);
     while (m_horoscopes.size() < 2)
         m_horoscopes.push_back(HoroscopeRecord::createDefault(m_clock.now()));
     m_ready = true;
@@ -55,12 +54,12 @@ QString COrvelWinDoc::startupReport() const
     return reports.join(QStringLiteral("\n\n"));
 }
 
-COrvelWinDoc::Damaged COrvelWinDoc::damagedFrom(const FileDamage &damage, const QString &items)
+COrvelWinDoc::Damaged COrvelWinDoc::damagedFrom(const FileDamage &damage, FileDamage::Items items)
 {
     if (!damage.isDamaged())
         return {};
     return {true, damage.describe(items)
-                      + QStringLiteral("\nBefore the file is first replaced, it is kept as %1.")
+                      + tr("\nBefore the file is first replaced, it is kept as %1.")
                             .arg(QDir::toNativeSeparators(DamagedFileCopy::copyName(damage.path)))};
 }
 
@@ -74,7 +73,7 @@ bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
     }
     const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path);
     if (!kept.ok) {
-        m_ui.showMessage(QStringLiteral("%1 was not replaced: its damaged content could not be kept beside it. %2")
+        m_ui.showMessage(tr("%1 was not replaced: its damaged content could not be kept beside it. %2")
                              .arg(QDir::toNativeSeparators(path), kept.errorMessage));
         return false;
     }

@@ -2,7 +2,9 @@
 
 #include "engine/ChartSettings.h"
 #include "engine/HoroscopeRecord.h"
+#include "storage/FileDamage.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -11,11 +13,12 @@ namespace orvel {
 
 class Clock;
 class MessageSink;
-struct FileDamage;
 
 // The handheld program's document: the horoscope list and the settings block for the
 // whole run, and the start-up that fills them from the program folder.
 class COrvelWinDoc {
+    Q_DECLARE_TR_FUNCTIONS(COrvelWinDoc)
+
 public:
     // `clock` dates new records; `ui` shows file errors. Both must outlive the document.
     // The ephemeris is read from `programFolder`; horoskop.xml and orvel.xml lie in
@@ -55,7 +58,7 @@ private:
     };
     // Keeps the damaged file's copy once, before its first replacement; false after a message.
     bool keepDamaged(Damaged &damaged, const QString &path);
-    static Damaged damagedFrom(const FileDamage &damage, const QString &items);
+    static Damaged damagedFrom(const FileDamage &damage, FileDamage::Items items);
 
     const Clock &m_clock;
     MessageSink &m_ui;

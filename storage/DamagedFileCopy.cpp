@@ -74,12 +74,12 @@ DamagedFileCopy::Result DamagedFileCopy::keep(const QString &path)
         return {false, {}, written.errorMessage};
     return {true, copy, {}};
 }
-QString DamagedFileCopy::keepAndDescribe(const FileDamage &damage, const QString &items)
+QString DamagedFileCopy::keepAndDescribe(const FileDamage &damage, FileDamage::Items items)
 {
     const Result kept = keep(damage.path);
     return damage.describe(items) + u'\n'
-        + (kept.ok ? QStringLiteral("A copy of the file is kept as %1.").arg(QDir::toNativeSeparators(kept.copy))
-                   : QStringLiteral("No copy of the file could be kept: %1").arg(kept.errorMessage));
+        + (kept.ok ? tr("A copy of the file is kept as %1.").arg(QDir::toNativeSeparators(kept.copy))
+                   : tr("No copy of the file could be kept: %1").arg(kept.errorMessage));
 }
 
 } // namespace orvel

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
+#include "storage/FileDamage.h"
+
 #include <QString>
 
 namespace orvel {
 
-struct FileDamage;
-
 // Keeps a damaged data file beside itself before anything replaces it: NAME.damaged,
 // then NAME.damaged-2, NAME.damaged-3, ...; a copy kept earlier is never overwritten.
 class DamagedFileCopy {
+    Q_DECLARE_TR_FUNCTIONS(DamagedFileCopy)
+
 public:
     struct Result {
         bool ok = false;
@@ -23,7 +26,7 @@ public:
     static Result keep(const QString &path);
     // Keeps the damaged file now and returns what the user is told: the damage, and
     // where the copy is or why there is none.
-    static QString keepAndDescribe(const FileDamage &damage, const QString &items);
+    static QString keepAndDescribe(const FileDamage &damage, FileDamage::Items items);
 };
 
 } // namespace orvel

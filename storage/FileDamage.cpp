@@ -4,17 +4,18 @@
 
 namespace orvel {
 
-QString FileDamage::describe(const QString &items) const
+QString FileDamage::describe(Items items) const
 {
     const QString name = QDir::toNativeSeparators(path);
     QString why = reason;
     if (why.endsWith(u'.'))
         why.chop(1);
-    QString text = brokenAt ? QStringLiteral("%1 is damaged at character %2 (%3).").arg(name).arg(*brokenAt).arg(why)
-                            : QStringLiteral("%1 holds entries that cannot be read.").arg(name);
-    text += QStringLiteral(" %1 %2 could be read.").arg(read).arg(items);
+    QString text = brokenAt ? tr("%1 is damaged at character %2 (%3).").arg(name).arg(*brokenAt).arg(why)
+                            : tr("%1 holds entries that cannot be read.").arg(name);
+    text += u' ';
+    text += (items == Items::Horoscopes ? tr("%1 horoscopes could be read.") : tr("%1 settings could be read.")).arg(read);
     if (!skipped.isEmpty())
-        text += QStringLiteral("\nSkipped:\n") + skipped.join(u'\n');
+        text += u'\n' + tr("Skipped:") + u'\n' + skipped.join(u'\n');
     return text;
 }
 

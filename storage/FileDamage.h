@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,12 @@ namespace orvel {
 // What is wrong with a data file that exists: where its text stops parsing, which of
 // its records the reader had to skip, and how many it could still read.
 struct FileDamage {
+    Q_DECLARE_TR_FUNCTIONS(FileDamage)
+
+public:
+    // What the file holds, for the count of what could be read.
+    enum class Items { Horoscopes, Settings };
+
     QString path;
     std::optional<qint64> brokenAt; // characters from the start; nothing when the file parses to its end
     QString reason;                 // why it stops there
@@ -18,8 +25,8 @@ struct FileDamage {
 
     bool isDamaged() const { return brokenAt.has_value() || !skipped.isEmpty(); }
     // For the user: the file, the place of the damage, what was skipped and how many
-    // `items` (a plural noun) could be read.
-    QString describe(const QString &items) const;
+    // `items` could be read.
+    QString describe(Items items) const;
 };
 
 } // namespace orvel

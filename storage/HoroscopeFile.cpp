@@ -73,7 +73,7 @@ void HoroscopeFile::readChild(const QString &tag, const QString &text, Horoscope
     if (tag == DateTag) {
         record.birth = DateTime::fromText(text);
         if (!record.birth.isValid() && error.isEmpty())
-            error = QStringLiteral("Date '%1' is not a date \"DD.MM.YYYY HH:MM:SS\" of the years 100 to 9999").arg(text);
+            error = tr("Date '%1' is not a date \"DD.MM.YYYY HH:MM:SS\" of the years 100 to 9999").arg(text);
     } else if (tag == DeltaGmtTag) {
         record.deltaGmt = hoursValue(text);
     } else {
@@ -109,7 +109,7 @@ HoroscopeFile::Reading HoroscopeFile::read(const QString &path, const DateTime &
             if (e.record)
                 ++reading.damage.read;
             else
-                reading.damage.skipped.append(QStringLiteral("\"%1\" at character %2: %3")
+                reading.damage.skipped.append(tr("\"%1\" at character %2: %3")
                                                   .arg(e.name)
                                                   .arg(document.offset(element))
                                                   .arg(e.error));

@@ -3,6 +3,7 @@
 #include "engine/HoroscopeRecord.h"
 #include "storage/FileDamage.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@ class MessageSink;
 // horoskop.xml: the horoscope list between runs, one Horoskop element per record in
 // list order under the root Orvel_Horoskop.
 class HoroscopeFile {
+    Q_DECLARE_TR_FUNCTIONS(HoroscopeFile)
+
 public:
     // One Horoskop element as the loader sees it: the record it gives, or why it
     // would be dropped.

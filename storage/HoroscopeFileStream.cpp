@@ -31,7 +31,7 @@ bool HoroscopeFileStream::next(HoroscopeFile::Element &element)
         switch (m_reader.readNext()) {
         case QXmlStreamReader::StartElement:
             if (++m_depth > XmlDocument::MaxDepth) {
-                m_reader.raiseError(QStringLiteral("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth));
+                m_reader.raiseError(XmlDocument::tr("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth));
                 return fail();
             }
             if (m_reader.qualifiedName() == RecordTag) {
@@ -64,7 +64,7 @@ void HoroscopeFileStream::readElement(HoroscopeFile::Element &element)
         switch (m_reader.readNext()) {
         case QXmlStreamReader::StartElement:
             if (++m_depth > XmlDocument::MaxDepth) {
-                m_reader.raiseError(QStringLiteral("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth));
+                m_reader.raiseError(XmlDocument::tr("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth));
                 return;
             }
             if (m_depth == depth + 1) {

@@ -102,7 +102,7 @@ Parsed parse(const QByteArray &bytes)
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
             if (++depth > XmlDocument::MaxDepth) {
-                reader.raiseError(QStringLiteral("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth));
+                reader.raiseError(XmlDocument::tr("Elements are nested more than %1 deep.").arg(XmlDocument::MaxDepth));
                 break;
             }
             QDomElement element = dom.createElement(reader.qualifiedName().toString());
@@ -184,12 +184,12 @@ XmlDocument::Reading XmlDocument::read(const QString &path)
     // size is read up to one byte past the limit, which also stops endless ones.
     const qint64 size = file.isSequential() ? MaxFileSize : file.size();
     if (size > MaxFileSize)
-        return damaged(QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
+        return damaged(tr("The file is larger than %1 bytes.").arg(MaxFileSize));
     const QByteArray bytes = file.read(size + 1);
     if (file.error() != QFileDevice::NoError)
         return damaged(FileError::message(path, file.error(), file.errorString()));
     if (bytes.size() > MaxFileSize)
-        return damaged(QStringLiteral("The file is larger than %1 bytes.").arg(MaxFileSize));
+        return damaged(tr("The file is larger than %1 bytes.").arg(MaxFileSize));
     Parsed parsed = parse(bytes);
     m_dom = parsed.dom;
     m_open = std::move(parsed.open);

@@ -3,6 +3,7 @@
 #include "platform/AtomicFileWriter.h"
 #include "storage/FileDamage.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QString>
@@ -17,6 +18,8 @@ namespace orvel {
 // file, build a document element by element, walk it, and save it whole as UTF-16LE
 // with a byte-order mark.
 class XmlDocument {
+    Q_DECLARE_TR_FUNCTIONS(XmlDocument)
+
 public:
     // Larger files are refused unread: the data files are a few hundred kilobytes, and
     // the DOM of a runaway file could exhaust memory.

@@ -145,7 +145,7 @@ void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
     m_recordsRead = damage.read;
     m_unsaved = true;
     // Every change rewrites the working copy, so the damaged file is kept first.
-    const QString report = DamagedFileCopy::keepAndDescribe(damage, QStringLiteral("horoscopes"));
+    const QString report = DamagedFileCopy::keepAndDescribe(damage, FileDamage::Items::Horoscopes);
     const QString fromDevice = tr("The horoscope file fetched from the device is damaged.") + u'\n';
     m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }

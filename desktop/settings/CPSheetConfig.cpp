@@ -66,7 +66,7 @@ void CPSheetConfig::fetch()
     // are taken, and the file is kept before OK replaces it.
     const SettingsFile::Reading reading = SettingsFile::read(workingCopy(), m_settings);
     if (reading.damage.isDamaged())
-        m_sink.showMessage(DamagedFileCopy::keepAndDescribe(reading.damage, QStringLiteral("settings")));
+        m_sink.showMessage(DamagedFileCopy::keepAndDescribe(reading.damage, FileDamage::Items::Settings));
 }
 
 void CPSheetConfig::accept()

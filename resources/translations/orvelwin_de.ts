@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Computes and draws horoscope charts.</source>
+        <translation>Berechnet und zeichnet Horoskope.</translation>
+    </message>
+    <message>
+        <source>Open the window at N times the 240 x 270 wheel, N from 1 to 8 (default 2).</source>
+        <translation>Das Fenster in N-facher Größe des Rads von 240 x 270 öffnen, N von 1 bis 8 (Vorgabe 2).</translation>
+    </message>
+    <message>
+        <source>Quit once the wheel is first painted (to time the start).</source>
+        <translation>Beenden, sobald das Rad zum ersten Mal gezeichnet ist (um den Start zu messen).</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>unbekanntes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>--now: &apos;%1&apos; is not a date &quot;DD.MM.YYYY HH:MM:SS&quot;</source>
+        <translation>--now: „%1“ ist kein Datum „DD.MM.YYYY HH:MM:SS“</translation>
+    </message>
+    <message>
+        <source>--scale must be a number from 1 to 8, not &apos;%1&apos;</source>
+        <translation>--scale muss eine Zahl von 1 bis 8 sein, nicht „%1“</translation>
+    </message>
+</context>
+<context>
     <name>orvel::CLoadDlg</name>
     <message>
         <source>Loading horoscope...</source>
@@ -142,6 +169,37 @@
         <source>Exit?</source>
         <translation>Beenden?</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::COrvelWinView</name>
+    <message>
+        <source>Radix I: %1, %2</source>
+        <translation>Radix I: %1, %2</translation>
+    </message>
+    <message>
+        <source>Radix II: %1, %2</source>
+        <translation>Radix II: %1, %2</translation>
+    </message>
+    <message>
+        <source>Solar %1: %2, %3</source>
+        <translation>Solar %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Composite: %1</source>
+        <translation>Composit: %1</translation>
+    </message>
+    <message>
+        <source>Synastry: %1</source>
+        <translation>Synastrie: %1</translation>
+    </message>
+    <message>
+        <source>Transit: %1 / Current transits</source>
+        <translation>Transit: %1 / Aktuelle Transite</translation>
+    </message>
 </context>
 <context>
     <name>orvel::CSolarDlg</name>
@@ -168,6 +226,14 @@
     <message>
         <source>Cancel</source>
         <translation>Abbruch</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Voriges Jahr</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,14 @@
         <source>--%1 needs a folder</source>
         <translation>--%1 braucht einen Ordner</translation>
     </message>
+    <message>
+        <source>Chooses the countries, horoscopes and settings of the handheld program on a device.</source>
+        <translation>Wählt die Länder, Horoskope und Einstellungen des Handheld-Programms auf einem Gerät.</translation>
+    </message>
+    <message>
+        <source>The device&apos;s folder (default: $ORVELWIN_DEVICE, else Device in the program folder or, when that is read-only, in the user&apos;s data folder).</source>
+        <translation>Der Ordner des Geräts (Vorgabe: $ORVELWIN_DEVICE, sonst Device im Programmordner oder, wenn dieser schreibgeschützt ist, im Datenordner des Benutzers).</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLink</name>
@@ -82,6 +90,14 @@
     <message>
         <source>can&apos;t copy %1: %2</source>
         <translation>%1 kann nicht kopiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Installs the chart symbol font OWSym.ttf from the program&apos;s folder for the current user.</source>
+        <translation>Installiert die Symbolschrift OWSym.ttf aus dem Programmordner für den aktuellen Benutzer.</translation>
+    </message>
+    <message>
+        <source>unknown argument &apos;%1&apos;</source>
+        <translation>unbekanntes Argument „%1“</translation>
     </message>
 </context>
 <context>

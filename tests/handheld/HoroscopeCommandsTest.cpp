@@ -7,6 +7,7 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/CSolarDlg.h"
 #include "session/Session.h"
+#include "gui/ProgramFont.h"
 #include "placedb/PlaceDatabase.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
@@ -143,6 +144,8 @@ private slots:
     void loadInRadixIIFromPosition4();
     void loadAtTheTargetLeavesTheList();
     void cancelledLoadStillSavesDeletions();
+    void loadShowsWholeNamesAtEveryScale_data();
+    void loadShowsWholeNamesAtEveryScale();
     void deleteNeedsThreeHoroscopes_data();
     void deleteNeedsThreeHoroscopes();
     void solarYearRules();
@@ -298,6 +301,31 @@ void HoroscopeCommandsTest::cancelledLoadStillSavesDeletions()
     });
     QCOMPARE(names(p.savedHoroscopes()), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     QCOMPARE(p.session.commands.mode(), ChartMode::RadixI);
+}
+
+void HoroscopeCommandsTest::loadShowsWholeNamesAtEveryScale_data()
+{
+    QTest::addColumn<int>("scale");
+    for (int scale : {1, 2, 3})
+        QTest::addRow("scale %d", scale) << scale;
+}
+
+void HoroscopeCommandsTest::loadShowsWholeNamesAtEveryScale()
+{
+    QFETCH(int, scale);
+    const QFont before = QApplication::font();
+    ProgramFont::set(scale);
+    std::vector<HoroscopeRecord> list{person(QStringLiteral("Millennium Sydney")), person(QStringLiteral("B"))};
+    list[0].city = QStringLiteral("Sydney");
+    list[1].city = QStringLiteral("Frankfurt am Main");
+    QWidget frame;
+    frame.resize(240 * scale, 270 * scale);
+    CLoadDlg dialog(list, ChartMode::RadixI, &frame);
+    const QFontMetrics metrics(dialog.list()->font());
+    QVERIFY(dialog.list()->columnWidth(0) >= metrics.horizontalAdvance(list[0].name));
+    QVERIFY(dialog.list()->columnWidth(1) >= metrics.horizontalAdvance(list[1].city));
+    QVERIFY(dialog.list()->minimumWidth() <= frame.width());
+    QApplication::setFont(before);
 }
 
 void HoroscopeCommandsTest::deleteNeedsThreeHoroscopes_data()

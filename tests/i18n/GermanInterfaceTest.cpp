@@ -8,6 +8,8 @@
 #include "render/ChartNames.h"
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "gui/HoroscopeDialogVariant.h"
+#include "platform/FileError.h"
+#include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
 #include "storage/SettingsFile.h"
 
@@ -83,6 +85,7 @@ private slots:
     void germanChosen();
     void namesAreTranslatedForWindowsOnly();
     void filesAreTheSameInGerman();
+    void fileMessagesAreGerman();
 };
 
 void GermanInterfaceTest::germanChosen_data()
@@ -156,6 +159,44 @@ void GermanInterfaceTest::filesAreTheSameInGerman()
     ChartSettings readSettings;
     QVERIFY(SettingsFile::load(config, readSettings));
     QVERIFY(readSettings == settings());
+}
+
+// What the programs say about their files comes from the core libraries, in the user's
+// language too; the file names and the reader's own reasons stay as they are.
+void GermanInterfaceTest::fileMessagesAreGerman()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QLatin1String(HoroscopeFile::FileName));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\"?><Orvel_Horoskop><Horoskop><Name>A</Name><Date>32.13.2000 00:00:00</Date>"
+               "</Horoskop><Horoskop><Name>B</Name><Date>01.01.2000 10:00:00</Date></Horoskop><Horoskop><Name>");
+    file.close();
+    const QString missing = folder.filePath(QStringLiteral("nowhere.xml"));
+    const auto messages = [&] {
+        const HoroscopeFile::Reading reading = HoroscopeFile::read(path, DateTime(2000, 1, 1, 0, 0, 0));
+        return QStringList{reading.damage.describe(FileDamage::Items::Horoscopes),
+                           DamagedFileCopy::keepAndDescribe(reading.damage, FileDamage::Items::Horoscopes),
+                           FileError::message(missing, QFileDevice::OpenError, QString())};
+    };
+    {
+        const GermanInterface german({QStringLiteral("orvelgui")});
+        const QStringList shown = messages();
+        const QString name = QDir::toNativeSeparators(path);
+        QVERIFY2(shown[0].startsWith(name + QStringLiteral(" ist bei Zeichen ")), qPrintable(shown[0]));
+        QVERIFY2(shown[0].contains(QStringLiteral(" 1 Horoskope konnten gelesen werden.\nÜbersprungen:\n„A“ bei Zeichen ")),
+                 qPrintable(shown[0]));
+        QVERIFY2(shown[0].contains(QStringLiteral("Datum „32.13.2000 00:00:00“ ist kein Datum")), qPrintable(shown[0]));
+        QVERIFY2(shown[1].endsWith(QStringLiteral("Eine Kopie der Datei wird als %1.damaged aufbewahrt.").arg(name)),
+                 qPrintable(shown[1]));
+        QCOMPARE(shown[2], QStringLiteral("%1 wurde nicht gefunden.").arg(QDir::toNativeSeparators(missing)));
+    }
+    const QStringList english = messages();
+    QVERIFY2(english[0].contains(QStringLiteral(" is damaged at character ")), qPrintable(english[0]));
+    QVERIFY2(english[0].contains(QStringLiteral(" 1 horoscopes could be read.\nSkipped:\n\"A\" at character ")),
+             qPrintable(english[0]));
+    QVERIFY2(english[1].endsWith(QStringLiteral("A copy of the file is kept as %1.damaged.").arg(QDir::toNativeSeparators(path))),
+             qPrintable(english[1]));
 }
 
 QTEST_GUILESS_MAIN(GermanInterfaceTest)

@@ -101,6 +101,27 @@ TEST(Windows1252, MapsTheHighControlRangeAndKeepsLatin1)
     EXPECT_TRUE(Windows1252::toText(nullptr, 0).isEmpty());
 }
 
+TEST(Windows1252, WritesBackEveryCharacterItHasAndOnlyThose)
+{
+    // Every character of the basic plane: the code page has it exactly when its byte
+    // reads back as that character; all others become '?' and are counted.
+    for (int code = 1; code < 0x10000; ++code) {
+        const QChar c{char16_t(code)};
+        if (c.isSurrogate())
+            continue;
+        qsizetype missing = 0;
+        const QByteArray byte = Windows1252::fromText(QString(c), &missing);
+        ASSERT_EQ(byte.size(), 1) << code;
+        const bool readsBack = Windows1252::toText(byte.constData(), 1) == QString(c);
+        EXPECT_EQ(Windows1252::hasCharacter(c), readsBack) << code;
+        EXPECT_EQ(missing, readsBack ? 0 : 1) << code;
+    }
+    // A character beyond the basic plane is one '?', not two.
+    qsizetype missing = 0;
+    EXPECT_EQ(Windows1252::fromText(QString::fromUtf16(u"a😀b"), &missing), QByteArray("a?b"));
+    EXPECT_EQ(missing, 1);
+}
+
 struct SortKeyCase {
     const char *name;
     const char16_t *input;

@@ -88,7 +88,7 @@ TEST_P(HoroscopeCutTest, ReadsTheCompleteRecordsBeforeTheCut)
     EXPECT_EQ(reading.damage.brokenAt, at);
     EXPECT_EQ(reading.damage.read, cut.recordsRead);
     EXPECT_EQ(untouched.size(), 1u);
-    const QString message = reading.damage.describe(QStringLiteral("horoscopes"));
+    const QString message = reading.damage.describe(FileDamage::Items::Horoscopes);
     EXPECT_TRUE(message.contains(QStringLiteral("horoskop.xml is damaged at character %1 (").arg(at))) << qPrintable(message);
     EXPECT_TRUE(message.contains(QStringLiteral(" %1 horoscopes could be read.").arg(cut.recordsRead))) << qPrintable(message);
 }
@@ -123,7 +123,7 @@ TEST(HoroscopeReadTest, DroppedRecordsAreDamageWithTheirPlaceAndReason)
     EXPECT_TRUE(reading.damage.skipped[0].startsWith(
         QStringLiteral("\"Short\" at character %1: Date '01.01.01 00:00:00'").arg(xml.indexOf("<Horoskop><Name>Short"))))
         << qPrintable(reading.damage.skipped[0]);
-    EXPECT_TRUE(reading.damage.describe(QStringLiteral("horoscopes")).contains(QStringLiteral("1 horoscopes could be read.")));
+    EXPECT_TRUE(reading.damage.describe(FileDamage::Items::Horoscopes).contains(QStringLiteral("1 horoscopes could be read.")));
 }
 
 TEST(HoroscopeReadTest, MissingAndSoundFilesAreNoDamage)

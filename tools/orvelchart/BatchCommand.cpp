@@ -148,7 +148,7 @@ public:
         if (m_aaf || !m_stream.brokenAt())
             return true;
         const FileDamage damage{m_path, m_stream.brokenAt(), m_stream.error(), {}, m_read};
-        std::fprintf(stderr, "orvelchart: batch: %s\n", damage.describe(QStringLiteral("horoscopes")).toLocal8Bit().constData());
+        std::fprintf(stderr, "orvelchart: batch: %s\n", damage.describe(FileDamage::Items::Horoscopes).toLocal8Bit().constData());
         return false;
     }
 

@@ -1,6 +1,6 @@
 #include "LatinTransliteration.h"
 
-#include "Windows1252Encoder.h"
+#include "PrintableWindows1252.h"
 
 #include <QHash>
 
@@ -47,13 +47,13 @@ std::optional<QString> replacement(QChar c)
     if (base.size() == 1) {
         for (const QChar mark : marks) {
             const QString composed = (base + mark).normalized(QString::NormalizationForm_C);
-            if (composed.size() == 1 && Windows1252Encoder::canEncode(composed.front()))
+            if (composed.size() == 1 && PrintableWindows1252::contains(composed.front()))
                 return composed;
         }
     }
     QString out;
     for (const QChar b : base) {
-        if (Windows1252Encoder::canEncode(b)) {
+        if (PrintableWindows1252::contains(b)) {
             out.append(b);
         } else if (const std::optional<QString> r = replacement(b)) {
             out.append(*r);
@@ -74,7 +74,7 @@ std::optional<QString> LatinTransliteration::toWindows1252(const QString &text)
     QString out;
     out.reserve(composed.size());
     for (const QChar c : composed) {
-        if (Windows1252Encoder::canEncode(c)) {
+        if (PrintableWindows1252::contains(c)) {
             out.append(c);
         } else if (isMark(c)) {
             continue;

@@ -2,7 +2,7 @@
 
 #include "engine/CoordinateFormat.h"
 #include "IndexLine.h"
-#include "Windows1252Encoder.h"
+#include "platform/Windows1252.h"
 #include "placedb/SortKey.h"
 
 #include <algorithm>
@@ -38,7 +38,7 @@ PlaceFileText::PlaceFileText(const QString &tableCode, const std::vector<BuiltPl
                 u'\t' + r.latitude + u'\t' + r.longitude + QStringLiteral("\r\n");
         m_records.push_back(std::move(k.record));
     }
-    m_bytes = Windows1252Encoder::encode(IndexLine::build(entries) + body);
+    m_bytes = Windows1252::fromText(IndexLine::build(entries) + body);
 }
 
 } // namespace orvel

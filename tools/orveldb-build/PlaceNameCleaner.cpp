@@ -1,7 +1,7 @@
 #include "PlaceNameCleaner.h"
 
 #include "LatinTransliteration.h"
-#include "Windows1252Encoder.h"
+#include "PrintableWindows1252.h"
 #include "placedb/SortKey.h"
 
 namespace orvel {
@@ -15,10 +15,10 @@ enum class Fit { Usable, StartsWithDigit, Unusable };
 // by its first occurrence in the index line, where digits also spell the positions.
 Fit fitOf(const QString &name)
 {
-    if (name.isEmpty() || !Windows1252Encoder::canEncode(name))
+    if (name.isEmpty() || !PrintableWindows1252::contains(name))
         return Fit::Unusable;
     const QString key = MakeSortKey(name);
-    if (key.isEmpty() || !Windows1252Encoder::canEncode(key.front()) || key.front().isSpace())
+    if (key.isEmpty() || !PrintableWindows1252::contains(key.front()) || key.front().isSpace())
         return Fit::Unusable;
     return key.front().isDigit() ? Fit::StartsWithDigit : Fit::Usable;
 }

@@ -4,7 +4,7 @@
 #include "desktop/FileCopy.h"
 #include "desktop/SymbolFontInstaller.h"
 #include "platform/CommandLine.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "gui/Translations.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "desktop/SymbolFontInstaller.h"
 
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
 #include <QProcess>
 #include <QStandardPaths>

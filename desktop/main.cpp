@@ -3,7 +3,7 @@
 #include "desktop/DeviceLink.h"
 #include "desktop/UserProgramFolder.h"
 #include "platform/ProgramFolder.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "gui/DialogMessageSink.h"
 #include "gui/Translations.h"
 
@@ -36,8 +36,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("OrvelWinConfig"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwinconfig"));
     Translations::install(app, catalogues);
-    ProgramFolder::setOverride(options->root);
-    const QString programFolder = UserProgramFolder::choose(ProgramFolder::path());
+    const QString programFolder = UserProgramFolder::choose(ProgramFolder::resolve(options->root));
     ChartFonts::registerSymbolFont(programFolder);
 
     DialogMessageSink ui(QStringLiteral("OrvelWinConfig"));

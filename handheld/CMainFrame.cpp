@@ -3,9 +3,9 @@
 #include "handheld/CLoadDlg.h"
 #include "handheld/CSolarDlg.h"
 #include "handheld/COrvelWinView.h"
-#include "handheld/HandheldSession.h"
-#include "handheld/chart/CommandAvailability.h"
-#include "handheld/chart/WheelCanvas.h"
+#include "session/Session.h"
+#include "engine/CommandAvailability.h"
+#include "render/WheelCanvas.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
@@ -60,7 +60,7 @@ QSize CMainFrame::windowSize(int scale)
     return QSize(wheel.width(), wheel.height() + bar.sizeHint().height()) + WindowDecoration;
 }
 
-CMainFrame::CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale)
+CMainFrame::CMainFrame(Session &session, MessageSink &ui, SoftInputPanel &panel, int scale)
     : m_session(session), m_ui(ui), m_panel(panel), m_scale(scale),
       m_openPage([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
 {

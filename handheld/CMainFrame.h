@@ -1,7 +1,7 @@
 #pragma once
 
-#include "handheld/chart/CommandId.h"
-#include "handheld/info/InfoWindow.h"
+#include "engine/CommandId.h"
+#include "render/InfoWindow.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -15,7 +15,7 @@ namespace orvel {
 class ChartCommands;
 struct ChartSettings;
 class COrvelWinView;
-class HandheldSession;
+class Session;
 class MessageSink;
 class SoftInputPanel;
 
@@ -26,7 +26,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     // Everything passed in must outlive the frame. `scale` magnifies the starting size.
-    CMainFrame(HandheldSession &session, MessageSink &ui, SoftInputPanel &panel, int scale);
+    CMainFrame(Session &session, MessageSink &ui, SoftInputPanel &panel, int scale);
 
     // The frame's outer size at `scale`: the wheel, the command bar and room for the window
     // manager's title bar and borders, which are not known before the window is shown.
@@ -72,7 +72,7 @@ private:
     void about();
     void exitProgram();
 
-    HandheldSession &m_session;
+    Session &m_session;
     MessageSink &m_ui;
     SoftInputPanel &m_panel;
     int m_scale;

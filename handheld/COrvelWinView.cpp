@@ -1,8 +1,8 @@
 #include "handheld/COrvelWinView.h"
 
-#include "handheld/HandheldSession.h"
-#include "handheld/chart/WheelCanvas.h"
-#include "handheld/chart/WheelPainter.h"
+#include "session/Session.h"
+#include "render/WheelCanvas.h"
+#include "render/WheelPainter.h"
 #include "gui/SoftInputPanel.h"
 
 #include <QMouseEvent>
@@ -11,7 +11,7 @@
 
 namespace orvel {
 
-COrvelWinView::COrvelWinView(HandheldSession &session, SoftInputPanel &panel, int scale, QWidget *parent)
+COrvelWinView::COrvelWinView(Session &session, SoftInputPanel &panel, int scale, QWidget *parent)
     : QWidget(parent), m_session(session), m_panel(panel), m_scale(scale)
 {
     setAutoFillBackground(true);

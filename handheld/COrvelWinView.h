@@ -4,7 +4,7 @@
 
 namespace orvel {
 
-class HandheldSession;
+class Session;
 class SoftInputPanel;
 
 // The chart view: the wheel of the current chart, magnified uniformly to fill the
@@ -13,7 +13,7 @@ class COrvelWinView : public QWidget {
     Q_OBJECT
 public:
     // `session` and `panel` must outlive the view; `scale` sets the preferred size.
-    COrvelWinView(HandheldSession &session, SoftInputPanel &panel, int scale, QWidget *parent = nullptr);
+    COrvelWinView(Session &session, SoftInputPanel &panel, int scale, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
 
@@ -32,7 +32,7 @@ private:
     // What the wheel shows, for screen readers: "Radix I: Ada Example, London".
     QString chartDescription() const;
 
-    HandheldSession &m_session;
+    Session &m_session;
     SoftInputPanel &m_panel;
     int m_scale;
     bool m_shown = false;

@@ -1,14 +1,16 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
-#include "handheld/HandheldSession.h"
+#include "handheld/LaterMessageSink.h"
+#include "session/Session.h"
 #include "handheld/ProgramOptions.h"
 #include "handheld/ScaleChoice.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserDataFolder.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "gui/DialogMessageSink.h"
 #include "gui/InputMethodPanel.h"
+#include "gui/ProgramFont.h"
 #include "gui/Translations.h"
 
 #include <QApplication>
@@ -25,7 +27,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QString problem;
-    const QStringList catalogues{QStringLiteral("orvelgui"), QStringLiteral("orvelwin")};
+    const QStringList catalogues{QStringLiteral("orvelgui"), QStringLiteral("orvelrender"), QStringLiteral("orvelwin")};
     const std::optional<ProgramOptions> options =
         Translations::beforeApplication(argc, argv, catalogues, [&] { return ProgramOptions::parse(arguments, problem); });
     if (!options) {
@@ -41,8 +43,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("OrvelWin"));
     QApplication::setDesktopFileName(QStringLiteral("orvelwin"));
     Translations::install(app, catalogues);
-    ProgramFolder::setOverride(options->root);
-    const QString programFolder = ProgramFolder::path();
+    const QString programFolder = ProgramFolder::resolve(options->root);
     ChartFonts::registerSymbolFont(programFolder);
 
     int scale = options->scale;
@@ -52,14 +53,15 @@ int main(int argc, char *argv[])
         if (const QString notice = ScaleChoice::notice(options->scale, scale, available); !notice.isEmpty())
             std::fprintf(stderr, "OrvelWin: %s\n", notice.toLocal8Bit().constData());
     }
-    ChartFonts::setProgramFont(scale);
+    ProgramFont::set(scale);
 
     Clock clock;
     if (options->now)
         clock.fix(*options->now);
     DialogMessageSink ui(QStringLiteral("OrvelWin CE"));
     InputMethodPanel panel;
-    HandheldSession session(clock, ui, programFolder, UserDataFolder::choose(programFolder));
+    LaterMessageSink notices(ui); // the built-in ephemeris is named over the painted chart
+    Session session(clock, ui, notices, programFolder, UserDataFolder::choose(programFolder));
     CMainFrame frame(session, ui, panel, scale);
     ui.setOwner(&frame);
     if (options->quitAfterFirstPaint)

@@ -4,32 +4,14 @@
 
 namespace orvel {
 
-namespace {
-QString &overrideFolder()
+QString ProgramFolder::resolve(const QString &chosen)
 {
-    static QString folder;
-    return folder;
-}
-} // namespace
-
-QString ProgramFolder::path()
-{
-    if (!overrideFolder().isEmpty())
-        return overrideFolder();
-    return folderOfModule(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
-}
-
-QString ProgramFolder::file(const QString &name)
-{
-    return path() + u'/' + name;
-}
-
-void ProgramFolder::setOverride(const QString &dir)
-{
-    QString folder = dir;
+    if (chosen.isEmpty())
+        return folderOfModule(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
+    QString folder = chosen;
     while (folder.size() > 1 && (folder.endsWith(u'/') || folder.endsWith(u'\\')))
         folder.chop(1);
-    overrideFolder() = folder;
+    return folder;
 }
 
 QString ProgramFolder::folderOfModule(const QString &moduleFileName)

@@ -4,17 +4,14 @@
 
 namespace orvel {
 
-// The folder of the running program, where every data file of the program lies.
-// The executable's own folder, unless the command line chose another (--root DIR),
-// so that one binary can run any installed copy.
+// The folder of the running program, where every data file of the program lies. The
+// executable's own folder, unless the command line chose another (--root DIR), so that
+// one binary can run any installed copy. Each program resolves it once at start and
+// passes it to what reads from it.
 class ProgramFolder {
 public:
-    // Without a trailing separator.
-    static QString path();
-    // The file or folder `name` inside the program folder.
-    static QString file(const QString &name);
-    // Makes `dir` the program folder for the rest of the run; an empty text undoes it.
-    static void setOverride(const QString &dir);
+    // `chosen` without trailing separators, or the executable's folder when it is empty.
+    static QString resolve(const QString &chosen);
     // A module file name cut before its last "\" (or, without one, its last "/").
     static QString folderOfModule(const QString &moduleFileName);
 };

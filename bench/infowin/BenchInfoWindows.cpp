@@ -1,7 +1,7 @@
 // Opening an information window as the user does: from the command (snapshot, texts,
 // widgets) until its first paint has reached the screen, against opening an empty
 // dialog of the same size, in alternating runs on the offscreen platform.
-#include "handheld/ChartSceneFixture.h"
+#include "support/ChartSceneFixture.h"
 #include "handheld/info/InformationWindows.h"
 #include "support/FirstPaint.h"
 #include "support/Timing.h"

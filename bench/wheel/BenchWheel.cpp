@@ -2,9 +2,9 @@
 // two-ring wheel into a 240 x 270 image, against clearing that image; and the launch
 // of OrvelWin until its first wheel is painted, against the launch of an empty Qt
 // window, both as child processes on the offscreen platform, in alternating runs.
-#include "handheld/ChartSceneFixture.h"
-#include "handheld/chart/WheelPainter.h"
-#include "gui/ChartFonts.h"
+#include "support/ChartSceneFixture.h"
+#include "render/WheelPainter.h"
+#include "render/ChartFonts.h"
 #include "support/Timing.h"
 
 #include <QGuiApplication>

@@ -5,7 +5,6 @@
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
 #include "gui/CHoroscopeDlg.h"
-#include "gui/HoroscopeDialogVariant.h"
 #include "storage/AafFile.h"
 #include "storage/DamagedFileCopy.h"
 #include "storage/HoroscopeFile.h"
@@ -113,7 +112,7 @@ void CHoroscopeManagerDlg::load()
     // A handheld without a horoscope file has nothing that Exit could overwrite.
     m_fetchFailed = m_workingCopy.fetch() == DeviceWorkingCopy::Fetched::Failed;
     read();
-    HoroscopeList(m_records).fill(HoroscopeDialogVariant::desktop().newRecordName, m_now);
+    HoroscopeList(m_records).fill(editVariant().newRecordName, m_now);
     fillList();
 }
 
@@ -161,10 +160,18 @@ void CHoroscopeManagerDlg::write()
     m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink, m_writer);
 }
 
+HoroscopeDialogVariant CHoroscopeManagerDlg::editVariant()
+{
+    QStringList pictures;
+    for (const char *row : {"name", "date", "country", "city", "zone", "coordinates"})
+        pictures.append(QStringLiteral(":/desktop/horoscope-%1.svg").arg(QLatin1String(row)));
+    return {tr("Horoscop"), tr("(New horoscope)"), pictures, PlaceDatabase::Variant::Desktop, false};
+}
+
 HoroscopeRecord CHoroscopeManagerDlg::newRecord() const
 {
     HoroscopeRecord record = HoroscopeRecord::createDefault(m_now);
-    record.name = HoroscopeDialogVariant::desktop().newRecordName;
+    record.name = editVariant().newRecordName;
     return record;
 }
 
@@ -183,7 +190,7 @@ bool CHoroscopeManagerDlg::runEditor(HoroscopeRecord &record)
     if (m_editor) {
         ok = m_editor(edited);
     } else {
-        CHoroscopeDlg dialog(record, m_now, HoroscopeDialogVariant::desktop(),
+        CHoroscopeDlg dialog(record, m_now, editVariant(),
                              m_programFolder + u'/' + PlaceDatabase::FolderName, m_sink, nullptr, this);
         ok = dialog.exec() == QDialog::Accepted;
         edited = dialog.record();

@@ -3,6 +3,7 @@
 #include "desktop/DeviceWorkingCopy.h"
 #include "engine/HoroscopeRecord.h"
 #include "platform/AtomicFileWriter.h"
+#include "gui/HoroscopeDialogVariant.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -36,6 +37,9 @@ public:
     static QString staleQuestion();
     // Asked at Exit when the device's file was damaged or had records that could not be read.
     static QString damagedQuestion(int recordsRead);
+    // The horoscope edit dialog as the manager opens it: pictures from the desktop
+    // program's resources, the desktop's place database, no on-screen keyboard.
+    static HoroscopeDialogVariant editVariant();
 
     // `device`, `sink` and `writer` must outlive the dialog; `now` dates new records;
     // `writer` writes the files beside the program. Without an `editor` the horoscope

@@ -1,6 +1,6 @@
 #include "desktop/settings/CGlyphPage.h"
 
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #include "desktop/settings/CPPageAspekt.h"
 
 #include "desktop/settings/PointNames.h"
-#include "gui/QtColour.h"
+#include "render/QtColour.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "desktop/settings/CPPageColor.h"
 
 #include "desktop/SymbolFontInstaller.h"
-#include "gui/QtColour.h"
+#include "render/QtColour.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "desktop/settings/CPPageElement.h"
 
 #include "engine/ChartConstants.h"
-#include "gui/QtColour.h"
+#include "render/QtColour.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

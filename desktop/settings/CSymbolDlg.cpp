@@ -1,6 +1,6 @@
 #include "desktop/settings/CSymbolDlg.h"
 
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "desktop/settings/ValueChoosers.h"
 
 #include "desktop/settings/CSymbolDlg.h"
-#include "gui/QtColour.h"
+#include "render/QtColour.h"
 
 #include <QColorDialog>
 

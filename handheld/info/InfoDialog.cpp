@@ -1,6 +1,6 @@
 #include "handheld/info/InfoDialog.h"
 
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "handheld/info/InformationWindows.h"
 
-#include "handheld/info/AspectGridPainter.h"
-#include "handheld/info/InfoTables.h"
+#include "render/AspectGridPainter.h"
+#include "render/InfoTables.h"
 #include "handheld/info/PaintedDialog.h"
 #include "handheld/info/ReportDialog.h"
-#include "handheld/info/ScoreRowsPainter.h"
+#include "render/ScoreRowsPainter.h"
 
 #include <QGuiApplication>
 

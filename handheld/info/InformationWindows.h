@@ -1,6 +1,6 @@
 #pragma once
 
-#include "handheld/info/InfoWindow.h"
+#include "render/InfoWindow.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "handheld/info/PaintedDialog.h"
 
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
 namespace orvel {
 

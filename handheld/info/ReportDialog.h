@@ -1,7 +1,7 @@
 #pragma once
 
 #include "handheld/info/InfoDialog.h"
-#include "handheld/info/InfoTable.h"
+#include "render/InfoTable.h"
 
 class QTreeWidget;
 

@@ -530,14 +530,6 @@ Bevor die Datei zum ersten Mal ersetzt wird, wird sie als %1 aufbewahrt.</transl
         <source>Horoscope</source>
         <translation>Horoskop</translation>
     </message>
-    <message>
-        <source>Horoscop</source>
-        <translation>Horoskop</translation>
-    </message>
-    <message>
-        <source>(New horoscope)</source>
-        <translation>(Neues Horoskop)</translation>
-    </message>
 </context>
 <context>
     <name>orvel::HoroscopeRecord</name>

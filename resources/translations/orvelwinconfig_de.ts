@@ -172,6 +172,14 @@
 <context>
     <name>orvel::CHoroscopeManagerDlg</name>
     <message>
+        <source>Horoscop</source>
+        <translation>Horoskop</translation>
+    </message>
+    <message>
+        <source>(New horoscope)</source>
+        <translation>(Neues Horoskop)</translation>
+    </message>
+    <message>
         <source>The horoscopes could not be read from the device when this window opened. Replace the device&apos;s horoscope file with this list?</source>
         <translation>Die Horoskope konnten beim Öffnen dieses Fensters nicht vom Gerät gelesen werden. Die Horoskopdatei des Geräts durch diese Liste ersetzen?</translation>
     </message>

@@ -517,7 +517,7 @@ void HoroscopeManagerTest::desktopEditDialogVariant()
 {
     DesktopFolders folders;
     HoroscopeRecord record = named(QStringLiteral("A"));
-    CHoroscopeDlg dialog(record, Now, HoroscopeDialogVariant::desktop(), folders.program() + QStringLiteral("/OrvelDB"),
+    CHoroscopeDlg dialog(record, Now, CHoroscopeManagerDlg::editVariant(), folders.program() + QStringLiteral("/OrvelDB"),
                          folders.sink, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Horoscop"));
     int pictures = 0;

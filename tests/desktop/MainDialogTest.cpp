@@ -3,7 +3,7 @@
 #include "desktop/CMainDlg.h"
 #include "desktop/DeviceLink.h"
 #include "desktop/SymbolFontInstaller.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
 #include <QFile>
 #include <QGroupBox>

@@ -12,7 +12,7 @@
 #include "desktop/settings/CPPagePlanetBewertung.h"
 #include "desktop/settings/CPSheetConfig.h"
 #include "listctrl/ExListCtrl.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "storage/SettingsFile.h"
 
 #include <QButtonGroup>

@@ -7,9 +7,10 @@
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
 #include "handheld/CSolarDlg.h"
-#include "handheld/HandheldSession.h"
+#include "session/Session.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "gui/CHoroscopeDlg.h"
 #include "gui/HoroscopeDialogVariant.h"
 #include "support/AccessibleTree.h"
@@ -52,7 +53,7 @@ private slots:
         clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
         RecordingMessageSink ui;
         RecordingSoftInputPanel panel;
-        HandheldSession session(clock, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
+        Session session(clock, ui, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
         session.document.horoscopes()[0] = adaInLondon();
         CMainFrame frame(session, ui, panel, 1);
         const QStringList unnamed = AccessibleTree::unnamedControls(frame);
@@ -90,7 +91,7 @@ private slots:
         std::unique_ptr<QDialog> window;
         if (dialog <= 2) {
             auto horoscope = std::make_unique<CHoroscopeDlg>(
-                record, record.birth, dialog == 1 ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld(),
+                record, record.birth, dialog == 1 ? CHoroscopeManagerDlg::editVariant() : HoroscopeDialogVariant::handheld(),
                 folder.database(), ui, &panel);
             QVERIFY(horoscope->OnInitDialog());
             if (dialog == 2) { // the typed city's field stands in for the list

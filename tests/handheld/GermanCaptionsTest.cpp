@@ -6,8 +6,8 @@
 #include "handheld/CLoadDlg.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/CSolarDlg.h"
-#include "handheld/HandheldSession.h"
-#include "handheld/info/InfoTables.h"
+#include "session/Session.h"
+#include "render/InfoTables.h"
 #include "handheld/info/InformationWindows.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
@@ -42,7 +42,7 @@ struct Program {
     Clock clock;
     RecordingMessageSink sink;
     RecordingSoftInputPanel panel;
-    HandheldSession session{clock, sink, folder.path(), folder.path()};
+    Session session{clock, sink, sink, folder.path(), folder.path()};
     CMainFrame frame{session, sink, panel, 1};
 };
 
@@ -86,8 +86,15 @@ private slots:
     {
         QVERIFY(m_german.load(QStringLiteral(":/i18n/orvelwin_de.qm")));
         QVERIFY(QCoreApplication::installTranslator(&m_german));
+        // The information windows' titles and headers come with the chart pictures.
+        QVERIFY(m_germanRender.load(QStringLiteral(":/i18n/orvelrender_de.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&m_germanRender));
     }
-    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_german); }
+    void cleanupTestCase()
+    {
+        QCoreApplication::removeTranslator(&m_germanRender);
+        QCoreApplication::removeTranslator(&m_german);
+    }
 
     void commandBarTooltips()
     {
@@ -206,6 +213,7 @@ private slots:
 
 private:
     QTranslator m_german;
+    QTranslator m_germanRender;
 };
 
 QTEST_MAIN(GermanCaptionsTest)

@@ -6,8 +6,8 @@
 #include "handheld/CLoadDlg.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/CSolarDlg.h"
-#include "handheld/HandheldSession.h"
-#include "gui/ChartFonts.h"
+#include "session/Session.h"
+#include "gui/ProgramFont.h"
 #include "placedb/PlaceDatabase.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
@@ -99,7 +99,7 @@ struct Program {
     Clock clock;
     RecordingMessageSink sink;
     RecordingSoftInputPanel panel;
-    HandheldSession session{clock, sink, folder.path(), folder.path()};
+    Session session{clock, sink, sink, folder.path(), folder.path()};
     CMainFrame frame{session, sink, panel, 1};
 };
 
@@ -314,7 +314,7 @@ void HoroscopeCommandsTest::loadShowsWholeNamesAtEveryScale()
 {
     QFETCH(int, scale);
     const QFont before = QApplication::font();
-    ChartFonts::setProgramFont(scale);
+    ProgramFont::set(scale);
     std::vector<HoroscopeRecord> list{person(QStringLiteral("Millennium Sydney")), person(QStringLiteral("B"))};
     list[0].city = QStringLiteral("Sydney");
     list[1].city = QStringLiteral("Frankfurt am Main");

@@ -6,6 +6,7 @@
 
 #include "i18n/GermanInterface.h"
 #include "platform/RecordingMessageSink.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "gui/CHoroscopeDlg.h"
 #include "support/RecordingSoftInputPanel.h"
 
@@ -185,7 +186,7 @@ void HoroscopeDialogTest::coordinateCheck()
     QFETCH(bool, desktop);
     TestProgramFolder folder;
     HoroscopeRecord record = aachen();
-    OpenDialog d(record, folder, desktop ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld());
+    OpenDialog d(record, folder, desktop ? CHoroscopeManagerDlg::editVariant() : HoroscopeDialogVariant::handheld());
     d.field<QCheckBox>("other")->click();
     d.retype("latitude", latitude);
     d.retype("longitude", longitude);
@@ -394,7 +395,7 @@ void HoroscopeDialogTest::missingPlaceFileIsNamed()
     QFETCH(QString, message);
     TestProgramFolder folder;
     HoroscopeRecord record = aachen();
-    OpenDialog d(record, folder, desktop ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld());
+    OpenDialog d(record, folder, desktop ? CHoroscopeManagerDlg::editVariant() : HoroscopeDialogVariant::handheld());
     d.chooseCountry(QStringLiteral("Österreich"));
     QCOMPARE(d.edit("latitude")->text(), QString());
     d.typeCity(QStringLiteral("Wien"));
@@ -465,7 +466,7 @@ void HoroscopeDialogTest::earlyDatesAndSecondsSurviveOk()
     TestProgramFolder folder;
     HoroscopeRecord record = aachen();
     record.birth = birth;
-    OpenDialog d(record, folder, desktop ? HoroscopeDialogVariant::desktop() : HoroscopeDialogVariant::handheld());
+    OpenDialog d(record, folder, desktop ? CHoroscopeManagerDlg::editVariant() : HoroscopeDialogVariant::handheld());
     QVERIFY(d.field<QDateEdit>("date")->text().contains(QString::number(birth.year()).rightJustified(4, u'0')));
     QCOMPARE(d.field<QTimeEdit>("time")->text(),
              QTime(birth.hour(), birth.minute(), birth.second()).toString(QStringLiteral("HH:mm:ss")));

@@ -1,17 +1,17 @@
 // The information windows as drawn: the painters through a recording paint device,
 // and the six dialogs opened on computed charts in every mode that offers them.
-#include "ChartSceneFixture.h"
+#include "support/ChartSceneFixture.h"
 #include "support/RecordingPaintDevice.h"
 
-#include "handheld/chart/CommandAvailability.h"
-#include "handheld/info/AspectGridPainter.h"
-#include "handheld/info/InfoTables.h"
+#include "engine/CommandAvailability.h"
+#include "render/AspectGridPainter.h"
+#include "render/InfoTables.h"
 #include "handheld/info/InformationWindows.h"
 #include "handheld/info/PaintedDialog.h"
 #include "handheld/info/ReportDialog.h"
-#include "handheld/info/ScoreRowsPainter.h"
-#include "gui/ChartFonts.h"
-#include "gui/QtColour.h"
+#include "render/ScoreRowsPainter.h"
+#include "render/ChartFonts.h"
+#include "render/QtColour.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

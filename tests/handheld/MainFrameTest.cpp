@@ -4,13 +4,14 @@
 #include "support/RecordingPaintDevice.h"
 
 #include "gui/CAboutDlg.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "gui/DialogMessageSink.h"
+#include "gui/ProgramFont.h"
 #include "handheld/CMainFrame.h"
 #include "handheld/COrvelWinView.h"
-#include "handheld/HandheldSession.h"
+#include "session/Session.h"
 #include "platform/UserDataFolder.h"
-#include "handheld/chart/CommandAvailability.h"
+#include "engine/CommandAvailability.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
 #include "support/RecordingSoftInputPanel.h"
@@ -47,7 +48,7 @@ struct FrameUnderTest {
     {
         clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
         clock.fixZone(QTimeZone(QByteArrayLiteral("Europe/Berlin")));
-        session = std::make_unique<HandheldSession>(clock, ui, programFolder, data.path());
+        session = std::make_unique<Session>(clock, ui, ui, programFolder, data.path());
         frame = std::make_unique<CMainFrame>(*session, ui, panel, 1);
     }
 
@@ -57,7 +58,7 @@ struct FrameUnderTest {
     Clock clock;
     RecordingMessageSink ui;
     RecordingSoftInputPanel panel;
-    std::unique_ptr<HandheldSession> session;
+    std::unique_ptr<Session> session;
     std::unique_ptr<CMainFrame> frame;
 };
 
@@ -279,7 +280,7 @@ private slots:
     {
         QFETCH(int, scale);
         const QFont saved = QApplication::font();
-        ChartFonts::setProgramFont(scale);
+        ProgramFont::set(scale);
         DialogMessageSink sink(QStringLiteral("OrvelWin CE"));
         QStringList titles;
         QList<int> pixelSizes;
@@ -305,7 +306,7 @@ private slots:
     void dialogsAndPopupsFollowTheProgramFont()
     {
         const QFont saved = QApplication::font();
-        ChartFonts::setProgramFont(2);
+        ProgramFont::set(2);
         FrameUnderTest t;
         QString title;
         int pixelSize = 0;
@@ -372,7 +373,7 @@ private slots:
         Clock clock;
         RecordingMessageSink ui;
         RecordingSoftInputPanel panel;
-        HandheldSession session(clock, ui, emptyProgramFolder.path(), data.path());
+        Session session(clock, ui, ui, emptyProgramFolder.path(), data.path());
         CMainFrame frame(session, ui, panel, 1);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -396,7 +397,7 @@ private slots:
         Clock clock;
         clock.fix(DateTime(2026, 12, 8, 14, 30, 0));
         RecordingMessageSink ui;
-        HandheldSession session(clock, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
+        Session session(clock, ui, ui, QStringLiteral(ORVEL_PROGRAM_DIR), data.path());
         QCOMPARE(session.document.horoscopes().size(), 2u);
         QCOMPARE(session.document.horoscopes()[0].name, QStringLiteral("Kept"));
         QCOMPARE(ui.messages.size(), 1);

@@ -5,7 +5,8 @@
 
 #include "engine/HoroscopeRecord.h"
 #include "platform/RecordingMessageSink.h"
-#include "gui/ChartNames.h"
+#include "render/ChartNames.h"
+#include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "gui/HoroscopeDialogVariant.h"
 #include "platform/FileError.h"
 #include "storage/DamagedFileCopy.h"
@@ -127,7 +128,7 @@ void GermanInterfaceTest::namesAreTranslatedForWindowsOnly()
                  QStringLiteral("(New Horoscope)"));
     }
     QCOMPARE(ChartNames::point(Sun), QStringLiteral("Sun"));
-    QCOMPARE(HoroscopeDialogVariant::desktop().newRecordName, QStringLiteral("(New horoscope)"));
+    QCOMPARE(CHoroscopeManagerDlg::editVariant().newRecordName, QStringLiteral("(New horoscope)"));
 }
 
 void GermanInterfaceTest::filesAreTheSameInGerman()

@@ -1,6 +1,6 @@
 // Where the programs look for the symbol font: their own folder first, then beside the
 // executable, then the user's installed fonts.
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
 #include <QDir>
 #include <QFile>

@@ -52,10 +52,9 @@ TEST(ProgramFolder, CutsBeforeTheLastSeparator)
     EXPECT_EQ(orvel::ProgramFolder::folderOfModule(QStringLiteral("\\Program Files\\OrvelWin\\OrvelWin.exe")),
               QStringLiteral("\\Program Files\\OrvelWin"));
     EXPECT_EQ(orvel::ProgramFolder::folderOfModule(QStringLiteral("/opt/orvel/OrvelWin")), QStringLiteral("/opt/orvel"));
-    orvel::ProgramFolder::setOverride(QStringLiteral("/tmp/demo/"));
-    EXPECT_EQ(orvel::ProgramFolder::file(QStringLiteral("orvel.xml")), QStringLiteral("/tmp/demo/orvel.xml"));
-    orvel::ProgramFolder::setOverride(QString());
-    EXPECT_FALSE(orvel::ProgramFolder::path().isEmpty());
+    EXPECT_EQ(orvel::ProgramFolder::resolve(QStringLiteral("/tmp/demo/")), QStringLiteral("/tmp/demo"));
+    EXPECT_EQ(orvel::ProgramFolder::resolve(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_FALSE(orvel::ProgramFolder::resolve(QString()).isEmpty());
 }
 
 TEST(DateTimeTest, SerialSecondsConvertBack)

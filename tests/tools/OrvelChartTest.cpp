@@ -4,8 +4,8 @@
 
 #include "engine/ChartCommands.h"
 #include "engine/Ephemeris.h"
-#include "handheld/chart/ChartScene.h"
-#include "handheld/info/InfoTables.h"
+#include "engine/ChartScene.h"
+#include "render/InfoTables.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"

@@ -3,12 +3,11 @@
 #include "engine/ChartCommands.h"
 #include "engine/Ephemeris.h"
 #include "placedb/PlaceOffsetLookup.h"
-#include "handheld/chart/ChartPicture.h"
-#include "handheld/chart/ChartScene.h"
+#include "render/ChartPicture.h"
+#include "engine/ChartScene.h"
 #include "platform/AtomicFileWriter.h"
 #include "platform/MessageSink.h"
-#include "platform/ProgramFolder.h"
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 #include "storage/AafFileStream.h"
 #include "storage/FileDamage.h"
 #include "storage/HoroscopeFileStream.h"
@@ -198,7 +197,8 @@ QByteArray jsonText(const QString &text)
 class ChartWorker {
 public:
     ChartWorker(const BatchCommand::Context &c, const Options &o, const DateTime &now)
-        : m_options(o), m_settings(c.settings), m_horoscopes(c.horoscopes), m_engine(m_sink, m_notices, c.ephemerisFolder),
+        : m_options(o), m_symbolFontFile(c.programFolder + u'/' + ChartFonts::SymbolFile), m_settings(c.settings),
+          m_horoscopes(c.horoscopes), m_engine(m_sink, m_notices, c.ephemerisFolder),
           m_commands(m_engine, m_horoscopes, c.settings, c.clock, c.places, m_sink)
     {
         if (m_horoscopes.empty())
@@ -230,7 +230,7 @@ public:
                                      .filePath(BatchCommand::fileStem(index, item.name)
                                                + (m_options.svg ? u".svg"_qs : u".png"_qs));
             const QByteArray picture = m_options.svg
-                ? ChartPicture::svg(scene, 1, ProgramFolder::file(ChartFonts::SymbolFile))
+                ? ChartPicture::svg(scene, 1, m_symbolFontFile)
                 : ChartPicture::png(scene, 1);
             const AtomicFileWriter::Result written = AtomicFileWriter::standard().write(file, picture);
             if (!written.ok)
@@ -260,6 +260,7 @@ private:
     }
 
     const Options &m_options;
+    const QString m_symbolFontFile; // embedded in SVG pictures
     const ChartSettings &m_settings;
     CollectingSink m_sink;
     CollectingSink m_notices;
@@ -436,7 +437,7 @@ int BatchCommand::run(const Context &c, const QStringList &arguments, const Date
             std::fprintf(stderr, "orvelchart: batch: cannot create %s\n", o.folder.toLocal8Bit().constData());
             return 1;
         }
-        ChartFonts::registerSymbolFont(ProgramFolder::path());
+        ChartFonts::registerSymbolFont(c.programFolder);
     }
     bool allGood = true;
     if (o.jobs > 1) {

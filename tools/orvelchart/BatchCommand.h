@@ -49,6 +49,7 @@ public:
         PlaceOffsetLookup &places;
         QString horoscopeFile;
         QString ephemerisFolder; // named when the positions come from the built-in ephemeris
+        QString programFolder;   // where the symbol font lies
     };
 
     // What is wrong with the arguments, or nothing.

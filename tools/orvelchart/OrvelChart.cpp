@@ -1,11 +1,11 @@
 #include "tools/orvelchart/OrvelChart.h"
 
 #include "engine/ChartCommands.h"
-#include "handheld/chart/ChartPicture.h"
+#include "render/ChartPicture.h"
 #include "placedb/CountryFinder.h"
 #include "platform/AtomicFileWriter.h"
-#include "gui/ChartFonts.h"
-#include "handheld/chart/ChartScene.h"
+#include "render/ChartFonts.h"
+#include "engine/ChartScene.h"
 #include "tools/orvelchart/TableCommand.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
@@ -14,7 +14,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/StderrMessageSink.h"
 #include "platform/UserDataFolder.h"
-#include "storage/COrvelWinDoc.h"
+#include "session/Session.h"
 #include "tools/orvelchart/AafCommands.h"
 #include "tools/orvelchart/BatchCommand.h"
 #include "tools/orvelchart/ChartJson.h"
@@ -57,34 +57,26 @@ bool parseYear(const QString &text, int &year)
     return ok && year >= 100 && year <= 9999;
 }
 
-// Everything one command works with, built by the document's start-up.
-struct Session {
-    Session(const Clock &clock, PlaceDatabase::Variant variant, const QString &dataFolder)
-        : clock(clock), document(clock, ui, ProgramFolder::path(), dataFolder),
-          places(ProgramFolder::file(PlaceDatabase::FolderName), dataFolder + u'/' + PlaceDatabase::LastCountryFileName,
-                 ui, variant),
-          lookup(places), engine(ui, notices, document.ephemerisFolder()), commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
+// Everything one command works with: the session built by the document's start-up and
+// the messages it keeps, so that a command can tell whether the ephemeris refused a chart.
+struct Run {
+    Run(const Clock &clock, const QString &programFolder, const QString &dataFolder, PlaceDatabase::Variant variant)
+        : session(clock, ui, notices, programFolder, dataFolder, variant)
     {
-        document.OnNewDocument();
-        if (const QString report = document.startupReport(); !report.isEmpty())
-            std::fprintf(stderr, "orvelchart: %s\n", report.toLocal8Bit().constData());
     }
 
-    void printChart() { print(ChartJson::chart(engine, commands, document.settings())); }
-    ChartScene scene() const { return {engine, commands, document.settings(), document.horoscopes()}; }
+    void printChart()
+    {
+        print(ChartJson::chart(session.engine, session.commands, session.document.settings()));
+    }
 
-    const Clock &clock;
     KeptMessageSink ui;
     StderrMessageSink notices; // not kept: a notice fails no chart of a batch
-    COrvelWinDoc document;
-    PlaceDatabase places;
-    PlaceOffsetLookup lookup;
-    ChartEngine engine;
-    ChartCommands commands;
+    Session session;
 };
 
 // A command of the table below: returns 0 or, after saying why, a failure status.
-using Command = std::function<int(Session &, const QStringList &)>;
+using Command = std::function<int(Run &, const QStringList &)>;
 
 // Says what is wrong with a command's arguments, or nothing; checked before start-up
 // so that a usage error prints exactly one line.
@@ -113,10 +105,10 @@ QString invalidMoment(const QStringList &args)
 
 // The country named on the command line by name in any case or by code; nullopt
 // after saying that it is unknown.
-std::optional<CountryRecord> namedCountry(Session &s, const QString &command, const QString &text)
+std::optional<CountryRecord> namedCountry(Run &r, const QString &command, const QString &text)
 {
     std::vector<CountryRecord> list;
-    s.places.LoadCountryList(list);
+    r.session.places.LoadCountryList(list);
     if (const CountryRecord *country = CountryFinder::find(list, text))
         return *country;
     failure(QStringLiteral("%1: unknown country '%2'").arg(command, text));
@@ -124,12 +116,12 @@ std::optional<CountryRecord> namedCountry(Session &s, const QString &command, co
 }
 
 // The place of a city in a named country; nullopt after saying which one is unknown.
-std::optional<ChartPlace> namedPlace(Session &s, const QString &command, const QString &country, const QString &city)
+std::optional<ChartPlace> namedPlace(Run &r, const QString &command, const QString &country, const QString &city)
 {
-    const std::optional<CountryRecord> record = namedCountry(s, command, country);
+    const std::optional<CountryRecord> record = namedCountry(r, command, country);
     if (!record)
         return std::nullopt;
-    std::optional<ChartPlace> place = s.lookup.findPlace(record->name, city);
+    std::optional<ChartPlace> place = r.session.lookup.findPlace(record->name, city);
     if (!place)
         failure(QStringLiteral("%1: unknown city '%2' in %3").arg(command, city, record->name));
     return place;
@@ -147,28 +139,28 @@ struct ChartSpec {
 // A chart the ephemeris refuses fails after its message (already on standard error).
 Command show(bool (ChartCommands::*command)())
 {
-    return [command](Session &s, const QStringList &) { return (s.commands.*command)() ? 0 : Failed; };
+    return [command](Run &r, const QStringList &) { return (r.session.commands.*command)() ? 0 : Failed; };
 }
 
-int computeTransit(Session &s, const QStringList &)
+int computeTransit(Run &r, const QStringList &)
 {
-    return s.commands.showRadixI() && s.commands.showTransit() ? 0 : Failed;
+    return r.session.commands.showRadixI() && r.session.commands.showTransit() ? 0 : Failed;
 }
 
-int computeSolar(Session &s, const QStringList &args)
+int computeSolar(Run &r, const QStringList &args)
 {
     int year = 0;
     parseYear(args[0], year);
-    if (!s.commands.showRadixI())
+    if (!r.session.commands.showRadixI())
         return Failed;
-    const std::optional<ChartPlace> place = namedPlace(s, QStringLiteral("solar"), args[1], args[2]);
+    const std::optional<ChartPlace> place = namedPlace(r, QStringLiteral("solar"), args[1], args[2]);
     if (!place)
         return Failed;
-    s.ui.take();
-    if (s.commands.showSolar(year, *place))
+    r.ui.take();
+    if (r.session.commands.showSolar(year, *place))
         return 0;
     // The ephemeris has said why; a failed time-zone lookup is silent.
-    if (!s.ui.take().isEmpty())
+    if (!r.ui.take().isEmpty())
         return Failed;
     return failure(QStringLiteral("solar: the time zone of '%1' could not be looked up").arg(args[2]));
 }
@@ -205,66 +197,66 @@ QString invalidChart(const QString &user, const QStringList &args, QStringList *
     return {};
 }
 
-int computeChart(Session &s, const QStringList &args)
+int computeChart(Run &r, const QStringList &args)
 {
     const ChartSpec &chart = chartTable().at(args[0]);
-    return chart.compute(s, args.mid(1, chart.arguments));
+    return chart.compute(r, args.mid(1, chart.arguments));
 }
 
-int printedChart(Session &s, const QStringList &args)
+int printedChart(Run &r, const QStringList &args)
 {
-    const int status = computeChart(s, args);
+    const int status = computeChart(r, args);
     if (status == 0)
-        s.printChart();
+        r.printChart();
     return status;
 }
 
-int countries(Session &s, const QStringList &)
+int countries(Run &r, const QStringList &)
 {
     std::vector<CountryRecord> list;
-    s.places.LoadCountryList(list);
+    r.session.places.LoadCountryList(list);
     print(ChartJson::countries(list));
     return 0;
 }
 
-int places(Session &s, const QStringList &args)
+int places(Run &r, const QStringList &args)
 {
-    const std::optional<CountryRecord> country = namedCountry(s, QStringLiteral("places"), args[0]);
+    const std::optional<CountryRecord> country = namedCountry(r, QStringLiteral("places"), args[0]);
     if (!country)
         return Failed;
     std::vector<PlaceRecord> list;
-    s.places.LoadPlaces(list, country->code, args[1]);
+    r.session.places.LoadPlaces(list, country->code, args[1]);
     print(ChartJson::places(list));
     return 0;
 }
 
-int timeZone(Session &s, const QStringList &args)
+int timeZone(Run &r, const QStringList &args)
 {
     const DateTime moment = DateTime::fromText(args[2]);
-    const std::optional<ChartPlace> place = namedPlace(s, QStringLiteral("tz"), args[0], args[1]);
+    const std::optional<ChartPlace> place = namedPlace(r, QStringLiteral("tz"), args[0], args[1]);
     if (!place)
         return Failed;
     double offset = 0.0;
-    const bool ok = s.lookup.offsetAt(*place, moment, offset);
+    const bool ok = r.session.lookup.offsetAt(*place, moment, offset);
     // The desktop program never tells of clock changes.
     std::optional<ClockChange> change;
-    if (ok && s.places.variant() == PlaceDatabase::Variant::Handheld)
-        s.places.GetClockChange(moment, place->tableCode, place->zone, change);
+    if (ok && r.session.places.variant() == PlaceDatabase::Variant::Handheld)
+        r.session.places.GetClockChange(moment, place->tableCode, place->zone, change);
     print(ChartJson::offset(ok, offset, change));
     return 0;
 }
 
-int lastCountry(Session &s, const QStringList &args)
+int lastCountry(Run &r, const QStringList &args)
 {
     if (!args.isEmpty()) {
-        const std::optional<CountryRecord> country = namedCountry(s, QStringLiteral("lastcountry"), args[0]);
+        const std::optional<CountryRecord> country = namedCountry(r, QStringLiteral("lastcountry"), args[0]);
         if (!country)
             return Failed;
-        s.places.SaveLastCountry(country->name);
+        r.session.places.SaveLastCountry(country->name);
         return 0;
     }
     QString name;
-    s.places.LoadLastCountry(name);
+    r.session.places.LoadLastCountry(name);
     if (!name.isEmpty())
         std::printf("%s\n", name.toUtf8().constData());
     return 0;
@@ -312,18 +304,19 @@ QString invalidRender(const QStringList &args)
     return parseRenderOptions(options, render);
 }
 
-int render(Session &s, const QStringList &args)
+int render(Run &r, const QStringList &args)
 {
     QStringList options;
     invalidChart(QStringLiteral("render"), args, &options);
     RenderOptions target;
     parseRenderOptions(options, target);
-    if (const int status = computeChart(s, args); status != 0)
+    if (const int status = computeChart(r, args); status != 0)
         return status;
-    ChartFonts::registerSymbolFont(ProgramFolder::path());
-    const ChartScene scene = s.scene();
+    const QString &folder = r.session.programFolder;
+    ChartFonts::registerSymbolFont(folder);
+    const ChartScene scene = r.session.scene();
     const QByteArray picture =
-        target.svg ? ChartPicture::svg(scene, target.scale, ProgramFolder::file(ChartFonts::SymbolFile))
+        target.svg ? ChartPicture::svg(scene, target.scale, folder + u'/' + ChartFonts::SymbolFile)
                    : ChartPicture::png(scene, target.scale);
     const AtomicFileWriter::Result written = AtomicFileWriter::standard().write(target.file, picture);
     if (!written.ok)
@@ -342,18 +335,18 @@ QString invalidTable(const QStringList &args)
     return TableCommand::invalidWindow(args[0], chartTable().at(args[1]).mode);
 }
 
-int informationTable(Session &s, const QStringList &args)
+int informationTable(Run &r, const QStringList &args)
 {
-    if (const int status = computeChart(s, args.mid(1)); status != 0)
+    if (const int status = computeChart(r, args.mid(1)); status != 0)
         return status;
-    TableCommand::print(args[0], s.scene(), args.back() == QStringLiteral("--text"));
+    TableCommand::print(args[0], r.session.scene(), args.back() == QStringLiteral("--text"));
     return 0;
 }
 
-int save(Session &s, const QStringList &)
+int save(Run &r, const QStringList &)
 {
-    const bool horoscopesSaved = s.document.saveHoroscopes();
-    const bool settingsSaved = s.document.saveSettings();
+    const bool horoscopesSaved = r.session.document.saveHoroscopes();
+    const bool settingsSaved = r.session.document.saveSettings();
     return horoscopesSaved && settingsSaved ? 0 : Failed;
 }
 
@@ -362,12 +355,12 @@ const std::map<QString, CommandSpec> &commandTable()
     static const std::map<QString, CommandSpec> table = [] {
         std::map<QString, CommandSpec> commands = {
         {QStringLiteral("render"), {1, 8, render, invalidRender}},
-        {QStringLiteral("horoscopes"), {0, 0, [](Session &s, const QStringList &) {
-             print(ChartJson::horoscopes(s.document.horoscopes()));
+        {QStringLiteral("horoscopes"), {0, 0, [](Run &r, const QStringList &) {
+             print(ChartJson::horoscopes(r.session.document.horoscopes()));
              return 0;
          }}},
-        {QStringLiteral("settings"), {0, 0, [](Session &s, const QStringList &) {
-             print(ChartJson::settings(s.document.settings()));
+        {QStringLiteral("settings"), {0, 0, [](Run &r, const QStringList &) {
+             print(ChartJson::settings(r.session.document.settings()));
              return 0;
          }}},
         {QStringLiteral("save"), {0, 0, save}},
@@ -376,21 +369,22 @@ const std::map<QString, CommandSpec> &commandTable()
         {QStringLiteral("tz"), {3, 3, timeZone, invalidMoment}},
         {QStringLiteral("lastcountry"), {0, 1, lastCountry}},
         {QStringLiteral("table"), {2, 6, informationTable, invalidTable}},
-        {QStringLiteral("batch"), {1, 7, [](Session &s, const QStringList &args) {
-             return BatchCommand::run({s.document.horoscopes(), s.document.settings(), s.clock, s.lookup,
-                                       s.document.horoscopeFile(), s.document.ephemerisFolder()},
+        {QStringLiteral("batch"), {1, 7, [](Run &r, const QStringList &args) {
+             const Session &s = r.session;
+             return BatchCommand::run({s.document.horoscopes(), s.document.settings(), s.clock, r.session.lookup,
+                                       s.document.horoscopeFile(), s.document.ephemerisFolder(), s.programFolder},
                                       args, s.clock.now());
          }, BatchCommand::invalid}},
-        {QStringLiteral("import"), {1, 1, [](Session &s, const QStringList &args) {
-             return AafCommands::importFile(s.document.horoscopeFile(), s.lookup, args, s.clock.now());
+        {QStringLiteral("import"), {1, 1, [](Run &r, const QStringList &args) {
+             return AafCommands::importFile(r.session.document.horoscopeFile(), r.session.lookup, args, r.session.clock.now());
          }}},
-        {QStringLiteral("export"), {1, 2, [](Session &s, const QStringList &args) {
-             return AafCommands::exportFile(s.document.horoscopeFile(), s.lookup, args, s.clock.now());
+        {QStringLiteral("export"), {1, 2, [](Run &r, const QStringList &args) {
+             return AafCommands::exportFile(r.session.document.horoscopeFile(), r.session.lookup, args, r.session.clock.now());
          }, AafCommands::invalidExport}},
         };
         for (const auto &[name, chart] : chartTable())
-            commands[name] = {chart.arguments, chart.arguments, [name](Session &s, const QStringList &args) {
-                                  return printedChart(s, QStringList{name} + args);
+            commands[name] = {chart.arguments, chart.arguments, [name](Run &r, const QStringList &args) {
+                                  return printedChart(r, QStringList{name} + args);
                               }, chart.validate};
         return commands;
     }();
@@ -457,7 +451,7 @@ int OrvelChart::run(QStringList arguments)
         return 0;
     }
     Clock clock;
-    ProgramFolder::setOverride(line.parser().value(root));
+    const QString programFolder = ProgramFolder::resolve(line.parser().value(root));
     if (line.parser().isSet(now)) {
         const QString value = line.parser().value(now);
         const DateTime moment = DateTime::fromText(value);
@@ -487,8 +481,8 @@ int OrvelChart::run(QStringList arguments)
     // The user's files lie where the handheld program keeps them: beside it, or in the
     // user's data folder when the program folder is read-only.
     QCoreApplication::setApplicationName(QStringLiteral("OrvelWin"));
-    Session session(clock, variant, UserDataFolder::choose(ProgramFolder::path()));
-    return spec.run(session, arguments);
+    Run run(clock, programFolder, UserDataFolder::choose(programFolder), variant);
+    return spec.run(run, arguments);
 }
 
 } // namespace orvel

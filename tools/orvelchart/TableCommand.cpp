@@ -1,8 +1,8 @@
 #include "tools/orvelchart/TableCommand.h"
 
-#include "handheld/chart/ChartScene.h"
-#include "handheld/chart/CommandAvailability.h"
-#include "handheld/info/InfoTables.h"
+#include "engine/ChartScene.h"
+#include "engine/CommandAvailability.h"
+#include "render/InfoTables.h"
 #include "tools/orvelchart/JsonWriter.h"
 
 #include <algorithm>

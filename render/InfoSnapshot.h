@@ -4,7 +4,7 @@
 #include "engine/ChartCommands.h"
 #include "engine/ChartConstants.h"
 #include "engine/ChartSettings.h"
-#include "handheld/info/InfoWindow.h"
+#include "render/InfoWindow.h"
 
 #include <QString>
 

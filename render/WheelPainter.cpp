@@ -1,8 +1,8 @@
-#include "handheld/chart/WheelPainter.h"
+#include "render/WheelPainter.h"
 
 #include "engine/ChartMath.h"
-#include "gui/ChartFonts.h"
-#include "gui/QtColour.h"
+#include "render/ChartFonts.h"
+#include "render/QtColour.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

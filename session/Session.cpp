@@ -1,15 +1,15 @@
-#include "handheld/HandheldSession.h"
+#include "session/Session.h"
 
 #include "platform/MessageSink.h"
 
 namespace orvel {
 
-HandheldSession::HandheldSession(const Clock &clock, MessageSink &ui, const QString &programFolder,
-                                 const QString &dataFolder)
+Session::Session(const Clock &clock, MessageSink &ui, MessageSink &notices, const QString &programFolder,
+                 const QString &dataFolder, PlaceDatabase::Variant variant)
     : clock(clock), programFolder(programFolder), document(clock, ui, programFolder, dataFolder),
       places(programFolder + u'/' + PlaceDatabase::FolderName, dataFolder + u'/' + PlaceDatabase::LastCountryFileName,
-             ui, PlaceDatabase::Variant::Handheld),
-      lookup(places), notices(ui), engine(ui, notices, document.ephemerisFolder()),
+             ui, variant),
+      lookup(places), engine(ui, notices, document.ephemerisFolder()),
       commands(engine, document.horoscopes(), document.settings(), clock, lookup, ui)
 {
     document.OnNewDocument();

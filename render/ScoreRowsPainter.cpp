@@ -1,8 +1,8 @@
-#include "handheld/info/ScoreRowsPainter.h"
+#include "render/ScoreRowsPainter.h"
 
-#include "handheld/chart/PlainText.h"
-#include "gui/ChartFonts.h"
-#include "gui/QtColour.h"
+#include "render/PlainText.h"
+#include "render/ChartFonts.h"
+#include "render/QtColour.h"
 
 #include <algorithm>
 

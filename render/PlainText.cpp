@@ -1,4 +1,4 @@
-#include "handheld/chart/PlainText.h"
+#include "render/PlainText.h"
 
 #include <QFontMetrics>
 

@@ -1,8 +1,8 @@
-#include "handheld/chart/ChartPicture.h"
+#include "render/ChartPicture.h"
 
-#include "handheld/chart/WheelCanvas.h"
-#include "handheld/chart/WheelPainter.h"
-#include "gui/ChartFonts.h"
+#include "render/WheelCanvas.h"
+#include "render/WheelPainter.h"
+#include "render/ChartFonts.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "handheld/info/InfoSnapshot.h"
-#include "handheld/info/InfoTable.h"
-#include "handheld/info/InfoWindow.h"
-#include "handheld/info/ScoreRow.h"
+#include "render/InfoSnapshot.h"
+#include "render/InfoTable.h"
+#include "render/InfoWindow.h"
+#include "render/ScoreRow.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "handheld/chart/WheelCanvas.h"
+#include "render/WheelCanvas.h"
 
-#include "handheld/chart/PlainText.h"
+#include "render/PlainText.h"
 
 #include <QPainter>
 #include <cmath>

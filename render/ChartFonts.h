@@ -41,10 +41,6 @@ public:
     // The text font of captions, titles and numbers at `pixelSize`.
     static QFont text(int pixelSize = TextPixelSize);
     static constexpr int TextPixelSize = 11;
-
-    // Makes the text font at `scale` times its size the font of every window the program
-    // opens afterwards: dialogs, message boxes, popups and tooltips.
-    static void setProgramFont(int scale);
 };
 
 } // namespace orvel

@@ -1,7 +1,7 @@
-#include "handheld/info/InfoSnapshot.h"
+#include "render/InfoSnapshot.h"
 
 #include "engine/ChartMath.h"
-#include "handheld/chart/ChartScene.h"
+#include "engine/ChartScene.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/ChartCommands.h"
-#include "handheld/chart/CommandId.h"
+#include "engine/CommandId.h"
 
 namespace orvel {
 

@@ -3,7 +3,7 @@
 #include "engine/ChartCommands.h"
 #include "engine/Ephemeris.h"
 #include "engine/OffsetLookup.h"
-#include "handheld/chart/ChartScene.h"
+#include "engine/ChartScene.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "handheld/chart/ChartScene.h"
-#include "handheld/chart/WheelCanvas.h"
-#include "handheld/chart/WheelLayout.h"
+#include "engine/ChartScene.h"
+#include "render/WheelCanvas.h"
+#include "render/WheelLayout.h"
 
 #include <QCoreApplication>
 #include <QFont>

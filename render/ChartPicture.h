@@ -1,6 +1,6 @@
 #pragma once
 
-#include "handheld/chart/ChartScene.h"
+#include "engine/ChartScene.h"
 
 #include <QByteArray>
 #include <QString>

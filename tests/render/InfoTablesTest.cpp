@@ -1,9 +1,9 @@
 // The texts of the information windows: cells, columns and names from snapshots built
 // by hand, and snapshots taken from charts the chart commands computed.
-#include "ChartSceneFixture.h"
+#include "support/ChartSceneFixture.h"
 
 #include "engine/ChartMath.h"
-#include "handheld/info/InfoTables.h"
+#include "render/InfoTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The wheel painters, checked on a recording paint device: geometry, radii by glyph
 // level, the two-ring layout, hiding flags, titles and captions.
-#include "ChartSceneFixture.h"
+#include "support/ChartSceneFixture.h"
 #include "support/RecordingPaintDevice.h"
 
 #include "engine/ChartCommands.h"
@@ -8,12 +8,12 @@
 #include "engine/ChartMath.h"
 #include "engine/Ephemeris.h"
 #include "engine/OffsetLookup.h"
-#include "handheld/chart/WheelCanvas.h"
-#include "handheld/chart/WheelPainter.h"
+#include "render/WheelCanvas.h"
+#include "render/WheelPainter.h"
 #include "platform/Clock.h"
 #include "platform/RecordingMessageSink.h"
-#include "gui/ChartFonts.h"
-#include "gui/QtColour.h"
+#include "render/ChartFonts.h"
+#include "render/QtColour.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "handheld/info/InfoTables.h"
+#include "render/InfoTables.h"
 
 #include "engine/AspectSearch.h"
 #include "engine/ChartScores.h"

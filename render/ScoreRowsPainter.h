@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/ChartSettings.h"
-#include "handheld/info/ScoreRow.h"
+#include "render/ScoreRow.h"
 
 #include <QPainter>
 

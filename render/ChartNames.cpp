@@ -1,4 +1,4 @@
-#include "gui/ChartNames.h"
+#include "render/ChartNames.h"
 
 #include "engine/ChartConstants.h"
 

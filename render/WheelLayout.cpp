@@ -1,6 +1,6 @@
-#include "handheld/chart/WheelLayout.h"
+#include "render/WheelLayout.h"
 
-#include "handheld/chart/WheelCanvas.h"
+#include "render/WheelCanvas.h"
 
 namespace orvel {
 

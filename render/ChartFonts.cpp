@@ -1,6 +1,6 @@
-#include "gui/ChartFonts.h"
+#include "render/ChartFonts.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -62,11 +62,6 @@ QFont ChartFonts::text(int pixelSize)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixelSize);
     return font;
-}
-
-void ChartFonts::setProgramFont(int scale)
-{
-    QApplication::setFont(text(TextPixelSize * scale));
 }
 
 } // namespace orvel

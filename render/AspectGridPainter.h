@@ -1,6 +1,6 @@
 #pragma once
 
-#include "handheld/info/InfoSnapshot.h"
+#include "render/InfoSnapshot.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "handheld/info/AspectGridPainter.h"
+#include "render/AspectGridPainter.h"
 
-#include "handheld/info/InfoTables.h"
-#include "handheld/chart/PlainText.h"
-#include "gui/ChartFonts.h"
-#include "gui/QtColour.h"
+#include "render/InfoTables.h"
+#include "render/PlainText.h"
+#include "render/ChartFonts.h"
+#include "render/QtColour.h"
 
 #include <algorithm>
 

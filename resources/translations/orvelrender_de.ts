@@ -1,0 +1,119 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>orvel::InfoSnapshot</name>
+    <message>
+        <source>Current transits</source>
+        <translation>Aktuelle Transite</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::InfoTables</name>
+    <message>
+        <source>Houses</source>
+        <translation>Häuser</translation>
+    </message>
+    <message>
+        <source>Planets</source>
+        <translation>Planeten</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elemente</translation>
+    </message>
+    <message>
+        <source>Qualities</source>
+        <translation>Qualitäten</translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation>Aspekte</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>Haus</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Degree/Day</source>
+        <translation>Grad/Tag</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>Planet</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspekt</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>A/S</source>
+        <translation>A/S</translation>
+    </message>
+    <message>
+        <source>Appl.</source>
+        <translation>Appl.</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>orvel::WheelPainter</name>
+    <message>
+        <source>Radix I</source>
+        <translation>Radix I</translation>
+    </message>
+    <message>
+        <source>Radix II</source>
+        <translation>Radix II</translation>
+    </message>
+    <message>
+        <source>Solar
+%1</source>
+        <translation>Solar
+%1</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composit</translation>
+    </message>
+    <message>
+        <source>Synastry</source>
+        <translation>Synastrie</translation>
+    </message>
+    <message>
+        <source>Current transits</source>
+        <translation>Aktuelle Transite</translation>
+    </message>
+    <message>
+        <source>Transit</source>
+        <translation>Transit</translation>
+    </message>
+</context>
+</TS>

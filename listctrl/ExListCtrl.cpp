@@ -3,6 +3,7 @@
 #include "listctrl/CellEditorDelegate.h"
 #include "listctrl/CellRecords.h"
 #include "listctrl/FindDialog.h"
+#include "listctrl/RowSearch.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -19,7 +20,8 @@ constexpr int MinimumEditableWidth = 5;
 CExListCtrl::CExListCtrl(QWidget *parent)
     : CBaseListCtrl(parent),
       m_delegate(new tamrex::CellEditorDelegate(this)),
-      m_records(std::make_unique<tamrex::CellRecords>())
+      m_records(std::make_unique<tamrex::CellRecords>()),
+      m_search(std::make_unique<tamrex::RowSearch>())
 {
     setItemDelegate(m_delegate);
     connect(model(), &QAbstractItemModel::rowsRemoved, this,
@@ -351,18 +353,17 @@ void CExListCtrl::SetColorForReadOnlyItem(const QColor &colour, bool enable)
 void CExListCtrl::EnableFind(bool enable)
 {
     m_findEnabled = enable;
-    m_findPosition = -1;
+    m_search->startOver();
 }
 
 void CExListCtrl::Find()
 {
     if (!m_findEnabled)
         return;
-    tamrex::FindDialog dialog(m_searchText, m_searchDown, this);
+    tamrex::FindDialog dialog(m_search->text(), m_search->down(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_searchText = dialog.text();
-    m_searchDown = dialog.down();
+    m_search->setQuery(dialog.text(), dialog.down());
     Search();
 }
 
@@ -370,34 +371,28 @@ bool CExListCtrl::Search()
 {
     if (!m_findEnabled)
         return false;
-    if (m_searchText.isEmpty()) {
+    if (m_search->text().isEmpty()) {
         Find();
         return false;
     }
-    const int step = m_searchDown ? 1 : -1;
-    int row = m_findPosition >= 0 ? m_findPosition + step : (m_searchDown ? 0 : rowCount() - 1);
-    for (; row >= 0 && row < rowCount(); row += step) {
-        for (int column = 0; column < columnCount(); ++column) {
-            if (!SearchSubItem(row, column))
-                continue;
-            m_findPosition = row;
-            clearSelection();
-            selectionModel()->setCurrentIndex(model()->index(row, 0),
-                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            return true;
-        }
+    const int row = m_search->next(rowCount(), columnCount(), [this](int r, int c) {
+        const QTableWidgetItem *cell = item(r, c);
+        return cell ? cell->text() : QString();
+    });
+    if (row >= 0) {
+        clearSelection();
+        selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        return true;
     }
-    // The next search starts over from the first (or last) row.
-    m_findPosition = -1;
-    QMessageBox::information(this, window()->windowTitle(),
-                             tr("Cannot find '%1'!").arg(m_searchText));
+    QMessageBox::information(this, window()->windowTitle(), tr("Cannot find '%1'!").arg(m_search->text()));
     return false;
 }
 
 bool CExListCtrl::SearchSubItem(int item, int column) const
 {
     const QTableWidgetItem *cell = this->item(item, column);
-    return cell && !m_searchText.isEmpty() && cell->text().contains(m_searchText, Qt::CaseInsensitive);
+    return cell && m_search->matches(cell->text());
 }
 
 void CExListCtrl::mousePressEvent(QMouseEvent *event)
@@ -474,8 +469,8 @@ bool CExListCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *ev
     // Qt asks for an editor on its own only to go on to the next cell after Tab; that
     // cell opens as a click on it would.
     if (!m_opening && trigger == QAbstractItemView::AllEditTriggers) {
-        return index.isValid() && index.column() >= 1 && m_editLabels && m_records->isEditable(index.row(), index.column())
-               && EditSubLabel(index.row(), index.column());
+        return index.isValid() && index.column() >= 1 && m_editLabels
+               && m_records->isEditable(index.row(), index.column()) && EditSubLabel(index.row(), index.column());
     }
     return CBaseListCtrl::edit(index, trigger, event);
 }

@@ -19,6 +19,7 @@
 namespace tamrex {
 class CellEditorDelegate;
 class CellRecords;
+class RowSearch;
 struct EditorRequest;
 } // namespace tamrex
 
@@ -125,6 +126,7 @@ private:
 
     tamrex::CellEditorDelegate *m_delegate;
     std::unique_ptr<tamrex::CellRecords> m_records;
+    std::unique_ptr<tamrex::RowSearch> m_search;
     QPointer<QWidget> m_editor; // the open editor
     bool m_opening = false;     // an editor is being opened by this class
     bool m_editLabels = true;
@@ -133,7 +135,4 @@ private:
     QColor m_readOnlyColour;
 
     bool m_findEnabled = false;
-    int m_findPosition = -1;
-    QString m_searchText;
-    bool m_searchDown = true;
 };

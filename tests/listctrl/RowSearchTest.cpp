@@ -34,6 +34,8 @@ private slots:
     void searchesWalkTheMatchesThenStartOver();
     void aNewQueryGoesOnFromTheLastHit();
     void startingOverForgetsTheLastHit();
+    void rowsDeletedPastTheLastHit_data();
+    void rowsDeletedPastTheLastHit();
 };
 
 void RowSearchTest::searchesWalkTheMatchesThenStartOver_data()
@@ -97,6 +99,30 @@ void RowSearchTest::startingOverForgetsTheLastHit()
     QCOMPARE(list.next(search), 1);
     QVERIFY(search.matches("Marsmond"));
     QVERIFY(!search.matches(QString()));
+}
+
+void RowSearchTest::rowsDeletedPastTheLastHit_data()
+{
+    QTest::addColumn<bool>("down");
+    QTest::addColumn<QList<int>>("stops");
+    QTest::newRow("up: the rows left above") << false << QList<int>{1, -1};
+    QTest::newRow("down: the end is reached, then the first match") << true << QList<int>{-1, 1};
+}
+
+void RowSearchTest::rowsDeletedPastTheLastHit()
+{
+    QFETCH(bool, down);
+    QFETCH(QList<int>, stops);
+    RowSearch search;
+    search.setQuery("mars", true);
+    QCOMPARE((Rows{Planets}.next(search)), 1);
+    QCOMPARE((Rows{Planets}.next(search)), 3);
+    search.setQuery("mars", down);
+    const Rows shortened{Planets.mid(0, 2)}; // rows 2 to 4 deleted
+    QList<int> found;
+    for (qsizetype i = 0; i < stops.size(); ++i)
+        found << shortened.next(search);
+    QCOMPARE(found, stops);
 }
 
 QTEST_GUILESS_MAIN(RowSearchTest)

@@ -1,5 +1,6 @@
 #include "listctrl/CellEditorDelegate.h"
 
+#include "listctrl/CellRecords.h"
 #include "listctrl/DateStatus.h"
 #include "listctrl/ExListCtrl.h"
 #include "listctrl/InPlaceTree.h"
@@ -170,7 +171,7 @@ void CellEditorDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptio
 void CellEditorDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                const QModelIndex &index) const
 {
-    if (m_list->m_readOnlyColourEnabled && m_list->isReadOnlyRow(index.row())
+    if (m_list->m_readOnlyColourEnabled && m_list->m_records->isReadOnlyItem(index.row())
         && !(option.state & QStyle::State_Selected)) {
         painter->fillRect(option.rect, m_list->m_readOnlyColour);
     }

@@ -1,7 +1,9 @@
 #include "listctrl/ExListCtrl.h"
 
 #include "listctrl/CellEditorDelegate.h"
+#include "listctrl/CellRecords.h"
 #include "listctrl/FindDialog.h"
+#include "listctrl/RowSearch.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -13,65 +15,22 @@
 
 namespace {
 constexpr int MinimumEditableWidth = 5;
-
-// Index lists keep insertion order and hold each value at most once.
-template <typename T>
-void setMember(QList<T> &list, const T &value, bool member)
-{
-    if (!member)
-        list.removeAll(value);
-    else if (!list.contains(value))
-        list.append(value);
-}
-
-// After item `item` is deleted: its records go, those of later items move up by one.
-template <typename Record>
-void removeItemRecords(QList<Record> &records, int item)
-{
-    records.removeIf([item](const Record &r) { return r.item == item; });
-    for (Record &r : records) {
-        if (r.item > item)
-            --r.item;
-    }
-}
-
-template <typename Record>
-Record *cellRecord(QList<Record> &records, int item, int column)
-{
-    for (Record &r : records) {
-        if (r.item == item && r.column == column)
-            return &r;
-    }
-    return nullptr;
-}
-
-template <typename Record>
-const Record *cellRecord(const QList<Record> &records, int item, int column)
-{
-    return cellRecord(const_cast<QList<Record> &>(records), item, column);
-}
-
-const CComboItemsList *columnRecord(const QList<CComboItemsList> &records, int column)
-{
-    for (const CComboItemsList &r : records) {
-        if (r.column == column)
-            return &r;
-    }
-    return nullptr;
-}
 } // namespace
 
 CExListCtrl::CExListCtrl(QWidget *parent)
-    : CBaseListCtrl(parent), m_delegate(new tamrex::CellEditorDelegate(this))
+    : CBaseListCtrl(parent),
+      m_delegate(new tamrex::CellEditorDelegate(this)),
+      m_records(std::make_unique<tamrex::CellRecords>()),
+      m_search(std::make_unique<tamrex::RowSearch>())
 {
     setItemDelegate(m_delegate);
     connect(model(), &QAbstractItemModel::rowsRemoved, this,
-            [this](const QModelIndex &, int first, int last) { onRowsRemoved(first, last); });
+            [this](const QModelIndex &, int first, int last) { m_records->rowsRemoved(first, last, rowCount()); });
     // clear() empties every cell at once, so no status describes a cell any more.
-    connect(model(), &QAbstractItemModel::modelReset, this, &CExListCtrl::clearStatuses);
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] { m_records->clearStatuses(); });
     // Columns declared unresizable before they exist are locked once they do.
     connect(horizontalHeader(), &QHeaderView::sectionCountChanged, this, [this](int, int count) {
-        for (int column : std::as_const(m_unresizableColumns)) {
+        for (int column : m_records->unresizableColumns()) {
             if (column < count)
                 horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
         }
@@ -98,58 +57,45 @@ bool CExListCtrl::HasEditLabels() const
 
 void CExListCtrl::SetComboColumn(int column, QStringList *items, bool set, bool sort)
 {
-    setChoiceColumn(m_comboColumns, column, items, set, sort);
+    m_records->setComboColumn(column, items, set, sort);
 }
 
 void CExListCtrl::SetComboTreeColumn(int column, QStringList *items, bool set)
 {
-    setChoiceColumn(m_treeColumns, column, items, set, false);
-}
-
-void CExListCtrl::setChoiceColumn(QList<int> &kind, int column, const QStringList *items, bool set,
-                                  bool sort)
-{
-    setMember(kind, column, set);
-    if (set) {
-        const CComboItemsList choices(sort, column, items ? *items : QStringList());
-        AddComboItems(column, &choices);
-        return;
-    }
-    m_comboItems.removeIf([column](const CComboItemsList &r) { return r.column == column; });
-    m_comboStatuses.removeIf([column](const CComboStatus &s) { return s.column == column; });
+    m_records->setTreeColumn(column, items, set);
 }
 
 void CExListCtrl::SetDateColumn(int column, bool set)
 {
-    setMember(m_dateColumns, column, set);
+    m_records->setDateColumn(column, set);
 }
 
 void CExListCtrl::SetReadOnlyColumn(int column, bool readOnly)
 {
-    setMember(m_readOnlyColumns, column, readOnly);
+    m_records->setReadOnlyColumn(column, readOnly);
 }
 
 void CExListCtrl::SetReadOnlyItem(int item, bool readOnly)
 {
-    setMember(m_readOnlyItems, item, readOnly);
+    m_records->setReadOnlyItem(item, readOnly);
     viewport()->update();
 }
 
 void CExListCtrl::SetUnresizableColumn(int column, bool unresizable)
 {
-    setMember(m_unresizableColumns, column, unresizable);
+    m_records->setUnresizableColumn(column, unresizable);
     if (column >= 0 && column < horizontalHeader()->count())
         horizontalHeader()->setSectionResizeMode(column, unresizable ? QHeaderView::Fixed : QHeaderView::Interactive);
 }
 
 void CExListCtrl::SetReadOnlySubItem(int item, int column, bool readOnly)
 {
-    setMember(m_readOnlySubitems, qMakePair(item, column), readOnly);
+    m_records->setReadOnlyCell(item, column, readOnly);
 }
 
 bool CExListCtrl::IsSubitemReadOnly(int item, int column) const
 {
-    return m_readOnlySubitems.contains(qMakePair(item, column));
+    return m_records->isReadOnlyCell(item, column);
 }
 
 void CExListCtrl::RemoveReadOnlyInformation(int item, int column)
@@ -159,43 +105,25 @@ void CExListCtrl::RemoveReadOnlyInformation(int item, int column)
 
 void CExListCtrl::RemoveAllReadOnlyInformation()
 {
-    m_readOnlySubitems.clear();
-    m_readOnlyColumns.clear();
-    m_readOnlyItems.clear();
+    m_records->clearReadOnly();
     viewport()->update();
 }
 
 void CExListCtrl::AddComboItems(int column, const CComboItemsList *list)
 {
-    if (!list)
-        return;
-    CComboItemsList copy = *list;
-    copy.column = column;
-    for (CComboItemsList &r : m_comboItems) {
-        if (r.column == column) {
-            r = copy;
-            return;
-        }
-    }
-    m_comboItems.append(copy);
+    if (list)
+        m_records->setColumnChoices(column, *list);
 }
 
 void CExListCtrl::AddComboItems(int item, int column, const CComboSubitemsList *list)
 {
-    if (!list)
-        return;
-    CComboSubitemsList copy = *list;
-    copy.item = item;
-    copy.column = column;
-    if (CComboSubitemsList *existing = cellRecord(m_comboSubitems, item, column))
-        *existing = copy;
-    else
-        m_comboSubitems.append(copy);
+    if (list)
+        m_records->setCellChoices(item, column, *list);
 }
 
 bool CExListCtrl::GetComboItems(int column, CComboItemsList *list) const
 {
-    const CComboItemsList *record = columnRecord(m_comboItems, column);
+    const CComboItemsList *record = m_records->columnChoices(column);
     if (!record || !list)
         return false;
     *list = *record;
@@ -204,7 +132,7 @@ bool CExListCtrl::GetComboItems(int column, CComboItemsList *list) const
 
 bool CExListCtrl::GetComboItems(int item, int column, CComboSubitemsList *list) const
 {
-    const CComboSubitemsList *record = cellRecord(m_comboSubitems, item, column);
+    const CComboSubitemsList *record = m_records->cellChoices(item, column);
     if (!record || !list)
         return false;
     *list = *record;
@@ -213,7 +141,7 @@ bool CExListCtrl::GetComboItems(int item, int column, CComboSubitemsList *list) 
 
 bool CExListCtrl::GetListItems(int column, QStringList *items, bool &sort) const
 {
-    const CComboItemsList *record = columnRecord(m_comboItems, column);
+    const CComboItemsList *record = m_records->columnChoices(column);
     if (!record || !items)
         return false;
     items->append(record->items);
@@ -223,7 +151,7 @@ bool CExListCtrl::GetListItems(int column, QStringList *items, bool &sort) const
 
 bool CExListCtrl::GetListItems(int column, int item, QStringList *items) const
 {
-    const CComboSubitemsList *record = cellRecord(m_comboSubitems, item, column);
+    const CComboSubitemsList *record = m_records->cellChoices(item, column);
     if (!record || !items)
         return false;
     items->append(record->items);
@@ -232,17 +160,12 @@ bool CExListCtrl::GetListItems(int column, int item, QStringList *items) const
 
 void CExListCtrl::AddComboStatus(int item, int column, int selected, const QString &text)
 {
-    if (CComboStatus *status = cellRecord(m_comboStatuses, item, column)) {
-        status->selected = selected;
-        status->text = text;
-    } else {
-        m_comboStatuses.append(CComboStatus(item, column, selected, text));
-    }
+    m_records->setComboStatus(item, column, selected, text);
 }
 
 bool CExListCtrl::GetSelectedItem(int item, int column, int &selected) const
 {
-    const CComboStatus *status = cellRecord(m_comboStatuses, item, column);
+    const CComboStatus *status = m_records->comboStatus(item, column);
     if (!status)
         return false;
     selected = status->selected;
@@ -251,7 +174,7 @@ bool CExListCtrl::GetSelectedItem(int item, int column, int &selected) const
 
 bool CExListCtrl::GetSelectedItem(int item, int column, QString &text) const
 {
-    const CComboStatus *status = cellRecord(m_comboStatuses, item, column);
+    const CComboStatus *status = m_records->comboStatus(item, column);
     if (!status)
         return false;
     text = status->text;
@@ -260,29 +183,22 @@ bool CExListCtrl::GetSelectedItem(int item, int column, QString &text) const
 
 void CExListCtrl::RemoveComboStatus(int item, int column)
 {
-    if (column == -1) {
-        removeItemRecords(m_comboStatuses, item);
-        return;
-    }
-    m_comboStatuses.removeIf([item, column](const CComboStatus &s) { return s.item == item && s.column == column; });
+    m_records->removeComboStatus(item, column);
 }
 
 void CExListCtrl::RemoveAllComboStatus()
 {
-    m_comboStatuses.clear();
+    m_records->clearComboStatuses();
 }
 
 void CExListCtrl::AddDateStatus(int item, int column, const QDateTime &date)
 {
-    if (CDateStatus *status = cellRecord(m_dateStatuses, item, column))
-        status->date = date;
-    else
-        m_dateStatuses.append(CDateStatus(item, column, date));
+    m_records->setDate(item, column, date);
 }
 
 bool CExListCtrl::GetDateItem(int item, int column, QDateTime &date) const
 {
-    const CDateStatus *status = cellRecord(m_dateStatuses, item, column);
+    const CDateStatus *status = m_records->dateStatus(item, column);
     if (!status)
         return false;
     date = status->date;
@@ -291,7 +207,7 @@ bool CExListCtrl::GetDateItem(int item, int column, QDateTime &date) const
 
 void CExListCtrl::UpdateSubitemsList(int item)
 {
-    removeItemRecords(m_comboSubitems, item);
+    m_records->removeCellChoicesOf(item);
 }
 
 int CExListCtrl::HitTestEx(const QPoint &point, int *column) const
@@ -328,36 +244,20 @@ QWidget *CExListCtrl::EditSubLabel(int item, int column)
     selectionModel()->setCurrentIndex(model()->index(item, column),
                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
 
-    QStringList choices;
-    bool sort = false;
-    if (m_comboColumns.contains(column) || m_treeColumns.contains(column)) {
-        if (!choicesFor(item, column, choices, sort))
+    using Kind = tamrex::CellRecords::Kind;
+    const Kind kind = m_records->kindOf(column);
+    if (kind == Kind::Combo || kind == Kind::Tree) {
+        const tamrex::CellRecords::Choices choices = m_records->choicesFor(item, column);
+        if (choices.items.isEmpty())
             return nullptr;
-        const CComboStatus *status = cellRecord(m_comboStatuses, item, column);
-        const CComboStatus chosen = status ? *status : CComboStatus(item, column, -1, QString());
-        if (!status)
-            m_comboStatuses.append(chosen);
-        if (m_comboColumns.contains(column))
-            return ShowInPlaceList(item, column, choices, sort, chosen.selected);
-        return ShowInPlaceTree(item, column, choices, chosen.text);
+        const CComboStatus chosen = m_records->ensureComboStatus(item, column);
+        if (kind == Kind::Combo)
+            return ShowInPlaceList(item, column, choices.items, choices.sort, chosen.selected);
+        return ShowInPlaceTree(item, column, choices.items, chosen.text);
     }
-    if (m_dateColumns.contains(column)) {
-        QDateTime date;
-        if (!GetDateItem(item, column, date)) {
-            date = QDateTime::currentDateTime();
-            AddDateStatus(item, column, date);
-        }
-        return ShowInPlaceDate(item, column, date);
-    }
+    if (kind == Kind::Date)
+        return ShowInPlaceDate(item, column, m_records->ensureDate(item, column, QDateTime::currentDateTime()));
     return ShowInPlaceEdit(item, column);
-}
-
-bool CExListCtrl::choicesFor(int item, int column, QStringList &choices, bool &sort) const
-{
-    sort = false;
-    if (!GetListItems(column, item, &choices))
-        GetListItems(column, &choices, sort);
-    return !choices.isEmpty();
 }
 
 QWidget *CExListCtrl::ShowInPlaceEdit(int item, int column)
@@ -438,13 +338,7 @@ void CExListCtrl::endEdit(int item, int column, const QString &text, int selecte
 {
     if (!SetItemText(item, column, text))
         return;
-    if (m_comboColumns.contains(column) || m_treeColumns.contains(column)) {
-        AddComboStatus(item, column, selected, text);
-    } else if (m_dateColumns.contains(column) && date.isValid()) {
-        QDateTime stored;
-        GetDateItem(item, column, stored);
-        AddDateStatus(item, column, QDateTime(date, stored.isValid() ? stored.time() : QTime(0, 0)));
-    }
+    m_records->recordEdit(item, column, text, selected, date);
     emit subItemEdited(this, item, column, this->item(item, column)->text());
 }
 
@@ -459,18 +353,17 @@ void CExListCtrl::SetColorForReadOnlyItem(const QColor &colour, bool enable)
 void CExListCtrl::EnableFind(bool enable)
 {
     m_findEnabled = enable;
-    m_findPosition = -1;
+    m_search->startOver();
 }
 
 void CExListCtrl::Find()
 {
     if (!m_findEnabled)
         return;
-    tamrex::FindDialog dialog(m_searchText, m_searchDown, this);
+    tamrex::FindDialog dialog(m_search->text(), m_search->down(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_searchText = dialog.text();
-    m_searchDown = dialog.down();
+    m_search->setQuery(dialog.text(), dialog.down());
     Search();
 }
 
@@ -478,34 +371,28 @@ bool CExListCtrl::Search()
 {
     if (!m_findEnabled)
         return false;
-    if (m_searchText.isEmpty()) {
+    if (m_search->text().isEmpty()) {
         Find();
         return false;
     }
-    const int step = m_searchDown ? 1 : -1;
-    int row = m_findPosition >= 0 ? m_findPosition + step : (m_searchDown ? 0 : rowCount() - 1);
-    for (; row >= 0 && row < rowCount(); row += step) {
-        for (int column = 0; column < columnCount(); ++column) {
-            if (!SearchSubItem(row, column))
-                continue;
-            m_findPosition = row;
-            clearSelection();
-            selectionModel()->setCurrentIndex(model()->index(row, 0),
-                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            return true;
-        }
+    const int row = m_search->next(rowCount(), columnCount(), [this](int r, int c) {
+        const QTableWidgetItem *cell = item(r, c);
+        return cell ? cell->text() : QString();
+    });
+    if (row >= 0) {
+        clearSelection();
+        selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        return true;
     }
-    // The next search starts over from the first (or last) row.
-    m_findPosition = -1;
-    QMessageBox::information(this, window()->windowTitle(),
-                             tr("Cannot find '%1'!").arg(m_searchText));
+    QMessageBox::information(this, window()->windowTitle(), tr("Cannot find '%1'!").arg(m_search->text()));
     return false;
 }
 
 bool CExListCtrl::SearchSubItem(int item, int column) const
 {
     const QTableWidgetItem *cell = this->item(item, column);
-    return cell && !m_searchText.isEmpty() && cell->text().contains(m_searchText, Qt::CaseInsensitive);
+    return cell && m_search->matches(cell->text());
 }
 
 void CExListCtrl::mousePressEvent(QMouseEvent *event)
@@ -517,7 +404,7 @@ void CExListCtrl::mousePressEvent(QMouseEvent *event)
     int column = 0;
     const int item = HitTestEx(event->position().toPoint(), &column);
     // Only a cell of the row that already is current after the click opens an editor.
-    if (item < 0 || item != currentRow() || column < 1 || !m_editLabels || !isEditable(item, column))
+    if (item < 0 || item != currentRow() || column < 1 || !m_editLabels || !m_records->isEditable(item, column))
         return;
     EditSubLabel(item, column);
 }
@@ -529,7 +416,7 @@ void CExListCtrl::keyPressEvent(QKeyEvent *event)
         const int item = currentRow();
         if (item >= 0 && m_editLabels) {
             for (int column = 1; column < columnCount(); ++column) {
-                if (isEditable(item, column)) {
+                if (m_records->isEditable(item, column)) {
                     EditSubLabel(item, column);
                     break;
                 }
@@ -582,8 +469,8 @@ bool CExListCtrl::edit(const QModelIndex &index, EditTrigger trigger, QEvent *ev
     // Qt asks for an editor on its own only to go on to the next cell after Tab; that
     // cell opens as a click on it would.
     if (!m_opening && trigger == QAbstractItemView::AllEditTriggers) {
-        return index.isValid() && index.column() >= 1 && m_editLabels && isEditable(index.row(), index.column())
-               && EditSubLabel(index.row(), index.column());
+        return index.isValid() && index.column() >= 1 && m_editLabels
+               && m_records->isEditable(index.row(), index.column()) && EditSubLabel(index.row(), index.column());
     }
     return CBaseListCtrl::edit(index, trigger, event);
 }
@@ -593,30 +480,4 @@ void CExListCtrl::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHin
     if (editor == m_editor)
         m_editor = nullptr;
     CBaseListCtrl::closeEditor(editor, hint);
-}
-
-bool CExListCtrl::isEditable(int item, int column) const
-{
-    return !m_readOnlyColumns.contains(column) && !isReadOnlyRow(item) && !IsSubitemReadOnly(item, column);
-}
-
-bool CExListCtrl::isReadOnlyRow(int item) const
-{
-    return m_readOnlyItems.contains(item);
-}
-
-void CExListCtrl::onRowsRemoved(int first, int last)
-{
-    for (int item = last; item >= first; --item) {
-        removeItemRecords(m_comboStatuses, item);
-        removeItemRecords(m_dateStatuses, item);
-    }
-    if (rowCount() == 0)
-        clearStatuses();
-}
-
-void CExListCtrl::clearStatuses()
-{
-    m_comboStatuses.clear();
-    m_dateStatuses.clear();
 }

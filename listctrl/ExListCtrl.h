@@ -14,8 +14,12 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
 namespace tamrex {
 class CellEditorDelegate;
+class CellRecords;
+class RowSearch;
 struct EditorRequest;
 } // namespace tamrex
 
@@ -115,39 +119,20 @@ protected:
 private:
     friend class tamrex::CellEditorDelegate;
 
-    void setChoiceColumn(QList<int> &kind, int column, const QStringList *items, bool set, bool sort);
-    bool isEditable(int item, int column) const;
-    bool isReadOnlyRow(int item) const;
-    bool choicesFor(int item, int column, QStringList &choices, bool &sort) const;
     QWidget *openEditor(int item, int column, const tamrex::EditorRequest &request);
     void showWholeColumn(int column);
     void endOpenEdit();
     void endEdit(int item, int column, const QString &text, int selected, const QDate &date);
-    void onRowsRemoved(int first, int last);
-    void clearStatuses();
 
     tamrex::CellEditorDelegate *m_delegate;
+    std::unique_ptr<tamrex::CellRecords> m_records;
+    std::unique_ptr<tamrex::RowSearch> m_search;
     QPointer<QWidget> m_editor; // the open editor
     bool m_opening = false;     // an editor is being opened by this class
     bool m_editLabels = true;
-
-    QList<CComboItemsList> m_comboItems;
-    QList<CComboSubitemsList> m_comboSubitems;
-    QList<CComboStatus> m_comboStatuses;
-    QList<CDateStatus> m_dateStatuses;
-    QList<QPair<int, int>> m_readOnlySubitems; // (item, column)
-    QList<int> m_dateColumns;
-    QList<int> m_treeColumns;
-    QList<int> m_comboColumns;
-    QList<int> m_readOnlyColumns;
-    QList<int> m_unresizableColumns;
-    QList<int> m_readOnlyItems;
 
     bool m_readOnlyColourEnabled = false;
     QColor m_readOnlyColour;
 
     bool m_findEnabled = false;
-    int m_findPosition = -1;
-    QString m_searchText;
-    bool m_searchDown = true;
 };

@@ -40,7 +40,7 @@ void COrvelWinView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const double scale = std::min(width() / double(WheelCanvas::Width), height() / double(WheelCanvas::Height));
     painter.translate((width() - WheelCanvas::Width * scale) / 2, (height() - WheelCanvas::Height * scale) / 2);
-    WheelPainter::paint(painter, m_session.scene(), scale);
+    WheelPainter::paint(painter, m_session.scene(), WheelColours::of(palette()), scale);
     // Every chart command repaints the view, so its name follows the chart.
     if (const QString description = chartDescription(); description != accessibleName())
         setAccessibleName(description);

@@ -16,6 +16,10 @@ namespace {
 
 const QSize LogicalSize(WheelCanvas::Width, WheelCanvas::Height);
 
+// A picture file is a page of its own, not a window of the screen's theme: black ink
+// on white whatever the desktop shows.
+const WheelColours Paper{Qt::white, Qt::black};
+
 // An @font-face rule that gives the SVG's texts the symbol font as a data URL.
 QByteArray fontFaceStyle(const QString &fontFile)
 {
@@ -34,7 +38,7 @@ QByteArray ChartPicture::png(const ChartScene &scene, int scale)
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        WheelPainter::paint(painter, scene, scale);
+        WheelPainter::paint(painter, scene, Paper, scale);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -56,7 +60,7 @@ QByteArray ChartPicture::svg(const ChartScene &scene, int scale, const QString &
     {
         QPainter painter(&generator);
         painter.setRenderHint(QPainter::Antialiasing);
-        WheelPainter::paint(painter, scene);
+        WheelPainter::paint(painter, scene, Paper);
     }
     const QByteArray style = fontFaceStyle(symbolFontFile);
     const qsizetype defs = bytes.indexOf("<defs>");

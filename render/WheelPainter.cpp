@@ -5,9 +5,7 @@
 #include "render/QtColour.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QPalette>
 #include <algorithm>
 #include <cmath>
 
@@ -31,23 +29,24 @@ double forwardArc(double from, double to)
 
 } // namespace
 
-void WheelPainter::paint(QPainter &painter, const ChartScene &scene)
+void WheelPainter::paint(QPainter &painter, const ChartScene &scene, const WheelColours &colours)
 {
     const ChartMode mode = scene.mode();
     if (mode < ChartMode::RadixI || mode > ChartMode::Transit)
         return;
     painter.save();
-    WheelPainter(painter, scene, isTwoChartMode(mode) ? WheelLayout::twoRings() : WheelLayout::singleChart()).paintWheel();
+    WheelPainter(painter, scene, isTwoChartMode(mode) ? WheelLayout::twoRings() : WheelLayout::singleChart(), colours)
+        .paintWheel();
     painter.restore();
 }
 
-void WheelPainter::paint(QPainter &painter, const ChartScene &scene, double scale)
+void WheelPainter::paint(QPainter &painter, const ChartScene &scene, const WheelColours &colours, double scale)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, scale != 1.0);
     painter.setRenderHint(QPainter::TextAntialiasing, scale != 1.0);
     painter.scale(scale, scale);
-    paint(painter, scene);
+    paint(painter, scene, colours);
     painter.restore();
 }
 
@@ -57,13 +56,13 @@ QString WheelPainter::glyphText(int code)
     return character ? QString(QChar(code)) : QString();
 }
 
-WheelPainter::WheelPainter(QPainter &painter, const ChartScene &scene, const WheelLayout &layout)
+WheelPainter::WheelPainter(QPainter &painter, const ChartScene &scene, const WheelLayout &layout,
+                           const WheelColours &colours)
     : m_canvas(painter), m_scene(scene), m_layout(layout),
       m_first(scene.engine.slot(layout.twoCharts ? 0 : scene.engine.currentSlot())),
       m_second(scene.engine.slot(1)),
       m_symbols(ChartFonts::symbols(layout.symbolHeight, layout.symbolWidth)),
-      m_window(QGuiApplication::palette().color(QPalette::Base)),
-      m_ink(QGuiApplication::palette().color(QPalette::Text))
+      m_window(colours.window), m_ink(colours.ink)
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/ChartScene.h"
 #include "render/WheelCanvas.h"
+#include "render/WheelColours.h"
 #include "render/WheelLayout.h"
 
 #include <QCoreApplication>
@@ -19,16 +20,17 @@ class WheelPainter {
     Q_DECLARE_TR_FUNCTIONS(orvel::WheelPainter)
 
 public:
-    static void paint(QPainter &painter, const ChartScene &scene);
+    // `colours` are those of the surface the wheel is painted on.
+    static void paint(QPainter &painter, const ChartScene &scene, const WheelColours &colours);
     // The same, magnified `scale` times: smooth edges when magnified, the wheel's own
     // whole pixels at scale 1.
-    static void paint(QPainter &painter, const ChartScene &scene, double scale);
+    static void paint(QPainter &painter, const ChartScene &scene, const WheelColours &colours, double scale);
 
     // A glyph code of the settings as text; codes that are no character give nothing.
     static QString glyphText(int code);
 
 private:
-    WheelPainter(QPainter &painter, const ChartScene &scene, const WheelLayout &layout);
+    WheelPainter(QPainter &painter, const ChartScene &scene, const WheelLayout &layout, const WheelColours &colours);
 
     void paintWheel();
     void paintDiscs();

@@ -38,7 +38,7 @@ void paintFigure(const char *what, ChartMode mode)
         });
         wheel.time([&] {
             QPainter painter(&image);
-            WheelPainter::paint(painter, charts.scene());
+            WheelPainter::paint(painter, charts.scene(), WheelColours::of(QGuiApplication::palette()));
         });
     }
     bench::printCompared(what, wheel, "<= 1 ms", PaintBoundUs, "clearing the same image", cleared);

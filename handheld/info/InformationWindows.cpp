@@ -6,8 +6,6 @@
 #include "handheld/info/ReportDialog.h"
 #include "render/ScoreRowsPainter.h"
 
-#include <QGuiApplication>
-
 namespace orvel {
 
 std::unique_ptr<QDialog> InformationWindows::create(Window window, const ChartScene &scene, int scale, QWidget *parent)
@@ -20,16 +18,17 @@ std::unique_ptr<QDialog> InformationWindows::create(Window window, const ChartSc
         const std::vector<ScoreRow> rows =
             window == Window::Elements ? InfoTables::elementRows(snapshot) : InfoTables::qualityRows(snapshot);
         const ChartSettings &settings = snapshot.settings;
-        return std::make_unique<PaintedDialog>(
-            title, InfoTables::name(window, snapshot),
-            [rows, settings](QPainter &p) { ScoreRowsPainter::paint(p, rows, settings); }, scale, parent);
+        const auto paint = [rows, settings](QPainter &p, const QPalette &) {
+            ScoreRowsPainter::paint(p, rows, settings);
+        };
+        return std::make_unique<PaintedDialog>(title, InfoTables::name(window, snapshot), paint, scale, parent);
     }
     case Window::AspectsGraphic: {
-        // The system window colour: the background of the report lists.
-        const QColor window = QGuiApplication::palette().color(QPalette::Base);
-        return std::make_unique<PaintedDialog>(
-            title, std::nullopt, [snapshot, window](QPainter &p) { AspectGridPainter::paint(p, snapshot, window); },
-            scale, parent);
+        // The window's list background, as behind the report lists.
+        const auto paint = [snapshot](QPainter &p, const QPalette &palette) {
+            AspectGridPainter::paint(p, snapshot, palette.color(QPalette::Base));
+        };
+        return std::make_unique<PaintedDialog>(title, std::nullopt, paint, scale, parent);
     }
     case Window::Houses:
     case Window::Planets:

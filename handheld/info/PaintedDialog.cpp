@@ -18,7 +18,7 @@ void PaintedDialog::paintContents(QPainter &painter) const
     painter.scale(scale(), scale());
     painter.setFont(ChartFonts::text());
     painter.setBackgroundMode(Qt::TransparentMode);
-    m_paint(painter);
+    m_paint(painter, palette());
     painter.restore();
 }
 

@@ -75,6 +75,7 @@ private slots:
     void windowsOpenWhereAvailable_data();
     void windowsOpenWhereAvailable();
     void paintedWindowsScale();
+    void aspectGraphicTakesTheWindowsColours();
     void reportColumnsFitTheirTexts_data();
     void reportColumnsFitTheirTexts();
 };
@@ -290,6 +291,27 @@ void InfoWindowsTest::paintedWindowsScale()
     // Scales are kept within 1 .. 8.
     QCOMPARE(InformationWindows::create(InfoWindow::Qualities, charts.scene(), 0, nullptr)->width(), 240);
     QCOMPARE(InformationWindows::create(InfoWindow::Qualities, charts.scene(), 20, nullptr)->width(), 240 * 8);
+}
+
+// The grid's frame and cells are filled with the dialog's own list background, so a
+// window given a dark palette is not painted with the application's light one.
+void InfoWindowsTest::aspectGraphicTakesTheWindowsColours()
+{
+    ChartSceneFixture charts;
+    charts.show(ChartMode::RadixI);
+    const auto dialog = InformationWindows::create(InfoWindow::AspectsGraphic, charts.scene(), 1, nullptr);
+    const QColor dark(20, 30, 40);
+    QVERIFY(QGuiApplication::palette().color(QPalette::Base) != dark);
+    QPalette palette = dialog->palette();
+    palette.setColor(QPalette::Base, dark);
+    dialog->setPalette(palette);
+    RecordingPaintDevice device(dialog->size());
+    QPainter painter(&device);
+    static_cast<PaintedDialog &>(*dialog).paintContents(painter);
+    painter.end();
+    const std::vector<PaintRecord::Shape> &rects = device.record().rects;
+    QVERIFY(!rects.empty());
+    QCOMPARE(rects.front().brush.color(), dark);
 }
 
 void InfoWindowsTest::reportColumnsFitTheirTexts_data()

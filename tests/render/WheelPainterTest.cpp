@@ -15,7 +15,9 @@
 #include "render/ChartFonts.h"
 #include "render/QtColour.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QTest>
 #include <cmath>
 
@@ -41,11 +43,11 @@ class WheelPainterTest : public QObject {
 
     std::unique_ptr<ChartSceneFixture> f;
 
-    std::unique_ptr<RecordingPaintDevice> paint()
+    std::unique_ptr<RecordingPaintDevice> paint(const WheelColours &colours = {Qt::white, Qt::black})
     {
         auto device = std::make_unique<RecordingPaintDevice>();
         QPainter painter(device.get());
-        WheelPainter::paint(painter, f->scene());
+        WheelPainter::paint(painter, f->scene(), colours);
         return device;
     }
 
@@ -128,6 +130,43 @@ private slots:
         const QLineF tick(WheelCanvas::point(sunAngle, tickOuter),
                           WheelCanvas::point(sunAngle, tickOuter - 5 - 5 * level));
         QVERIFY(hasLine(*device, tick, toQColor(f->settings.planetColours[Sun])));
+    }
+
+    // The wheel takes the window and ink colours of the surface it is painted on, not
+    // the application's: a dark window gets a dark wheel with light lines and texts.
+    void wheelFollowsTheColoursItIsGiven_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("single chart") << int(ChartMode::RadixI);
+        QTest::newRow("two rings") << int(ChartMode::Synastry);
+    }
+    void wheelFollowsTheColoursItIsGiven()
+    {
+        QFETCH(int, mode);
+        f->show(ChartMode(mode));
+        const WheelColours dark{QColor(20, 30, 40), QColor(230, 220, 210)};
+        QVERIFY(QGuiApplication::palette().color(QPalette::Base) != dark.window);
+        const auto device = paint(dark);
+        const PaintRecord &r = device->record();
+        QVERIFY(!r.rects.empty());
+        QCOMPARE(r.rects.front().brush.color(), dark.window);
+        const auto innerDisc = std::find_if(r.ellipses.begin(), r.ellipses.end(), [&](const PaintRecord::Shape &e) {
+            return e.brush.style() != Qt::NoBrush && e.brush.color() == dark.window;
+        });
+        QVERIFY(innerDisc != r.ellipses.end());
+        const auto inked = [](const PaintRecord &record, const QColor &colour) {
+            return std::count_if(record.lines.begin(), record.lines.end(),
+                                 [&](const PaintRecord::Line &l) { return l.pen.color() == colour; });
+        };
+        // Every line the black ink draws on white is drawn in the given ink; black ones
+        // left are the settings' own colours.
+        const auto light = paint();
+        const QColor black(Qt::black);
+        QVERIFY(inked(r, dark.ink) >= 12); // at least the sign boundaries
+        QCOMPARE(inked(light->record(), black), inked(r, dark.ink) + inked(r, black));
+        const auto title = std::find_if(r.texts.begin(), r.texts.end(),
+                                        [&](const PaintRecord::Text &t) { return t.colour == dark.ink; });
+        QVERIFY(title != r.texts.end());
     }
 
     void acStandsLeftAndMcAboveInANorthernChart()

@@ -24,6 +24,8 @@ public:
     // Folder of the ephemeris data files; the library opens them on demand. The library
     // keeps it per thread, so every thread that computes charts sets it for itself.
     static void setDataFolder(const QString &folder);
+    // The name of the data-file folder a program folder carries beside the programs.
+    static constexpr const char *FolderName = "Ephem";
     // The folder the calling thread last set, or a null text.
     static QString dataFolder();
     // Closes the calling thread's files and frees its state; a thread that computed

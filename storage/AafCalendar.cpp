@@ -104,6 +104,16 @@ double AafCalendar::julianDay(std::int64_t localSeconds, double offsetHours)
     return SerialEpoch + (double(localSeconds) - offsetHours * 3600.0) / 86400.0;
 }
 
+double AafCalendar::localSeconds(double julianDay, double offsetHours)
+{
+    return (julianDay - SerialEpoch) * 86400.0 + offsetHours * 3600.0;
+}
+
+double AafCalendar::impliedOffset(std::int64_t localSeconds, double julianDay)
+{
+    return (double(localSeconds) - AafCalendar::localSeconds(julianDay, 0.0)) / 3600.0;
+}
+
 CalendarDay AafCalendar::written(const DateTime &date)
 {
     const CalendarDay day = dayOf(date);

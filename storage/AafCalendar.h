@@ -63,6 +63,10 @@ public:
     // The Julian day in universal time of local time `localSeconds` (DateTime's serial
     // seconds) at an offset of `offsetHours` east of universal time.
     static double julianDay(std::int64_t localSeconds, double offsetHours);
+    // The other way round: the local time, in serial seconds, of `julianDay` at that offset.
+    static double localSeconds(double julianDay, double offsetHours);
+    // The offset east of universal time at which local time `localSeconds` is `julianDay`.
+    static double impliedOffset(std::int64_t localSeconds, double julianDay);
     // The Julian day of 0001-01-01 00:00 UT, where DateTime's serial seconds start.
     static constexpr double SerialEpoch = 1721425.5;
 

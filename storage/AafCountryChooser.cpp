@@ -20,6 +20,47 @@ bool isState(const QString &code)
     return code.size() == 4 && code.startsWith(u"US");
 }
 
+bool isSaintLucia(const QString &code)
+{
+    return code == u"LCA";
+}
+
+// The vehicle codes that stand for other database codes, read and written alike:
+// a file's code (either spelling, in any case) names every database country the rule
+// covers, and each of those is written with the first spelling. Other codes are the
+// database's own.
+struct VehicleCode {
+    QStringView written;
+    QStringView alias; // also read; empty when there is none
+    bool (*covers)(const QString &databaseCode);
+};
+
+constexpr VehicleCode VehicleCodes[] = {
+    {u"GB", u"UK", isBritish},
+    {u"USA", u"US", isState},
+    // Our database gives Wales the code WL, Saint Lucia's vehicle code.
+    {u"WL", {}, isSaintLucia},
+};
+
+const VehicleCode *readingCode(const QString &field)
+{
+    for (const VehicleCode &v : VehicleCodes) {
+        if (field.compare(v.written, Qt::CaseInsensitive) == 0
+            || (!v.alias.isEmpty() && field.compare(v.alias, Qt::CaseInsensitive) == 0))
+            return &v;
+    }
+    return nullptr;
+}
+
+const VehicleCode *writingCode(const QString &databaseCode)
+{
+    for (const VehicleCode &v : VehicleCodes) {
+        if (v.covers(databaseCode))
+            return &v;
+    }
+    return nullptr;
+}
+
 bool sameCountries(const std::vector<DirectoryCountry> &a, const std::vector<DirectoryCountry> &b)
 {
     QSet<QString> codes;
@@ -64,17 +105,9 @@ AafCountryChooser::AafCountryChooser(PlaceDirectory &places, AafPlaceFinder &fin
 
 AafCountryChooser::Countries AafCountryChooser::byVehicleCode(const QString &code) const
 {
-    const QString upper = code.toUpper();
-    return those(m_countries, [&](const DirectoryCountry &c) {
-        if (upper == u"GB" || upper == u"UK")
-            return isBritish(c.code);
-        if (upper == u"USA" || upper == u"US")
-            return isState(c.code);
-        // Our database gives Wales the code WL, Saint Lucia's vehicle code.
-        if (upper == u"WL")
-            return c.code == u"LCA";
-        return equal(c.code, code);
-    });
+    const VehicleCode *vehicle = readingCode(code);
+    return those(m_countries,
+                 [&](const DirectoryCountry &c) { return vehicle ? vehicle->covers(c.code) : equal(c.code, code); });
 }
 
 AafCountryChooser::Countries AafCountryChooser::byIsoCode(const QString &code) const
@@ -145,13 +178,8 @@ AafCountryChooser::Choice AafCountryChooser::eitherCode(const QString &field, co
 
 QString AafCountryChooser::vehicleCode(const QString &databaseCode)
 {
-    if (isBritish(databaseCode))
-        return QStringLiteral("GB");
-    if (isState(databaseCode))
-        return QStringLiteral("USA");
-    if (databaseCode == u"LCA")
-        return QStringLiteral("WL");
-    return databaseCode;
+    const VehicleCode *vehicle = writingCode(databaseCode);
+    return vehicle ? vehicle->written.toString() : databaseCode;
 }
 
 AafCountryChooser::Choice AafCountryChooser::choose(const QString &field, const QString &city,

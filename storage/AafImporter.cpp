@@ -19,12 +19,6 @@ QString known(const QString &field)
     return AafFields::isUnknown(field) ? QString() : field;
 }
 
-// The offset from universal time that makes local time `local` the Julian day.
-double impliedOffset(std::int64_t local, double julian)
-{
-    return (double(local) - (julian - AafCalendar::SerialEpoch) * 86400.0) / 3600.0;
-}
-
 // A time difference as people read it: seconds up to a day, days beyond.
 QString seconds(double value)
 {
@@ -140,7 +134,7 @@ double AafImporter::deltaGmt(const Location &at, std::int64_t local, std::option
                       : tr("daylight saving '%1' not understood, taken as 0"))
                      .arg(at.daylightText);
     if (!offset && at.julianDay && time) {
-        const double implied = impliedOffset(local, *at.julianDay);
+        const double implied = AafCalendar::impliedOffset(local, *at.julianDay);
         if (std::abs(implied) <= AafFields::MaxOffsetHours) {
             offset = Offset{implied};
             notes << tr("offset taken from the Julian day");
@@ -160,7 +154,7 @@ std::int64_t AafImporter::birth(std::int64_t midnight, std::optional<int> time, 
         notes << tr("birth time unknown: 12:00 taken");
         return midnight + Noon;
     }
-    const std::int64_t local = std::llround((*at.julianDay - AafCalendar::SerialEpoch) * 86400.0 + deltaGmt * 3600.0);
+    const std::int64_t local = std::llround(AafCalendar::localSeconds(*at.julianDay, deltaGmt));
     if (DateTime::fromSerialSeconds(local).isValid() && local / 86400 == midnight / 86400) {
         notes << tr("time taken from the Julian day");
         return local;
@@ -178,7 +172,7 @@ void AafImporter::checkJulianDay(HoroscopeRecord &h, std::int64_t local, const L
         return;
     // The Julian day is the authority where the two disagree, as long as the offset
     // it implies is one that exists.
-    const double implied = impliedOffset(local, *at.julianDay);
+    const double implied = AafCalendar::impliedOffset(local, *at.julianDay);
     if (std::abs(implied) <= AafFields::MaxOffsetHours) {
         notes << tr("the Julian day differs by %1 from date, time and zone; Delta_GMT set to match it")
                      .arg(seconds(difference));

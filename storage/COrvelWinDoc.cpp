@@ -20,13 +20,22 @@ COrvelWinDoc::COrvelWinDoc(const Clock &clock, MessageSink &ui, const QString &p
 {
 }
 
-QString COrvelWinDoc::horoscopeFile() const { return m_dataFolder + QStringLiteral("/horoskop.xml"); }
-QString COrvelWinDoc::settingsFile() const { return m_dataFolder + QStringLiteral("/orvel.xml"); }
+QString COrvelWinDoc::horoscopeFile() const
+{
+    return m_dataFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName);
+}
+
+QString COrvelWinDoc::settingsFile() const
+{
+    return m_dataFolder + u'/' + QLatin1StringView(SettingsFile::FileName);
+}
+
+
 QString COrvelWinDoc::ephemerisFolder() const
 {
     // A folder of its own beside the program wins; an installed program uses the
     // system's ephemeris files.
-    const QString own = m_programFolder + QStringLiteral("/Ephem");
+    const QString own = m_programFolder + u'/' + QLatin1StringView(Ephemeris::FolderName);
     return QFileInfo(own).isDir() ? own : QStringLiteral(ORVEL_SYSTEM_EPHE_DIR);
 }
 

@@ -3,6 +3,7 @@
 #include "render/ChartFonts.h"
 
 #include <QPainter>
+#include <QPushButton>
 
 namespace orvel {
 
@@ -14,6 +15,24 @@ CGlyphPage::CGlyphPage(const QString &caption, ChartSettings &block, const Value
 int CGlyphPage::cellAt(int coordinate, int origin, int size)
 {
     return coordinate < origin ? -1 : (coordinate - origin) / size;
+}
+
+void CGlyphPage::addEditButtons(QPoint at, int width)
+{
+    auto *colour = new QPushButton(tr("&Color"), this);
+    auto *symbol = new QPushButton(tr("&Symbol"), this);
+    colour->move(at);
+    symbol->move(at + QPoint(100, 0));
+    connect(colour, &QPushButton::clicked, this, [this] { editColour(); });
+    connect(symbol, &QPushButton::clicked, this, [this] { editGlyph(); });
+    setMinimumSize(width, at.y() + 40);
+}
+
+void CGlyphPage::drawSelection(QPainter &painter, const QRect &box, int inset) const
+{
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
 QFont CGlyphPage::glyphFont() const

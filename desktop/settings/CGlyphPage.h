@@ -5,6 +5,7 @@
 #include "engine/ChartSettings.h"
 
 #include <QFont>
+#include <QPoint>
 
 class QPainter;
 
@@ -25,7 +26,18 @@ public:
     // -1 left of (or above) the origin.
     static int cellAt(int coordinate, int origin, int size);
 
+public slots:
+    // Edit the colour and the glyph of the selected cell.
+    virtual void editColour() = 0;
+    virtual void editGlyph() = 0;
+
 protected:
+    // The Color and Symbol buttons, side by side from `at`, below the page's cells;
+    // the page is at least `width` wide and ends 40 pixels below their top.
+    void addEditButtons(QPoint at, int width);
+    // The frame that marks the selected cell, `inset` pixels inside `box`.
+    void drawSelection(QPainter &painter, const QRect &box, int inset = 1) const;
+
     // The font glyphs are drawn in: the symbol font, looked up anew so that a font
     // installed meanwhile shows; the page's own font when it is missing. Once per paint.
     QFont glyphFont() const;

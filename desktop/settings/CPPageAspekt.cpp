@@ -5,20 +5,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 
 namespace orvel {
 
 CPPageAspekt::CPPageAspekt(ChartSettings &block, const ValueChoosers &choosers, QWidget *parent)
     : CGlyphPage(tr("Aspects"), block, choosers, parent)
 {
-    auto *colour = new QPushButton(tr("&Color"), this);
-    auto *symbol = new QPushButton(tr("&Symbol"), this);
-    colour->move(Origin, Origin + AspectKindCount * RowHeight + 10);
-    symbol->move(Origin + 100, Origin + AspectKindCount * RowHeight + 10);
-    connect(colour, &QPushButton::clicked, this, &CPPageAspekt::editColour);
-    connect(symbol, &QPushButton::clicked, this, &CPPageAspekt::editGlyph);
-    setMinimumSize(Origin * 2 + RowWidth, Origin + AspectKindCount * RowHeight + 50);
+    addEditButtons({Origin, Origin + AspectKindCount * RowHeight + 10}, Origin * 2 + RowWidth);
 }
 
 QRect CPPageAspekt::row(int kind)
@@ -50,9 +43,7 @@ void CPPageAspekt::paintEvent(QPaintEvent *)
                          QString::number(block().aspectAngles[kind]));
         drawGlyph(painter, glyphs, box, Qt::AlignRight | Qt::AlignVCenter, block().aspectGlyphs[kind], true);
     }
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(row(m_selected).adjusted(1, 1, -2, -2));
+    drawSelection(painter, row(m_selected));
 }
 
 void CPPageAspekt::mousePressEvent(QMouseEvent *event)

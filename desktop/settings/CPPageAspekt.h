@@ -20,8 +20,8 @@ public:
     static QRect row(int kind);
 
 public slots:
-    void editColour();
-    void editGlyph();
+    void editColour() override;
+    void editGlyph() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

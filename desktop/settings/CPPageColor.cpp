@@ -5,20 +5,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 
 namespace orvel {
 
 CPPageColor::CPPageColor(ChartSettings &block, const ValueChoosers &choosers, SymbolFontInstaller &font, QWidget *parent)
     : CGlyphPage(tr("Planets"), block, choosers, parent), m_font(font)
 {
-    auto *colour = new QPushButton(tr("&Color"), this);
-    auto *symbol = new QPushButton(tr("&Symbol"), this);
-    colour->move(Origin, Origin + 3 * CellSize + 10);
-    symbol->move(Origin + 100, Origin + 3 * CellSize + 10);
-    connect(colour, &QPushButton::clicked, this, &CPPageColor::editColour);
-    connect(symbol, &QPushButton::clicked, this, &CPPageColor::editGlyph);
-    setMinimumSize(Origin * 2 + Columns * CellSize, Origin + 3 * CellSize + 50);
+    addEditButtons({Origin, Origin + 3 * CellSize + 10}, Origin * 2 + Columns * CellSize);
     m_font.check();
 }
 
@@ -46,9 +39,7 @@ void CPPageColor::paintEvent(QPaintEvent *)
         painter.setPen(toQColor(block().planetColours[point]));
         drawGlyph(painter, glyphs, cell(point), Qt::AlignCenter, block().planetGlyphs[point], false);
     }
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(cell(m_selected).adjusted(1, 1, -2, -2));
+    drawSelection(painter, cell(m_selected));
 }
 
 void CPPageColor::mousePressEvent(QMouseEvent *event)

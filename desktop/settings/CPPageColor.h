@@ -23,8 +23,8 @@ public:
     static QRect cell(int point);
 
 public slots:
-    void editColour();
-    void editGlyph();
+    void editColour() override;
+    void editGlyph() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -6,20 +6,13 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 
 namespace orvel {
 
 CPPageElement::CPPageElement(ChartSettings &block, const ValueChoosers &choosers, QWidget *parent)
     : CGlyphPage(tr("Elements"), block, choosers, parent)
 {
-    auto *colour = new QPushButton(tr("&Color"), this);
-    auto *symbol = new QPushButton(tr("&Symbol"), this);
-    colour->move(Origin, Origin + ElementCount * RowHeight + 10);
-    symbol->move(Origin + 100, Origin + ElementCount * RowHeight + 10);
-    connect(colour, &QPushButton::clicked, this, &CPPageElement::editColour);
-    connect(symbol, &QPushButton::clicked, this, &CPPageElement::editGlyph);
-    setMinimumSize(Origin * 2 + RowWidth, Origin + ElementCount * RowHeight + 50);
+    addEditButtons({Origin, Origin + ElementCount * RowHeight + 10}, Origin * 2 + RowWidth);
 }
 
 QRect CPPageElement::row(int element)
@@ -59,10 +52,8 @@ void CPPageElement::paintEvent(QPaintEvent *)
             drawGlyph(painter, glyphs, signCell(sign), Qt::AlignRight | Qt::AlignVCenter, block().signGlyphs[sign],
                       true);
     }
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(row(m_element).adjusted(1, 1, -2, -2));
-    painter.drawRect(signCell(m_sign).adjusted(2, 2, -3, -3));
+    drawSelection(painter, row(m_element));
+    drawSelection(painter, signCell(m_sign), 2);
 }
 
 void CPPageElement::mousePressEvent(QMouseEvent *event)

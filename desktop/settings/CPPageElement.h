@@ -26,8 +26,8 @@ public:
     static QRect signCell(int sign);
 
 public slots:
-    void editColour();
-    void editGlyph();
+    void editColour() override;
+    void editGlyph() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -170,6 +170,17 @@
     </message>
 </context>
 <context>
+    <name>orvel::CGlyphPage</name>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Symbol</source>
+        <translation>&amp;Symbol</translation>
+    </message>
+</context>
+<context>
     <name>orvel::CHoroscopeManagerDlg</name>
     <message>
         <source>Horoscop</source>
@@ -326,14 +337,6 @@
         <source>Aspects</source>
         <translation>Aspekte</translation>
     </message>
-    <message>
-        <source>&amp;Color</source>
-        <translation>&amp;Farbe</translation>
-    </message>
-    <message>
-        <source>&amp;Symbol</source>
-        <translation>&amp;Symbol</translation>
-    </message>
 </context>
 <context>
     <name>orvel::CPPageAspektOrben</name>
@@ -351,14 +354,6 @@
     <message>
         <source>Planets</source>
         <translation>Planeten</translation>
-    </message>
-    <message>
-        <source>&amp;Color</source>
-        <translation>&amp;Farbe</translation>
-    </message>
-    <message>
-        <source>&amp;Symbol</source>
-        <translation>&amp;Symbol</translation>
     </message>
 </context>
 <context>
@@ -381,14 +376,6 @@
     <message>
         <source>Elements</source>
         <translation>Elemente</translation>
-    </message>
-    <message>
-        <source>&amp;Color</source>
-        <translation>&amp;Farbe</translation>
-    </message>
-    <message>
-        <source>&amp;Symbol</source>
-        <translation>&amp;Symbol</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "desktop/DeviceLink.h"
 #include "desktop/SymbolFontInstaller.h"
+#include "desktop/settings/CGlyphPage.h"
 #include "desktop/settings/CPPageAspekt.h"
 #include "desktop/settings/CPPageAspektOrben.h"
 #include "desktop/settings/CPPageColor.h"
@@ -124,6 +125,7 @@ private slots:
     void elementsClick();
     void aspectsClickAndEdits();
     void colourAndGlyphChoosersEditTheSelectedPoint();
+    void colourAndSymbolButtonsOfEveryGlyphPageEditItsSelection();
     void pointsEditTakesDigitsOnlyAndZeroWhenLeftEmpty();
     void editedCellsBecomeIntegersAndTheSumFollows();
     void gridsShowEveryCellWhole_data();
@@ -326,6 +328,32 @@ void SettingsSheetTest::aspectsClickAndEdits()
     ChartSettings expected = ChartSettings::defaults();
     expected.aspectColours[4] = rgb(9, 8, 7);
     expected.aspectGlyphs[4] = 'Y';
+    QCOMPARE(f.written(), expected);
+}
+
+void SettingsSheetTest::colourAndSymbolButtonsOfEveryGlyphPageEditItsSelection()
+{
+    SheetFixture f;
+    f.colour = rgb(4, 5, 6);
+    f.glyph = 'Z';
+    for (const int index : {0, 1, 2}) { // Planets, Elements, Aspects
+        auto *page = f.show<CGlyphPage>(index);
+        QVERIFY(page);
+        const QList<QPushButton *> buttons = page->findChildren<QPushButton *>();
+        QCOMPARE(buttons.size(), 2);
+        QCOMPARE(buttons[0]->text(), QStringLiteral("&Color"));
+        QCOMPARE(buttons[1]->text(), QStringLiteral("&Symbol"));
+        for (QPushButton *button : buttons)
+            button->click();
+    }
+    f.ok();
+    ChartSettings expected = ChartSettings::defaults();
+    expected.planetColours[0] = rgb(4, 5, 6);
+    expected.planetGlyphs[0] = 'Z';
+    expected.elementColours[0] = rgb(4, 5, 6);
+    expected.signGlyphs[0] = 'Z';
+    expected.aspectColours[0] = rgb(4, 5, 6);
+    expected.aspectGlyphs[0] = 'Z';
     QCOMPARE(f.written(), expected);
 }
 

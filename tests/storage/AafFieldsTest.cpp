@@ -207,3 +207,20 @@ TEST(AafCalendar, WritesDaysBeforeTheReformAsJulian)
     EXPECT_EQ(AafCalendar::written(DateTime(1582, 10, 15)), (CalendarDay{1582, 10, 15}));
     EXPECT_EQ(AafCalendar::written(DateTime(100, 1, 1)), (CalendarDay{100, 1, 3}));
 }
+
+TEST(AafCalendar, JulianDayLocalTimeAndOffsetDetermineEachOther)
+{
+    // J2000.0, 2000-01-01 12:00 UT, seen from zones on either side of Greenwich.
+    struct Case {
+        DateTime local;
+        double offset;
+    };
+    const Case cases[] = {{{2000, 1, 1, 12, 0, 0}, 0.0}, {{2000, 1, 1, 13, 0, 0}, 1.0},
+                          {{2000, 1, 1, 6, 30, 0}, -5.5}, {{2000, 1, 2, 1, 45, 0}, 13.75}};
+    for (const Case &c : cases) {
+        const std::int64_t local = c.local.serialSeconds();
+        EXPECT_NEAR(AafCalendar::julianDay(local, c.offset), 2451545.0, 1e-9) << c.offset;
+        EXPECT_NEAR(AafCalendar::localSeconds(2451545.0, c.offset), double(local), 1e-3) << c.offset;
+        EXPECT_NEAR(AafCalendar::impliedOffset(local, 2451545.0), c.offset, 1e-6) << c.offset;
+    }
+}

@@ -1,5 +1,7 @@
 #include "gui/DialogMessageSink.h"
 
+#include "platform/StderrMessageSink.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -27,6 +29,11 @@ void DialogMessageSink::setBusy(bool busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void DialogMessageSink::showDiagnostic(const QString &line)
+{
+    StderrMessageSink::printLine(line);
 }
 
 } // namespace orvel

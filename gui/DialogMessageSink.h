@@ -23,6 +23,8 @@ public:
     void showInformation(const QString &text) override;
     bool askYesNo(const QString &text) override;
     void setBusy(bool busy) override;
+    // Diagnostics go to standard error, not into a dialog.
+    void showDiagnostic(const QString &line) override;
 
 private:
     QString m_caption;

@@ -17,6 +17,7 @@ public:
     void showMessage(const QString &text) override;
     bool askYesNo(const QString &text) override { return m_target.askYesNo(text); }
     void setBusy(bool busy) override { m_target.setBusy(busy); }
+    void showDiagnostic(const QString &line) override { m_target.showDiagnostic(line); }
 
 private:
     MessageSink &m_target;

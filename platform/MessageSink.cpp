@@ -9,4 +9,12 @@ void MessageSink::showInformation(const QString &text)
     showMessage(text);
 }
 
+void MessageSink::showDiagnostic(const QString &) {}
+
+void MessageSink::showDiagnostics(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        showDiagnostic(line);
+}
+
 } // namespace orvel

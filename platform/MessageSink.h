@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace orvel {
 
-// Where the core reports to the user: message boxes, yes/no questions and the wait
-// cursor. Each program supplies its own (dialogs in the GUI, standard error in the
+// Where the core reports to the user: message boxes, yes/no questions, the wait
+// cursor, and the diagnostics of reading the data files (lines the programs write to
+// standard error; the core itself never prints). Each program supplies its own (dialogs in the GUI, standard error in the
 // command line, a recorder in tests).
 class MessageSink {
 public:
@@ -23,6 +25,10 @@ public:
     virtual bool askYesNo(const QString &text) = 0;
     // Shows or hides the wait cursor; prefer WaitCursor, which pairs the calls.
     virtual void setBusy(bool busy) = 0;
+    // One line of diagnostics, such as where a data file stops parsing; a sink that
+    // keeps no diagnostics drops it.
+    virtual void showDiagnostic(const QString &line);
+    void showDiagnostics(const QStringList &lines);
 };
 
 } // namespace orvel

@@ -19,10 +19,12 @@ public:
         return answer;
     }
     void setBusy(bool busy) override { busy ? ++busyOn : ++busyOff; }
+    void showDiagnostic(const QString &line) override { diagnostics.append(line); }
 
     QStringList messages;
     QList<Severity> severities; // one per message, in the same order
     QStringList questions;
+    QStringList diagnostics;
     bool answer = true;
     int busyOn = 0;
     int busyOff = 0;

@@ -6,6 +6,11 @@ namespace orvel {
 
 void StderrMessageSink::showMessage(const QString &text)
 {
+    printLine(text);
+}
+
+void StderrMessageSink::printLine(const QString &text)
+{
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 

@@ -10,6 +10,10 @@ public:
     void showMessage(const QString &text) override;
     bool askYesNo(const QString &text) override;
     void setBusy(bool) override {}
+    void showDiagnostic(const QString &line) override { printLine(line); }
+
+    // `text` and a line break on standard error, in the locale's encoding.
+    static void printLine(const QString &text);
 };
 
 } // namespace orvel

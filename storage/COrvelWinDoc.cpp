@@ -43,8 +43,11 @@ void COrvelWinDoc::OnNewDocument()
 {
     Ephemeris::setDataFolder(ephemerisFolder());
     m_settings = ChartSettings::defaults();
-    m_settingsDamaged = damagedFrom(SettingsFile::read(settingsFile(), m_settings).damage, FileDamage::Items::Settings);
+    const SettingsFile::Reading settings = SettingsFile::read(settingsFile(), m_settings);
+    m_ui.showDiagnostics(settings.diagnostics);
+    m_settingsDamaged = damagedFrom(settings.damage, FileDamage::Items::Settings);
     const HoroscopeFile::Reading horoscopes = HoroscopeFile::read(horoscopeFile(), m_clock.now());
+    m_ui.showDiagnostics(horoscopes.diagnostics);
     if (horoscopes.exists)
         m_horoscopes = horoscopes.records();
     m_horoscopesDamaged = damagedFrom(horoscopes.damage, FileDamage::Items::Horoscopes);

@@ -101,6 +101,7 @@ HoroscopeFile::Reading HoroscopeFile::read(const QString &path, const DateTime &
     Reading reading;
     reading.exists = file.status != XmlDocument::Reading::Status::Missing;
     reading.damage = file.damage(path);
+    reading.diagnostics = file.diagnostics;
     document.walk([&](const QDomElement &element) {
         if (element.tagName() != RecordTag)
             return true;

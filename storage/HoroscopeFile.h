@@ -36,6 +36,7 @@ public:
         bool exists = false;
         std::vector<Element> elements; // the complete Horoskop elements, those dropped included
         FileDamage damage;
+        QStringList diagnostics;       // the XML load's, for standard error
 
         std::vector<HoroscopeRecord> records() const;
     };

@@ -5,7 +5,6 @@
 #include "storage/XmlDocument.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace orvel {
 
@@ -105,7 +104,7 @@ QString formatValue(Format format, int value)
     return QString::number(value);
 }
 
-void applyElement(const Key &key, const QDomElement &element, ChartSettings &settings)
+void applyElement(const Key &key, const QDomElement &element, ChartSettings &settings, QStringList &diagnostics)
 {
     int index1 = 0;
     int index2 = 0;
@@ -121,7 +120,7 @@ void applyElement(const Key &key, const QDomElement &element, ChartSettings &set
         return;
     int value = parseValue(key.format, XmlDocument::text(element));
     if (key.format == Format::Tuning && (value < TuningMin || value > TuningMax)) {
-        // Like a damaged key: the default stands in, and standard error says so.
+        // Like a damaged key: the default stands in, and the diagnostics say so.
         ChartSettings defaults = ChartSettings::defaults();
         const int fallback = key.field(defaults, index1, index2);
         QString position = QString::fromLatin1(key.name);
@@ -129,9 +128,11 @@ void applyElement(const Key &key, const QDomElement &element, ChartSettings &set
             position += QStringLiteral(" Index1=%1 Index2=%2").arg(index1).arg(index2);
         else if (key.count1 > 0)
             position += QStringLiteral(" Index=%1").arg(index1);
-        std::fprintf(stderr, "%s: %s holds %s, outside %d to %d; the default %d is used.\n", SettingsFile::FileName,
-                     position.toLocal8Bit().constData(), XmlDocument::text(element).trimmed().toLocal8Bit().constData(),
-                     TuningMin, TuningMax, fallback);
+        diagnostics.append(QStringLiteral("%1: %2 holds %3, outside %4 to %5; the default %6 is used.")
+                               .arg(QLatin1String(SettingsFile::FileName), position, XmlDocument::text(element).trimmed())
+                               .arg(TuningMin)
+                               .arg(TuningMax)
+                               .arg(fallback));
         value = fallback;
     }
     key.field(settings, index1, index2) = value;
@@ -146,11 +147,12 @@ SettingsFile::Reading SettingsFile::read(const QString &path, ChartSettings &set
     Reading reading;
     reading.exists = file.status != XmlDocument::Reading::Status::Missing;
     reading.damage = file.damage(path);
+    reading.diagnostics = file.diagnostics;
     document.walk([&](const QDomElement &element) {
         const Key *key = findKey(element.tagName());
         // A key the damage cut off may hold only the start of its value.
         if (key && document.isComplete(element)) {
-            applyElement(*key, element, settings);
+            applyElement(*key, element, settings, reading.diagnostics);
             ++reading.damage.read;
         }
         return key == nullptr;

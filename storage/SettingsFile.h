@@ -31,6 +31,7 @@ public:
     struct Reading {
         bool exists = false;
         FileDamage damage;
+        QStringList diagnostics; // for standard error: the XML load's, then values out of range
     };
     static Reading read(const QString &path, ChartSettings &settings);
     // Writes every value through `writer`, keys in canonical order and arrays in index

@@ -9,7 +9,6 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 namespace orvel {
@@ -54,12 +53,13 @@ void traverse(const QDomNode &top, Enter enter, Leave leave)
 
 void ignore(const QDomNode &) {}
 
-void reportFailure(const QString &path, const QString &reason, qint64 line = 0, qint64 column = 0)
+// The diagnostics of a failed read: the reason, then where the parser stopped.
+QStringList failure(const QString &path, const QString &reason, qint64 line = 0, qint64 column = 0)
 {
-    std::fprintf(stderr, "%s\n", reason.toLocal8Bit().constData());
+    QStringList lines{reason};
     if (line > 0)
-        std::fprintf(stderr, "Error on line %lld, position %lld in \"%s\".\n", static_cast<long long>(line),
-                     static_cast<long long>(column), path.toLocal8Bit().constData());
+        lines.append(QStringLiteral("Error on line %1, position %2 in \"%3\".").arg(line).arg(column).arg(path));
+    return lines;
 }
 
 struct ParseError {
@@ -168,15 +168,13 @@ XmlDocument::Reading XmlDocument::read(const QString &path)
 {
     using Status = Reading::Status;
     const auto damaged = [&path](const QString &reason) {
-        reportFailure(path, reason);
-        return Reading{Status::Damaged, 0, reason};
+        return Reading{Status::Damaged, 0, reason, failure(path, reason)};
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const QString reason = FileError::message(path, file.error(), file.errorString());
         if (FileError::isMissing(path)) {
-            reportFailure(path, reason);
-            return Reading{Status::Missing, 0, reason};
+            return Reading{Status::Missing, 0, reason, failure(path, reason)};
         }
         return damaged(reason);
     }
@@ -196,11 +194,10 @@ XmlDocument::Reading XmlDocument::read(const QString &path)
     m_offsets = std::move(parsed.offsets);
     if (parsed.error) {
         const ParseError &error = *parsed.error;
-        reportFailure(path, error.reason, error.line, error.column);
-        return Reading{Status::Damaged, error.offset, error.reason};
+        return Reading{Status::Damaged, error.offset, error.reason,
+                       failure(path, error.reason, error.line, error.column)};
     }
-    std::fputs("XML document loaded successfully\n", stderr);
-    return Reading{Status::Complete, 0, QString()};
+    return Reading{Status::Complete, 0, QString(), {QStringLiteral("XML document loaded successfully")}};
 }
 
 bool XmlDocument::load(const QString &path)

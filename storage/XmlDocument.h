@@ -33,6 +33,9 @@ public:
         Status status = Status::Missing;
         qint64 offset = 0; // characters from the start of the file to the damage
         QString reason;    // why the file is damaged
+        // The lines the programs write to standard error: that the file loaded, or why
+        // and where it did not.
+        QStringList diagnostics;
 
         // What the user is told of `path` read this way: where it stops parsing and why;
         // nothing read yet.
@@ -40,11 +43,10 @@ public:
     };
 
     // Reads and parses `path` (any encoding the DOM accepts, a byte-order mark included).
-    // Reports the outcome on standard error; on failure the document stays as it was.
+    // On failure the document stays as it was.
     bool load(const QString &path);
     // Reads `path` as far as it parses. A damaged file leaves the document with what
     // came before the damage; the elements still open there count as incomplete.
-    // Reports on standard error as load() does.
     Reading read(const QString &path);
     // False for an element that the damage cut off before its end tag.
     bool isComplete(const QDomElement &element) const;

@@ -119,6 +119,7 @@ void CHoroscopeManagerDlg::load()
 void CHoroscopeManagerDlg::read()
 {
     HoroscopeFile::Reading reading = HoroscopeFile::read(workingCopy(), m_now);
+    m_sink.showDiagnostics(reading.diagnostics);
     if (!reading.exists)
         return;
     // A bad record is skipped and the rest read on: ending at it would let the next

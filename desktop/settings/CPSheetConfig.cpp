@@ -65,6 +65,7 @@ void CPSheetConfig::fetch()
     // A missing copy leaves the defaults; of a damaged one the values before the damage
     // are taken, and the file is kept before OK replaces it.
     const SettingsFile::Reading reading = SettingsFile::read(workingCopy(), m_settings);
+    m_sink.showDiagnostics(reading.diagnostics);
     if (reading.damage.isDamaged())
         m_sink.showMessage(DamagedFileCopy::keepAndDescribe(reading.damage, FileDamage::Items::Settings));
 }

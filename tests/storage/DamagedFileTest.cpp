@@ -207,15 +207,18 @@ protected:
     DocumentOnDamagedFilesTest() { clock.fix(Now); }
 
     QString file(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    // A document started on the folder, writing through `writer`, with standard error captured.
+    // A document started on the folder, writing through `writer`; what it printed on
+    // standard error (it should print nothing) goes to `printed`.
     std::unique_ptr<COrvelWinDoc> start()
     {
         auto document = std::make_unique<COrvelWinDoc>(clock, ui, dir.path(), dir.path(), writer);
         testing::internal::CaptureStderr();
         document->OnNewDocument();
-        testing::internal::GetCapturedStderr();
+        printed = testing::internal::GetCapturedStderr();
         return document;
     }
+
+    std::string printed;
 
     QTemporaryDir dir;
     Clock clock;
@@ -228,6 +231,24 @@ TEST_F(DocumentOnDamagedFilesTest, SoundFilesGiveNoReport)
     RecordingMessageSink sink;
     ASSERT_TRUE(HoroscopeFile::save(file("horoskop.xml"), {named("A")}, sink));
     EXPECT_TRUE(start()->startupReport().isEmpty());
+}
+
+// The start-up prints nothing itself: the diagnostics of both reads reach the sink, in
+// reading order, for the program to write to standard error.
+TEST_F(DocumentOnDamagedFilesTest, DiagnosticsGoToTheSinkInReadingOrder)
+{
+    RecordingMessageSink sink;
+    ASSERT_TRUE(HoroscopeFile::save(file("horoskop.xml"), {named("A")}, sink));
+    writeBytes(file("orvel.xml"), "<Orvel_Config>\n<Planet_Wert Index=\"3\">-100</Planet_Wert>\n<Asp_");
+    start();
+    EXPECT_EQ(printed, "");
+    ASSERT_EQ(ui.diagnostics.size(), 4) << qPrintable(ui.diagnostics.join(u'\n'));
+    EXPECT_FALSE(ui.diagnostics[0].isEmpty()); // the parser's reason
+    EXPECT_TRUE(ui.diagnostics[1].startsWith(QStringLiteral("Error on line 3, position "))) << qPrintable(ui.diagnostics[1]);
+    EXPECT_TRUE(ui.diagnostics[1].endsWith(QStringLiteral(" in \"%1\".").arg(file("orvel.xml")))) << qPrintable(ui.diagnostics[1]);
+    EXPECT_EQ(ui.diagnostics[2], QStringLiteral("orvel.xml: Planet_Wert Index=3 holds -100, outside -99 to 99; the default 5 is used."));
+    EXPECT_EQ(ui.diagnostics[3], QStringLiteral("XML document loaded successfully"));
+    EXPECT_TRUE(ui.messages.isEmpty());
 }
 
 // The first save keeps the damaged file beside itself, and later saves keep nothing more.

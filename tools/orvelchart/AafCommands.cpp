@@ -40,7 +40,9 @@ HoroscopeFile::Reading storedHoroscopes(const QString &path, const DateTime &now
 {
     if (!QFileInfo::exists(path))
         return {};
-    return HoroscopeFile::read(path, now);
+    HoroscopeFile::Reading reading = HoroscopeFile::read(path, now);
+    StderrMessageSink().showDiagnostics(reading.diagnostics);
+    return reading;
 }
 
 } // namespace

@@ -7,8 +7,8 @@ namespace orvel {
 
 // Where the core reports to the user: message boxes, yes/no questions, the wait
 // cursor, and the diagnostics of reading the data files (lines the programs write to
-// standard error; the core itself never prints). Each program supplies its own (dialogs in the GUI, standard error in the
-// command line, a recorder in tests).
+// standard error; the core itself never prints). Each program supplies its own
+// (dialogs in the GUI, standard error in the command line, a recorder in tests).
 class MessageSink {
 public:
     // What a message reports: a failure (the error icon) or a success (the

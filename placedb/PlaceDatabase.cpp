@@ -137,9 +137,8 @@ void PlaceDatabase::LoadLastCountry(QString &country)
 
 void PlaceDatabase::SaveLastCountry(const QString &country, const FileWriter &writer)
 {
-    const FileWriter::Result result = writer.write(m_lastCountryFile, ArchivedString::encode(country));
-    if (!result.ok)
-        m_sink.showMessage(result.errorMessage);
+    if (const Result<> written = writer.write(m_lastCountryFile, ArchivedString::encode(country)); !written)
+        m_sink.showMessage(written.message());
 }
 
 const ZoneSection *PlaceDatabase::cachedSection(const QString &tableCode, int zone) const

@@ -9,7 +9,7 @@ namespace orvel {
 // interrupted write leaves the old file as it was and no temporary file behind.
 class AtomicFileWriter final : public FileWriter {
 public:
-    Result write(const QString &path, const QByteArray &bytes) const override;
+    Result<> write(const QString &path, const QByteArray &bytes) const override;
 
     // The writer used where none is passed in. It holds no state, so one serves all.
     static const AtomicFileWriter &standard();

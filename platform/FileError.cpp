@@ -20,6 +20,12 @@ QString FileError::message(const QString &path, QFileDevice::FileError error, co
     }
 }
 
+Result<> FileError::failure(const QString &path, QFileDevice::FileError error, const QString &reason)
+{
+    return Result<>::failed(isMissing(path) ? ResultStatus::Missing : ResultStatus::Failed,
+                            message(path, error, reason));
+}
+
 bool FileError::isMissing(const QString &path)
 {
     return !QFileInfo::exists(path);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,16 +11,11 @@ namespace orvel {
 // (the atomic writer unless told otherwise), so a test can hand it a writer that fails.
 class FileWriter {
 public:
-    struct Result {
-        bool ok = false;
-        QString errorMessage; // the user-facing file-error text when !ok
-    };
-
     virtual ~FileWriter() = default;
 
     // Replaces the content of the file at `path` with `bytes`. A failed write leaves
-    // the previous file as it was.
-    virtual Result write(const QString &path, const QByteArray &bytes) const = 0;
+    // the previous file as it was; the message then names the file and the system's reason.
+    virtual Result<> write(const QString &path, const QByteArray &bytes) const = 0;
 };
 
 } // namespace orvel

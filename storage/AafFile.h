@@ -50,7 +50,7 @@ public:
     };
 
     struct Saved {
-        AtomicFileWriter::Result file;
+        Result<> file;
         std::vector<AafEntry> entries; // one per horoscope, with what could not travel
     };
 

@@ -81,10 +81,10 @@ bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
         damaged.pending = false;
         return true;
     }
-    const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path, m_writer);
-    if (!kept.ok) {
+    const Result<QString> kept = DamagedFileCopy::keep(path, m_writer);
+    if (!kept) {
         m_ui.showMessage(tr("%1 was not replaced: its damaged content could not be kept beside it. %2")
-                             .arg(QDir::toNativeSeparators(path), kept.errorMessage));
+                             .arg(QDir::toNativeSeparators(path), kept.message()));
         return false;
     }
     damaged.pending = false;

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <optional>
-
 namespace orvel {
 
 namespace {
@@ -39,7 +37,7 @@ QString nameFor(const QString &path, const QByteArray &bytes)
     return copyAt(path, n);
 }
 
-std::optional<QByteArray> contentOf(const QString &path, QString &error)
+Result<QByteArray> contentOf(const QString &path)
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
@@ -47,39 +45,35 @@ std::optional<QByteArray> contentOf(const QString &path, QString &error)
         if (file.error() == QFileDevice::NoError)
             return bytes;
     }
-    error = FileError::message(path, file.error(), file.errorString());
-    return std::nullopt;
+    return Result<QByteArray>::passOn(FileError::failure(path, file.error(), file.errorString()));
 }
 
 } // namespace
 
 QString DamagedFileCopy::copyName(const QString &path)
 {
-    QString ignored;
-    return nameFor(path, contentOf(path, ignored).value_or(QByteArray()));
+    return nameFor(path, contentOf(path).value());
 }
 
-DamagedFileCopy::Result DamagedFileCopy::keep(const QString &path, const FileWriter &writer)
+Result<QString> DamagedFileCopy::keep(const QString &path, const FileWriter &writer)
 {
-    QString error;
-    const std::optional<QByteArray> bytes = contentOf(path, error);
+    const Result<QByteArray> bytes = contentOf(path);
     if (!bytes)
-        return {false, {}, error};
-    const QString copy = nameFor(path, *bytes);
+        return Result<QString>::passOn(bytes);
+    const QString copy = nameFor(path, bytes.value());
     if (taken(copy))
-        return {true, copy, {}}; // the same damage kept earlier
-    const FileWriter::Result written = writer.write(copy, *bytes);
-    if (!written.ok)
-        return {false, {}, written.errorMessage};
-    return {true, copy, {}};
+        return copy; // the same damage kept earlier
+    if (const Result<> written = writer.write(copy, bytes.value()); !written)
+        return Result<QString>::passOn(written);
+    return copy;
 }
 
 QString DamagedFileCopy::keepAndDescribe(const FileDamage &damage, FileDamage::Items items, const FileWriter &writer)
 {
-    const Result kept = keep(damage.path, writer);
+    const Result<QString> kept = keep(damage.path, writer);
     return damage.describe(items) + u'\n'
-        + (kept.ok ? tr("A copy of the file is kept as %1.").arg(QDir::toNativeSeparators(kept.copy))
-                   : tr("No copy of the file could be kept: %1").arg(kept.errorMessage));
+        + (kept ? tr("A copy of the file is kept as %1.").arg(QDir::toNativeSeparators(kept.value()))
+                : tr("No copy of the file could be kept: %1").arg(kept.message()));
 }
 
 } // namespace orvel

@@ -14,17 +14,12 @@ class DamagedFileCopy {
     Q_DECLARE_TR_FUNCTIONS(DamagedFileCopy)
 
 public:
-    struct Result {
-        bool ok = false;
-        QString copy;         // the kept copy's path when ok
-        QString errorMessage; // the user-facing reason when !ok
-    };
-
     // The path keep() would give the copy: an earlier copy that holds the same bytes
     // already (the same damage seen again), else the first free name.
     static QString copyName(const QString &path);
-    // Copies `path` to copyName() through `writer`, unless that copy is there already.
-    static Result keep(const QString &path, const FileWriter &writer = AtomicFileWriter::standard());
+    // Copies `path` to copyName() through `writer`, unless that copy is there already;
+    // the value is the kept copy's path.
+    static Result<QString> keep(const QString &path, const FileWriter &writer = AtomicFileWriter::standard());
     // Keeps the damaged file now and returns what the user is told: the damage, and
     // where the copy is or why there is none.
     static QString keepAndDescribe(const FileDamage &damage, FileDamage::Items items,

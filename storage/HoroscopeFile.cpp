@@ -155,10 +155,10 @@ bool HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord>
         document.appendTextElement(element, DeltaGmtTag, QString::asprintf("%.4f", r.deltaGmt));
         XmlDocument::setIntAttribute(element, QStringLiteral("ID"), static_cast<int>(i));
     }
-    const FileWriter::Result result = document.save(path, writer);
-    if (!result.ok)
-        sink.showMessage(result.errorMessage);
-    return result.ok;
+    const Result<> written = document.save(path, writer);
+    if (!written)
+        sink.showMessage(written.message());
+    return written.ok();
 }
 
 } // namespace orvel

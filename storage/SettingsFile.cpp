@@ -189,10 +189,10 @@ bool SettingsFile::save(const QString &path, const ChartSettings &settings, Mess
             }
         }
     }
-    const FileWriter::Result result = document.save(path, writer);
-    if (!result.ok)
-        sink.showMessage(result.errorMessage);
-    return result.ok;
+    const Result<> written = document.save(path, writer);
+    if (!written)
+        sink.showMessage(written.message());
+    return written.ok();
 }
 
 void SettingsFile::visitKeys(const ChartSettings &settings, const KeyVisitor &visit)

@@ -305,7 +305,7 @@ QByteArray XmlDocument::toBytes() const
     return QByteArray("\xFF\xFE", 2) + QByteArray(toUtf16.encode(text));
 }
 
-FileWriter::Result XmlDocument::save(const QString &path, const FileWriter &writer) const
+Result<> XmlDocument::save(const QString &path, const FileWriter &writer) const
 {
     return writer.write(path, toBytes());
 }

@@ -75,7 +75,7 @@ public:
     QByteArray toBytes() const;
     // Replaces the file at `path` with toBytes() through `writer`; a failure leaves the
     // old file intact.
-    FileWriter::Result save(const QString &path, const FileWriter &writer = AtomicFileWriter::standard()) const;
+    Result<> save(const QString &path, const FileWriter &writer = AtomicFileWriter::standard()) const;
 
 private:
     QDomDocument m_dom;

@@ -298,8 +298,8 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
     PlaceDatabase database = placeDatabase();
     PlaceOffsetLookup places(database);
     const AafFile::Saved saved = AafFile::save(path, m_records, places);
-    if (!saved.file.ok) {
-        m_sink.showMessage(saved.file.errorMessage);
+    if (!saved.file) {
+        m_sink.showMessage(saved.file.message());
         return false;
     }
     QStringList notes;

@@ -519,11 +519,11 @@ TEST(AafFileTest, SaveReplacesTheFileWhole)
         horoscope("Max Muster", DateTime(1980, 7, 1, 12, 0, 0), "Berlin", "Deutschland", "52\u00B031'00''N",
                   "13\u00B024'00''E", 2.0)};
     const AafFile::Saved saved = AafFile::save(path, ours, places);
-    ASSERT_TRUE(saved.file.ok);
+    ASSERT_TRUE(saved.file.ok());
     EXPECT_EQ(readBytes(path), "#A93:Muster,Max,*,1.7.1980,12:00,Berlin,D\r\n"
                                "#B93:2444421.916667,52n31,13e24,2he00,0\r\n");
     const AafFile::Loaded loaded = AafFile::load(path, places);
     ASSERT_TRUE(loaded.ok);
     EXPECT_EQ(loaded.imported(), 1);
-    EXPECT_FALSE(AafFile::save(dir.filePath(QStringLiteral("no/such/folder/out.aaf")), ours, places).file.ok);
+    EXPECT_FALSE(AafFile::save(dir.filePath(QStringLiteral("no/such/folder/out.aaf")), ours, places).file.ok());
 }

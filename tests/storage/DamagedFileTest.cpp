@@ -185,8 +185,8 @@ TEST(DamagedFileCopyTest, KeepsEachCopyUnderANewName)
     const QString path = dir.filePath(QStringLiteral("horoskop.xml"));
     for (const QByteArray &content : {QByteArray("first"), QByteArray("second"), QByteArray("third")}) {
         writeBytes(path, content);
-        const DamagedFileCopy::Result kept = DamagedFileCopy::keep(path);
-        ASSERT_TRUE(kept.ok) << qPrintable(kept.errorMessage);
+        const Result<QString> kept = DamagedFileCopy::keep(path);
+        ASSERT_TRUE(kept.ok()) << qPrintable(kept.message());
     }
     EXPECT_EQ(readBytes(path + QStringLiteral(".damaged")), QByteArray("first"));
     EXPECT_EQ(readBytes(path + QStringLiteral(".damaged-2")), QByteArray("second"));
@@ -197,8 +197,8 @@ TEST(DamagedFileCopyTest, KeepsEachCopyUnderANewName)
     // The same damage again is not copied twice.
     writeBytes(path, "second");
     EXPECT_EQ(DamagedFileCopy::copyName(path), path + QStringLiteral(".damaged-2"));
-    const DamagedFileCopy::Result again = DamagedFileCopy::keep(path);
-    EXPECT_EQ(again.copy, path + QStringLiteral(".damaged-2"));
+    const Result<QString> again = DamagedFileCopy::keep(path);
+    EXPECT_EQ(again.value(), path + QStringLiteral(".damaged-2"));
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".damaged-4")));
 }
 

@@ -188,7 +188,7 @@ TEST(XmlDocumentSave, RoundTripsTextAndIntegerAttributes)
     const QString text = QStringLiteral("  quotes \" ' <tags> &amp; \t tab ]]> end  ");
     QDomElement a = written.appendTextElement(root, QStringLiteral("A"), text);
     XmlDocument::setIntAttribute(a, QStringLiteral("Index"), 5);
-    ASSERT_TRUE(written.save(path).ok);
+    ASSERT_TRUE(written.save(path).ok());
 
     XmlDocument read;
     testing::internal::CaptureStderr();

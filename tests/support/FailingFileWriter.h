@@ -11,11 +11,11 @@ class FailingFileWriter : public FileWriter {
 public:
     explicit FailingFileWriter(bool failingFromStart = true) : failing(failingFromStart) {}
 
-    Result write(const QString &path, const QByteArray &bytes) const override
+    Result<> write(const QString &path, const QByteArray &bytes) const override
     {
         if (!failing)
             return AtomicFileWriter::standard().write(path, bytes);
-        return {false, FileError::message(path, QFileDevice::WriteError, QStringLiteral("No space left on device"))};
+        return FileError::failure(path, QFileDevice::WriteError, QStringLiteral("No space left on device"));
     }
 
     bool failing;

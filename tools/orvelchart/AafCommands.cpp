@@ -65,12 +65,12 @@ int AafCommands::importFile(const QString &horoscopeFile, PlaceDirectory &places
         return failure(command, QStringLiteral("no record of %1 could be imported").arg(arguments[0]));
     // A damaged file is kept beside itself before the list read from it replaces it.
     if (stored.damage.isDamaged()) {
-        const DamagedFileCopy::Result kept = DamagedFileCopy::keep(horoscopeFile);
-        if (!kept.ok)
+        const Result<QString> kept = DamagedFileCopy::keep(horoscopeFile);
+        if (!kept)
             return failure(command, QStringLiteral("%1 is damaged and no copy of it could be kept (%2); nothing imported")
-                                        .arg(horoscopeFile, kept.errorMessage));
+                                        .arg(horoscopeFile, kept.message()));
         std::fprintf(stderr, "orvelchart: %s: the damaged %s is kept as %s\n", command.toLocal8Bit().constData(),
-                     horoscopeFile.toLocal8Bit().constData(), kept.copy.toLocal8Bit().constData());
+                     horoscopeFile.toLocal8Bit().constData(), kept.value().toLocal8Bit().constData());
     }
     StderrMessageSink sink;
     if (!HoroscopeFile::save(horoscopeFile, horoscopes, sink))
@@ -92,8 +92,8 @@ int AafCommands::exportFile(const QString &horoscopeFile, PlaceDirectory &places
     const std::vector<HoroscopeRecord> horoscopes = storedHoroscopes(horoscopeFile, now).records();
     const auto encoding = arguments.size() == 2 ? AafFile::Encoding::Utf8 : AafFile::Encoding::Windows1252;
     const AafFile::Saved saved = AafFile::save(arguments[0], horoscopes, places, encoding);
-    if (!saved.file.ok)
-        return failure(command, saved.file.errorMessage);
+    if (!saved.file)
+        return failure(command, saved.file.message());
     for (const AafEntry &entry : saved.entries)
         printEntry(entry, "exported");
     return 0;

@@ -91,7 +91,7 @@ struct Item {
 
 // What one horoscope prints: its line on standard output and its messages on standard
 // error, written by the thread that keeps the file order.
-struct Result {
+struct ItemResult {
     QByteArray out;
     QByteArray err;
     QStringList notices; // each thread's engine tells them once; the batch prints each once
@@ -205,9 +205,9 @@ public:
             m_horoscopes.push_back(HoroscopeRecord::createDefault(now));
     }
 
-    Result compute(int index, const Item &item)
+    ItemResult compute(int index, const Item &item)
     {
-        Result result;
+        ItemResult result;
         QString error = item.error;
         if (item.record) {
             m_horoscopes[0] = *item.record;
@@ -232,9 +232,9 @@ public:
             const QByteArray picture = m_options.svg
                 ? ChartPicture::svg(scene, 1, m_symbolFontFile)
                 : ChartPicture::png(scene, 1);
-            const AtomicFileWriter::Result written = AtomicFileWriter::standard().write(file, picture);
-            if (!written.ok)
-                return failed(result, index, item.name, jsonText(written.errorMessage));
+            const Result<> written = AtomicFileWriter::standard().write(file, picture);
+            if (!written)
+                return failed(result, index, item.name, jsonText(written.message()));
             result.out = line(index, item.name, "file", jsonText(file));
         }
         return result;
@@ -252,7 +252,7 @@ private:
         return head.text() + rawJson + "}\n";
     }
 
-    static Result &failed(Result &result, int index, const QString &name, const QByteArray &error)
+    static ItemResult &failed(ItemResult &result, int index, const QString &name, const QByteArray &error)
     {
         result.out = line(index, name, "error", error);
         result.ok = false;
@@ -272,7 +272,7 @@ private:
 // Writes the results in file order.
 class ResultWriter {
 public:
-    void write(const Result &r)
+    void write(const ItemResult &r)
     {
         for (const QString &notice : r.notices) {
             if (!m_told.contains(notice)) {
@@ -313,7 +313,7 @@ public:
                 const std::shared_ptr<Chunk> chunk = std::move(m_inFlight.front());
                 m_inFlight.pop_front();
                 lock.unlock();
-                for (const Result &r : chunk->results)
+                for (const ItemResult &r : chunk->results)
                     writer.write(r);
                 lock.lock();
             }
@@ -352,7 +352,7 @@ private:
     struct Chunk {
         int first = 0;
         std::vector<Item> items;
-        std::vector<Result> results;
+        std::vector<ItemResult> results;
         bool done = false;
     };
 

@@ -318,9 +318,9 @@ int render(Run &r, const QStringList &args)
     const QByteArray picture =
         target.svg ? ChartPicture::svg(scene, target.scale, folder + u'/' + ChartFonts::SymbolFile)
                    : ChartPicture::png(scene, target.scale);
-    const AtomicFileWriter::Result written = AtomicFileWriter::standard().write(target.file, picture);
-    if (!written.ok)
-        return failure(QStringLiteral("render: %1").arg(written.errorMessage));
+    const Result<> written = AtomicFileWriter::standard().write(target.file, picture);
+    if (!written)
+        return failure(QStringLiteral("render: %1").arg(written.message()));
     return 0;
 }
 

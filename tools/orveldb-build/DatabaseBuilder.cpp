@@ -227,11 +227,11 @@ bool DatabaseBuilder::writeNameChanges(const NameChanges::Names &previous) const
             names.insert(place.number, place.name);
     }
     const QString path = renamedFileFor(m_options.outputFolder);
-    const AtomicFileWriter::Result written =
+    const Result<> written =
         AtomicFileWriter::standard().write(path, NameChanges::list(previous, current));
-    if (!written.ok)
-        fail(QStringLiteral("cannot write %1: %2").arg(path, written.errorMessage));
-    return written.ok;
+    if (!written)
+        fail(QStringLiteral("cannot write %1: %2").arg(path, written.message()));
+    return written.ok();
 }
 
 bool DatabaseBuilder::run()

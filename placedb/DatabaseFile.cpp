@@ -7,20 +7,16 @@
 
 namespace orvel {
 
-DatabaseFile::Result DatabaseFile::read(const QString &path)
+Result<QByteArray> DatabaseFile::read(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        const Status status = FileError::isMissing(path) ? Status::Missing : Status::Failed;
-        return {status, {}, FileError::message(path, file.error(), file.errorString())};
-    }
-    Result result;
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {Status::Failed, {}, FileError::message(path, file.error(), file.errorString())};
-    FieldReader::UnmaskBuffer(result.bytes.data(), result.bytes.size());
-    result.status = Status::Read;
-    return result;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        return Result<QByteArray>::passOn(FileError::failure(path, file.error(), file.errorString()));
+    FieldReader::UnmaskBuffer(bytes.data(), bytes.size());
+    return bytes;
 }
 
 QString DatabaseFile::pathFor(const QString &folder, const QString &prefix, const QString &code)

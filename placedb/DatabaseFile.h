@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,17 +10,9 @@ namespace orvel {
 // Reading the database folder's masked files whole.
 class DatabaseFile {
 public:
-    enum class Status { Read, Missing, Failed };
-
-    struct Result {
-        Status status = Status::Failed;
-        QByteArray bytes;    // the unmasked content when Read
-        QString message;     // the file-error text naming the file when Failed or Missing
-    };
-
-    // Reads the file at `path` whole and unmasks it. Missing: the file or its folder
-    // does not exist.
-    static Result read(const QString &path);
+    // Reads the file at `path` whole and unmasks it: the unmasked content, or Missing
+    // when the file or its folder does not exist, Failed when it cannot be read.
+    static Result<QByteArray> read(const QString &path);
 
     // The path of prefix + code + ".txt" in `folder`, or an empty text when the code
     // (taken from the data) could name a file elsewhere: it holds a path separator,

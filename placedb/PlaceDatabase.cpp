@@ -52,12 +52,12 @@ PlaceDatabase::PlaceDatabase(QString databaseFolder, QString lastCountryFile, Me
 
 std::optional<QByteArray> PlaceDatabase::readOrReport(const QString &path)
 {
-    DatabaseFile::Result file = DatabaseFile::read(path);
-    if (file.status != DatabaseFile::Status::Read) {
-        m_sink.showMessage(file.message);
+    Result<QByteArray> file = DatabaseFile::read(path);
+    if (!file) {
+        m_sink.showMessage(file.message());
         return std::nullopt;
     }
-    return std::move(file.bytes);
+    return std::move(file).value();
 }
 
 bool PlaceDatabase::LoadCountryList(std::vector<CountryRecord> &countries)
@@ -100,15 +100,15 @@ bool PlaceDatabase::readPlaceFile(const QString &countryCode, const std::functio
     if (path.isEmpty())
         return true;
 
-    DatabaseFile::Result file = DatabaseFile::read(path);
-    if (file.status == DatabaseFile::Status::Missing)
+    Result<QByteArray> file = DatabaseFile::read(path);
+    if (file.status() == ResultStatus::Missing)
         return true;
-    if (file.status == DatabaseFile::Status::Failed) {
-        m_sink.showMessage(file.message);
+    if (!file) {
+        m_sink.showMessage(file.message());
         return false;
     }
-    const QString text = Windows1252::toText(file.bytes.constData(), file.bytes.size());
-    file.bytes = QByteArray();
+    const QString text = Windows1252::toText(file->constData(), file->size());
+    file.value() = QByteArray();
     use(text);
     return true;
 }
@@ -167,16 +167,16 @@ bool PlaceDatabase::LoadZoneSection(const QString &tableCode, int zone, std::vec
 
         const auto startTexts =
             m_variant == Variant::Handheld ? ZoneSection::StartTexts::Handheld : ZoneSection::StartTexts::Desktop;
-        ZoneSection read;
-        switch (ZoneSection::read(*table, tableCode, zone, startTexts, read)) {
-        case ZoneSection::Outcome::Malformed:
-            return false;
-        case ZoneSection::Outcome::NotIndexed:
+        Result<ZoneSection> read = ZoneSection::read(*table, path, tableCode, zone, startTexts);
+        if (read.status() == ResultStatus::Missing)
             return true; // not cached: the next lookup reads the table again
-        case ZoneSection::Outcome::Read:
-            section = &m_cache.emplace_back(std::move(read));
-            break;
+        if (!read) {
+            // The lookup fails without a message box, as it always has; the reason goes
+            // to the diagnostics so that a damaged table can be found.
+            m_sink.showDiagnostic(read.message());
+            return false;
         }
+        section = &m_cache.emplace_back(std::move(read).value());
     }
     for (const TimeTableRow &row : section->rows)
         rows.push_back(&row);

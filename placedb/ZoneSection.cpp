@@ -1,6 +1,7 @@
 #include "placedb/ZoneSection.h"
 
 #include "placedb/FieldReader.h"
+#include "platform/FileError.h"
 
 namespace orvel {
 
@@ -48,13 +49,16 @@ bool readStart(const QString &text, ZoneSection::StartTexts startTexts, TimeTabl
 
 } // namespace
 
-ZoneSection::Outcome ZoneSection::read(const QByteArray &table, const QString &tableCode, int zone,
-                                       StartTexts startTexts, ZoneSection &section)
+Result<ZoneSection> ZoneSection::read(const QByteArray &table, const QString &path, const QString &tableCode, int zone,
+                                      StartTexts startTexts)
 {
-    section = ZoneSection{tableCode, zone, {}};
+    ZoneSection section{tableCode, zone, {}};
     qsizetype position = indexedPosition(table, zone);
-    if (position < 0)
-        return Outcome::NotIndexed;
+    if (position < 0) {
+        return Result<ZoneSection>::failed(
+            ResultStatus::Missing,
+            FileError::message(path, QFileDevice::ReadError, tr("zone %1 is not in the index").arg(zone)), section);
+    }
 
     const char *data = table.constData();
     const qsizetype length = table.size();
@@ -67,16 +71,19 @@ ZoneSection::Outcome ZoneSection::read(const QByteArray &table, const QString &t
             continue;
         }
         row.zone = decimalValue(FieldReader::ReadField(data, length, position));
-        if (!readStart(FieldReader::ReadField(data, length, position), startTexts, row)) {
+        const QString start = FieldReader::ReadField(data, length, position);
+        if (!readStart(start, startTexts, row)) {
             section.rows.clear();
-            return Outcome::Malformed;
+            const QString reason = tr("zone %1 has the start \"%2\", which is no moment").arg(zone).arg(start);
+            return Result<ZoneSection>::failed(ResultStatus::Damaged,
+                                               FileError::message(path, QFileDevice::ReadError, reason), section);
         }
         row.designation = FieldReader::ReadField(data, length, position);
         if (row.zone != zone)
             break;
         section.rows.push_back(std::move(row));
     }
-    return Outcome::Read;
+    return section;
 }
 
 } // namespace orvel

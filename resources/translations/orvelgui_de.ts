@@ -455,6 +455,17 @@ Bevor die Datei zum ersten Mal ersetzt wird, wird sie als %1 aufbewahrt.</transl
     </message>
 </context>
 <context>
+    <name>ZoneSection</name>
+    <message>
+        <source>zone %1 is not in the index</source>
+        <translation>Zone %1 fehlt im Index</translation>
+    </message>
+    <message>
+        <source>zone %1 has the start &quot;%2&quot;, which is no moment</source>
+        <translation>Zone %1 beginnt mit &quot;%2&quot;, das ist kein Zeitpunkt</translation>
+    </message>
+</context>
+<context>
     <name>orvel::CHoroscopeDlg</name>
     <message>
         <source>&amp;Other</source>

@@ -18,8 +18,8 @@ namespace {
 // The key characters of a place file's letter index.
 QString indexLetters(const QString &folder, const QString &code)
 {
-    const DatabaseFile::Result file = DatabaseFile::read(DatabaseFile::pathFor(folder, QStringLiteral("Orte_"), code));
-    const QString text = Windows1252::toText(file.bytes.constData(), file.bytes.size());
+    const Result<QByteArray> file = DatabaseFile::read(DatabaseFile::pathFor(folder, QStringLiteral("Orte_"), code));
+    const QString text = Windows1252::toText(file->constData(), file->size());
     const QString line = text.left(text.indexOf(u'\n'));
     QString letters;
     for (qsizetype i = 0; i < line.size(); ++i) {

@@ -242,6 +242,9 @@ TEST_P(MalformedStartTest, FailsSilentlyAndCachesNothing)
     EXPECT_FALSE(places.GetDeltaGMT(DateTime(1950, 1, 1), QStringLiteral("M"), 1, offset));
     EXPECT_EQ(offset, Untouched);
     EXPECT_TRUE(db.sink.messages.isEmpty());
+    ASSERT_EQ(db.sink.diagnostics.size(), 1);
+    EXPECT_TRUE(db.sink.diagnostics[0].contains(QStringLiteral("Ttable_M.txt"))) << qPrintable(db.sink.diagnostics[0]);
+    EXPECT_TRUE(db.sink.diagnostics[0].contains(QStringLiteral("zone 1"))) << qPrintable(db.sink.diagnostics[0]);
 
     db.write(QStringLiteral("Ttable_M.txt"), singleZoneTable(1, good));
     EXPECT_TRUE(places.GetDeltaGMT(DateTime(1950, 1, 1), QStringLiteral("M"), 1, offset));

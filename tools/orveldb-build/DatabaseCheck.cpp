@@ -68,12 +68,12 @@ void DatabaseCheck::timeTable(const QString &code, const std::vector<std::vector
 
 void DatabaseCheck::zoneFile(const std::map<QString, int> &keys)
 {
-    const DatabaseFile::Result file = DatabaseFile::read(m_folder + QStringLiteral("/Zones.txt"));
-    if (file.status != DatabaseFile::Status::Read) {
-        m_problems << QStringLiteral("zone file unreadable: %1").arg(file.message);
+    const Result<QByteArray> file = DatabaseFile::read(m_folder + QStringLiteral("/Zones.txt"));
+    if (!file) {
+        m_problems << QStringLiteral("zone file unreadable: %1").arg(file.message());
         return;
     }
-    const QHash<QString, double> offsets = ZoneFile::offsets(file.bytes);
+    const QHash<QString, double> offsets = ZoneFile::offsets(file.value());
     for (const auto &[key, seconds] : keys) {
         const auto hours = offsets.constFind(key);
         if (hours == offsets.constEnd() || std::lround(*hours * 3600) != seconds)

@@ -15,10 +15,10 @@ NameChanges::Names NameChanges::read(const QString &folder)
     Names names;
     const QStringList files = QDir(folder).entryList({QStringLiteral("Orte_*.txt")}, QDir::Files);
     for (const QString &file : files) {
-        const DatabaseFile::Result result = DatabaseFile::read(folder + u'/' + file);
-        if (result.status != DatabaseFile::Status::Read)
+        const Result<QByteArray> bytes = DatabaseFile::read(folder + u'/' + file);
+        if (!bytes)
             continue;
-        const QString text = Windows1252::toText(result.bytes.constData(), result.bytes.size());
+        const QString text = Windows1252::toText(bytes->constData(), bytes->size());
         QHash<int, QString> &places = names[file.mid(5).chopped(4)];
         for (const PlaceRecord &record : PlaceFile::readAll(text))
             places.insert(record.number, record.name);

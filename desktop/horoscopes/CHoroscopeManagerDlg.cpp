@@ -1,5 +1,6 @@
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 
+#include "desktop/horoscopes/AafReport.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/MessageSink.h"
@@ -244,24 +245,6 @@ void CHoroscopeManagerDlg::remove()
     m_list->setFocus();
 }
 
-namespace {
-
-// A record of an AAF file as the reports name it: by its name, and by its place in the
-// file when it has no name.
-QString recordLabel(const AafEntry &entry)
-{
-    return entry.name.isEmpty() ? CHoroscopeManagerDlg::tr("Record %1 (no name)").arg(entry.record)
-                                : CHoroscopeManagerDlg::tr("%1 (record %2)").arg(entry.name).arg(entry.record);
-}
-
-// The report's section `heading` with one line per record, or nothing without records.
-QString reportSection(const QString &heading, const QStringList &lines)
-{
-    return lines.isEmpty() ? QString() : u'\n' + heading + u'\n' + lines.join(u'\n');
-}
-
-} // namespace
-
 bool CHoroscopeManagerDlg::importFile(const QString &path)
 {
     PlaceDatabase database = placeDatabase();
@@ -271,25 +254,18 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
         m_sink.showMessage(loaded.error);
         return false;
     }
-    // Every record that came in with a problem is named, whether it was taken or not.
-    QStringList noted;
-    QStringList skipped;
+    const AafReport report = AafReport::ofImport(loaded.entries);
+    if (report.horoscopes() == 0) {
+        m_sink.showMessage(report.text());
+        return false;
+    }
     for (const AafEntry &entry : loaded.entries) {
         if (entry.horoscope)
             m_records.push_back(*entry.horoscope);
-        if (entry.reason.isEmpty())
-            continue;
-        (entry.horoscope ? noted : skipped).append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
-    }
-    const QString report = tr("%n horoscopes imported.", nullptr, loaded.imported())
-                           + reportSection(tr("Imported with notes:"), noted) + reportSection(tr("Skipped:"), skipped);
-    if (loaded.imported() == 0) {
-        m_sink.showMessage(report);
-        return false;
     }
     fillList();
     write();
-    m_sink.showInformation(report);
+    m_sink.showInformation(report.text());
     return true;
 }
 
@@ -302,13 +278,7 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
         m_sink.showMessage(saved.file.errorMessage);
         return false;
     }
-    QStringList notes;
-    for (const AafEntry &entry : saved.entries) {
-        if (!entry.reason.isEmpty())
-            notes.append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
-    }
-    m_sink.showInformation(tr("%n horoscopes exported.", nullptr, int(saved.entries.size()))
-                           + reportSection(tr("With notes:"), notes));
+    m_sink.showInformation(AafReport::ofExport(saved.entries).text());
     return true;
 }
 

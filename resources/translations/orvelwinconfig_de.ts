@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AafReport</name>
+    <message numerus="yes">
+        <source>%n horoscopes imported.</source>
+        <translation>
+            <numerusform>%n Horoskop importiert.</numerusform>
+            <numerusform>%n Horoskope importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported with notes:</source>
+        <translation>Mit Hinweisen importiert:</translation>
+    </message>
+    <message>
+        <source>Skipped:</source>
+        <translation>Übersprungen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n horoscopes exported.</source>
+        <translation>
+            <numerusform>%n Horoskop exportiert.</numerusform>
+            <numerusform>%n Horoskope exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>With notes:</source>
+        <translation>Mit Hinweisen:</translation>
+    </message>
+    <message>
+        <source>Record %1 (no name)</source>
+        <translation>Datensatz %1 (ohne Namen)</translation>
+    </message>
+    <message>
+        <source>%1 (record %2)</source>
+        <translation>%1 (Datensatz %2)</translation>
+    </message>
+</context>
+<context>
     <name>CountryChoice</name>
     <message>
         <source>The country code &quot;%1&quot; cannot name a place file.</source>
@@ -244,40 +281,6 @@
     <message>
         <source>Delete?</source>
         <translation>Löschen?</translation>
-    </message>
-    <message>
-        <source>Record %1 (no name)</source>
-        <translation>Datensatz %1 (ohne Namen)</translation>
-    </message>
-    <message>
-        <source>%1 (record %2)</source>
-        <translation>%1 (Datensatz %2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n horoscopes imported.</source>
-        <translation>
-            <numerusform>%n Horoskop importiert.</numerusform>
-            <numerusform>%n Horoskope importiert.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Imported with notes:</source>
-        <translation>Mit Hinweisen importiert:</translation>
-    </message>
-    <message>
-        <source>Skipped:</source>
-        <translation>Übersprungen:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n horoscopes exported.</source>
-        <translation>
-            <numerusform>%n Horoskop exportiert.</numerusform>
-            <numerusform>%n Horoskope exportiert.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>With notes:</source>
-        <translation>Mit Hinweisen:</translation>
     </message>
     <message>
         <source>AAF files (*.aaf);;All files (*)</source>

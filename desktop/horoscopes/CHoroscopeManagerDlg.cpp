@@ -7,8 +7,6 @@
 #include "platform/WaitCursor.h"
 #include "gui/CHoroscopeDlg.h"
 #include "storage/AafFile.h"
-#include "storage/DamagedFileCopy.h"
-#include "storage/HoroscopeFile.h"
 #include "storage/HoroscopeList.h"
 
 #include <QFileDialog>
@@ -18,45 +16,15 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <optional>
-
 namespace orvel {
-
-namespace {
-
-// Keeps the last message instead of showing it, for attempts whose failure is told once.
-class LastMessage : public MessageSink {
-public:
-    void showMessage(const QString &text) override { last = text; }
-    bool askYesNo(const QString &) override { return false; }
-    void setBusy(bool) override {}
-    QString last;
-};
-
-} // namespace
-
-QString CHoroscopeManagerDlg::staleQuestion()
-{
-    return tr("The horoscopes could not be read from the device when this window opened. Replace the device's "
-              "horoscope file with this list?");
-}
-
-QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
-{
-    return tr("The device's horoscope file was damaged; %n horoscopes could be read. Replace it with this list?",
-              nullptr, recordsRead);
-}
 
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                                            const DateTime &now, Editor editor, QWidget *parent,
                                            const FileWriter &writer)
-    : QDialog(parent), m_programFolder(programFolder),
-      m_workingCopy(device, DeviceFileName, programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName)),
-      m_sink(sink), m_writer(writer), m_now(now),
-      m_editor(std::move(editor))
+    : QDialog(parent), m_programFolder(programFolder), m_sync(programFolder, device, sink, writer), m_sink(sink),
+      m_writer(writer), m_now(now), m_editor(std::move(editor))
 {
     setWindowTitle(tr("Horoscopes manager"));
     m_list = new QTreeWidget(this);
@@ -101,44 +69,13 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
     updateButtons();
 }
 
-QString CHoroscopeManagerDlg::workingCopy() const
-{
-    return m_workingCopy.path();
-}
-
 void CHoroscopeManagerDlg::load()
 {
     WaitCursor busy(m_sink);
     m_buttonTimer.start();
-    // A handheld without a horoscope file has nothing that Exit could overwrite.
-    m_fetchFailed = m_workingCopy.fetch() == DeviceWorkingCopy::Fetched::Failed;
-    read();
+    m_records = m_sync.open(m_now);
     HoroscopeList(m_records).fill(editVariant().newRecordName, m_now);
     fillList();
-}
-
-void CHoroscopeManagerDlg::read()
-{
-    HoroscopeFile::Reading reading = HoroscopeFile::read(workingCopy(), m_now);
-    m_sink.showDiagnostics(reading.diagnostics);
-    if (!reading.exists)
-        return;
-    // A bad record is skipped and the rest read on: ending at it would let the next
-    // write and Exit drop every horoscope after it.
-    m_records = reading.records();
-    if (reading.damage.isDamaged())
-        reportDamage(reading.damage);
-}
-
-void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
-{
-    m_deviceDamaged = !m_fetchFailed; // after a failed fetch Exit asks anyway
-    m_recordsRead = damage.read;
-    m_unsaved = true;
-    // Every change rewrites the working copy, so the damaged file is kept first.
-    const QString report = DamagedFileCopy::keepAndDescribe(damage, FileDamage::Items::Horoscopes, m_writer);
-    const QString fromDevice = tr("The horoscope file fetched from the device is damaged.") + u'\n';
-    m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
 
 void CHoroscopeManagerDlg::fillList()
@@ -155,11 +92,6 @@ void CHoroscopeManagerDlg::setRow(int row, const HoroscopeRecord &record)
     QTreeWidgetItem *item = m_list->topLevelItem(row);
     item->setText(0, record.name);
     item->setText(1, record.city);
-}
-
-void CHoroscopeManagerDlg::write()
-{
-    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink, m_writer);
 }
 
 HoroscopeDialogVariant CHoroscopeManagerDlg::editVariant()
@@ -217,7 +149,7 @@ void CHoroscopeManagerDlg::add()
     new QTreeWidgetItem(m_list);
     setRow(int(m_records.size()) - 1, m_records.back());
     setRow(0, m_records.front());
-    write();
+    m_sync.write(m_records);
 }
 
 void CHoroscopeManagerDlg::edit()
@@ -229,7 +161,7 @@ void CHoroscopeManagerDlg::edit()
     if (!runEditor(m_records[row]))
         return;
     setRow(row, m_records[row]);
-    write();
+    m_sync.write(m_records);
 }
 
 void CHoroscopeManagerDlg::remove()
@@ -241,7 +173,7 @@ void CHoroscopeManagerDlg::remove()
     if (!HoroscopeList(m_records).remove(row, [this] { return m_sink.askYesNo(tr("Delete?")); }))
         return;
     delete m_list->takeTopLevelItem(row);
-    write();
+    m_sync.write(m_records);
     m_list->setFocus();
 }
 
@@ -264,7 +196,7 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
             m_records.push_back(*entry.horoscope);
     }
     fillList();
-    write();
+    m_sync.write(m_records);
     m_sink.showInformation(report.text());
     return true;
 }
@@ -314,38 +246,9 @@ void CHoroscopeManagerDlg::chooseExportFile()
 
 void CHoroscopeManagerDlg::reject()
 {
-    // After a failed fetch the working copy may lack what was added on the handheld since.
-    const bool store = m_fetchFailed ? m_sink.askYesNo(staleQuestion())
-                                     : !m_deviceDamaged || m_sink.askYesNo(damagedQuestion(m_recordsRead));
-    if (store)
-        this->store();
+    m_sync.storeAtExit(m_records);
     m_buttonTimer.stop();
     QDialog::reject();
-}
-
-void CHoroscopeManagerDlg::store()
-{
-    WaitCursor busy(m_sink);
-    QString listFile = workingCopy();
-    std::optional<QTemporaryDir> fresh;
-    if (m_unsaved) {
-        LastMessage failure;
-        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure, m_writer);
-        if (m_unsaved) {
-            fresh.emplace();
-            listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
-            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure, m_writer)) {
-                m_sink.showMessage(tr("The changes could not be stored, so the device's horoscope file was left as "
-                                      "it was.")
-                                   + u'\n' + (fresh->isValid() ? failure.last : fresh->errorString()));
-                return;
-            }
-        }
-    }
-    // Nothing to store when no horoscope was ever fetched or written.
-    if (!QFileInfo::exists(listFile))
-        return;
-    m_workingCopy.store(listFile);
 }
 
 void CHoroscopeManagerDlg::updateButtons()

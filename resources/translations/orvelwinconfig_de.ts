@@ -119,6 +119,28 @@
     </message>
 </context>
 <context>
+    <name>HoroscopeFileSync</name>
+    <message>
+        <source>The horoscopes could not be read from the device when this window opened. Replace the device&apos;s horoscope file with this list?</source>
+        <translation>Die Horoskope konnten beim Öffnen dieses Fensters nicht vom Gerät gelesen werden. Die Horoskopdatei des Geräts durch diese Liste ersetzen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The device&apos;s horoscope file was damaged; %n horoscopes could be read. Replace it with this list?</source>
+        <translation>
+            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskop konnte gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
+            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskope konnten gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The horoscope file fetched from the device is damaged.</source>
+        <translation>Die vom Gerät geholte Horoskopdatei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The changes could not be stored, so the device&apos;s horoscope file was left as it was.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden; die Horoskopdatei des Geräts bleibt, wie sie war.</translation>
+    </message>
+</context>
+<context>
     <name>InstallFont</name>
     <message>
         <source>can&apos;t create %1</source>
@@ -228,17 +250,6 @@
         <translation>(Neues Horoskop)</translation>
     </message>
     <message>
-        <source>The horoscopes could not be read from the device when this window opened. Replace the device&apos;s horoscope file with this list?</source>
-        <translation>Die Horoskope konnten beim Öffnen dieses Fensters nicht vom Gerät gelesen werden. Die Horoskopdatei des Geräts durch diese Liste ersetzen?</translation>
-    </message>
-    <message numerus="yes">
-        <source>The device&apos;s horoscope file was damaged; %n horoscopes could be read. Replace it with this list?</source>
-        <translation>
-            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskop konnte gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
-            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskope konnten gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Horoscopes manager</source>
         <translation>Horoskopverwaltung</translation>
     </message>
@@ -275,10 +286,6 @@
         <translation>B&amp;eenden</translation>
     </message>
     <message>
-        <source>The horoscope file fetched from the device is damaged.</source>
-        <translation>Die vom Gerät geholte Horoskopdatei ist beschädigt.</translation>
-    </message>
-    <message>
         <source>Delete?</source>
         <translation>Löschen?</translation>
     </message>
@@ -293,10 +300,6 @@
     <message>
         <source>Export</source>
         <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>The changes could not be stored, so the device&apos;s horoscope file was left as it was.</source>
-        <translation>Die Änderungen konnten nicht gespeichert werden; die Horoskopdatei des Geräts bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Horoscopes</source>

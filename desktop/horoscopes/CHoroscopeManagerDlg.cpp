@@ -1,13 +1,12 @@
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 
+#include "desktop/horoscopes/AafReport.h"
 #include "placedb/PlaceDatabase.h"
 #include "placedb/PlaceOffsetLookup.h"
 #include "platform/MessageSink.h"
 #include "platform/WaitCursor.h"
 #include "gui/CHoroscopeDlg.h"
 #include "storage/AafFile.h"
-#include "storage/DamagedFileCopy.h"
-#include "storage/HoroscopeFile.h"
 #include "storage/HoroscopeList.h"
 
 #include <QFileDialog>
@@ -17,45 +16,15 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <optional>
-
 namespace orvel {
-
-namespace {
-
-// Keeps the last message instead of showing it, for attempts whose failure is told once.
-class LastMessage : public MessageSink {
-public:
-    void showMessage(const QString &text) override { last = text; }
-    bool askYesNo(const QString &) override { return false; }
-    void setBusy(bool) override {}
-    QString last;
-};
-
-} // namespace
-
-QString CHoroscopeManagerDlg::staleQuestion()
-{
-    return tr("The horoscopes could not be read from the device when this window opened. Replace the device's "
-              "horoscope file with this list?");
-}
-
-QString CHoroscopeManagerDlg::damagedQuestion(int recordsRead)
-{
-    return tr("The device's horoscope file was damaged; %n horoscopes could be read. Replace it with this list?",
-              nullptr, recordsRead);
-}
 
 CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                                            const DateTime &now, Editor editor, QWidget *parent,
                                            const FileWriter &writer)
-    : QDialog(parent), m_programFolder(programFolder),
-      m_workingCopy(device, DeviceFileName, programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName)),
-      m_sink(sink), m_writer(writer), m_now(now),
-      m_editor(std::move(editor))
+    : QDialog(parent), m_programFolder(programFolder), m_sync(programFolder, device, sink, writer), m_sink(sink),
+      m_writer(writer), m_now(now), m_editor(std::move(editor))
 {
     setWindowTitle(tr("Horoscopes manager"));
     m_list = new QTreeWidget(this);
@@ -100,44 +69,13 @@ CHoroscopeManagerDlg::CHoroscopeManagerDlg(const QString &programFolder, DeviceL
     updateButtons();
 }
 
-QString CHoroscopeManagerDlg::workingCopy() const
-{
-    return m_workingCopy.path();
-}
-
 void CHoroscopeManagerDlg::load()
 {
     WaitCursor busy(m_sink);
     m_buttonTimer.start();
-    // A handheld without a horoscope file has nothing that Exit could overwrite.
-    m_fetchFailed = m_workingCopy.fetch() == DeviceWorkingCopy::Fetched::Failed;
-    read();
+    m_records = m_sync.open(m_now);
     HoroscopeList(m_records).fill(editVariant().newRecordName, m_now);
     fillList();
-}
-
-void CHoroscopeManagerDlg::read()
-{
-    HoroscopeFile::Reading reading = HoroscopeFile::read(workingCopy(), m_now);
-    m_sink.showDiagnostics(reading.diagnostics);
-    if (!reading.exists)
-        return;
-    // A bad record is skipped and the rest read on: ending at it would let the next
-    // write and Exit drop every horoscope after it.
-    m_records = reading.records();
-    if (reading.damage.isDamaged())
-        reportDamage(reading.damage);
-}
-
-void CHoroscopeManagerDlg::reportDamage(const FileDamage &damage)
-{
-    m_deviceDamaged = !m_fetchFailed; // after a failed fetch Exit asks anyway
-    m_recordsRead = damage.read;
-    m_unsaved = true;
-    // Every change rewrites the working copy, so the damaged file is kept first.
-    const QString report = DamagedFileCopy::keepAndDescribe(damage, FileDamage::Items::Horoscopes, m_writer);
-    const QString fromDevice = tr("The horoscope file fetched from the device is damaged.") + u'\n';
-    m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
 }
 
 void CHoroscopeManagerDlg::fillList()
@@ -154,11 +92,6 @@ void CHoroscopeManagerDlg::setRow(int row, const HoroscopeRecord &record)
     QTreeWidgetItem *item = m_list->topLevelItem(row);
     item->setText(0, record.name);
     item->setText(1, record.city);
-}
-
-void CHoroscopeManagerDlg::write()
-{
-    m_unsaved = !HoroscopeFile::save(workingCopy(), m_records, m_sink, m_writer);
 }
 
 HoroscopeDialogVariant CHoroscopeManagerDlg::editVariant()
@@ -216,7 +149,7 @@ void CHoroscopeManagerDlg::add()
     new QTreeWidgetItem(m_list);
     setRow(int(m_records.size()) - 1, m_records.back());
     setRow(0, m_records.front());
-    write();
+    m_sync.write(m_records);
 }
 
 void CHoroscopeManagerDlg::edit()
@@ -228,7 +161,7 @@ void CHoroscopeManagerDlg::edit()
     if (!runEditor(m_records[row]))
         return;
     setRow(row, m_records[row]);
-    write();
+    m_sync.write(m_records);
 }
 
 void CHoroscopeManagerDlg::remove()
@@ -240,27 +173,9 @@ void CHoroscopeManagerDlg::remove()
     if (!HoroscopeList(m_records).remove(row, [this] { return m_sink.askYesNo(tr("Delete?")); }))
         return;
     delete m_list->takeTopLevelItem(row);
-    write();
+    m_sync.write(m_records);
     m_list->setFocus();
 }
-
-namespace {
-
-// A record of an AAF file as the reports name it: by its name, and by its place in the
-// file when it has no name.
-QString recordLabel(const AafEntry &entry)
-{
-    return entry.name.isEmpty() ? CHoroscopeManagerDlg::tr("Record %1 (no name)").arg(entry.record)
-                                : CHoroscopeManagerDlg::tr("%1 (record %2)").arg(entry.name).arg(entry.record);
-}
-
-// The report's section `heading` with one line per record, or nothing without records.
-QString reportSection(const QString &heading, const QStringList &lines)
-{
-    return lines.isEmpty() ? QString() : u'\n' + heading + u'\n' + lines.join(u'\n');
-}
-
-} // namespace
 
 bool CHoroscopeManagerDlg::importFile(const QString &path)
 {
@@ -271,25 +186,18 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
         m_sink.showMessage(loaded.error);
         return false;
     }
-    // Every record that came in with a problem is named, whether it was taken or not.
-    QStringList noted;
-    QStringList skipped;
+    const AafReport report = AafReport::ofImport(loaded.entries);
+    if (report.horoscopes() == 0) {
+        m_sink.showMessage(report.text());
+        return false;
+    }
     for (const AafEntry &entry : loaded.entries) {
         if (entry.horoscope)
             m_records.push_back(*entry.horoscope);
-        if (entry.reason.isEmpty())
-            continue;
-        (entry.horoscope ? noted : skipped).append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
-    }
-    const QString report = tr("%n horoscopes imported.", nullptr, loaded.imported())
-                           + reportSection(tr("Imported with notes:"), noted) + reportSection(tr("Skipped:"), skipped);
-    if (loaded.imported() == 0) {
-        m_sink.showMessage(report);
-        return false;
     }
     fillList();
-    write();
-    m_sink.showInformation(report);
+    m_sync.write(m_records);
+    m_sink.showInformation(report.text());
     return true;
 }
 
@@ -302,13 +210,7 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
         m_sink.showMessage(saved.file.message());
         return false;
     }
-    QStringList notes;
-    for (const AafEntry &entry : saved.entries) {
-        if (!entry.reason.isEmpty())
-            notes.append(recordLabel(entry) + QStringLiteral(": ") + entry.reason);
-    }
-    m_sink.showInformation(tr("%n horoscopes exported.", nullptr, int(saved.entries.size()))
-                           + reportSection(tr("With notes:"), notes));
+    m_sink.showInformation(AafReport::ofExport(saved.entries).text());
     return true;
 }
 
@@ -344,38 +246,9 @@ void CHoroscopeManagerDlg::chooseExportFile()
 
 void CHoroscopeManagerDlg::reject()
 {
-    // After a failed fetch the working copy may lack what was added on the handheld since.
-    const bool store = m_fetchFailed ? m_sink.askYesNo(staleQuestion())
-                                     : !m_deviceDamaged || m_sink.askYesNo(damagedQuestion(m_recordsRead));
-    if (store)
-        this->store();
+    m_sync.storeAtExit(m_records);
     m_buttonTimer.stop();
     QDialog::reject();
-}
-
-void CHoroscopeManagerDlg::store()
-{
-    WaitCursor busy(m_sink);
-    QString listFile = workingCopy();
-    std::optional<QTemporaryDir> fresh;
-    if (m_unsaved) {
-        LastMessage failure;
-        m_unsaved = !HoroscopeFile::save(listFile, m_records, failure, m_writer);
-        if (m_unsaved) {
-            fresh.emplace();
-            listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
-            if (!fresh->isValid() || !HoroscopeFile::save(listFile, m_records, failure, m_writer)) {
-                m_sink.showMessage(tr("The changes could not be stored, so the device's horoscope file was left as "
-                                      "it was.")
-                                   + u'\n' + (fresh->isValid() ? failure.last : fresh->errorString()));
-                return;
-            }
-        }
-    }
-    // Nothing to store when no horoscope was ever fetched or written.
-    if (!QFileInfo::exists(listFile))
-        return;
-    m_workingCopy.store(listFile);
 }
 
 void CHoroscopeManagerDlg::updateButtons()

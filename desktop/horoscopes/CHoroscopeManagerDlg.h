@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/DeviceWorkingCopy.h"
+#include "desktop/horoscopes/HoroscopeFileSync.h"
 #include "engine/HoroscopeRecord.h"
 #include "platform/AtomicFileWriter.h"
 #include "gui/HoroscopeDialogVariant.h"
@@ -17,14 +17,13 @@ class QTreeWidget;
 namespace orvel {
 
 class DeviceLink;
-struct FileDamage;
 class MessageSink;
 class PlaceDatabase;
 
 // Lists, adds, edits and deletes the horoscopes stored on the handheld, and imports and
 // exports them as AAF files. Works on a working copy of the handheld's horoscope file
-// beside the program: fetched at opening, rewritten after every change, stored back on
-// the handheld at Exit. List rows and records are in the same order.
+// beside the program (HoroscopeFileSync): fetched at opening, rewritten after every
+// change, stored back on the handheld at Exit. List rows and records are in the same order.
 class CHoroscopeManagerDlg : public QDialog {
     Q_OBJECT
 public:
@@ -32,11 +31,9 @@ public:
     // copy over. The program opens the horoscope edit dialog.
     using Editor = std::function<bool(HoroscopeRecord &)>;
 
-    static inline const QString DeviceFileName = QStringLiteral("Horoskop.xml");
-    // Asked at Exit when the device's file could not be fetched at opening.
-    static QString staleQuestion();
-    // Asked at Exit when the device's file was damaged or had records that could not be read.
-    static QString damagedQuestion(int recordsRead);
+    // The questions Exit may ask before it replaces the device's file.
+    static QString staleQuestion() { return HoroscopeFileSync::staleQuestion(); }
+    static QString damagedQuestion(int recordsRead) { return HoroscopeFileSync::damagedQuestion(recordsRead); }
     // The horoscope edit dialog as the manager opens it: pictures from the desktop
     // program's resources, the desktop's place database, no on-screen keyboard.
     static HoroscopeDialogVariant editVariant();
@@ -55,7 +52,7 @@ public:
     QTreeWidget *list() const { return m_list; }
     QPushButton *editButton() const { return m_edit; }
     QPushButton *deleteButton() const { return m_delete; }
-    QString workingCopy() const;
+    QString workingCopy() const { return m_sync.workingCopy(); }
 
     // Appends the good records of an AAF file; false when none could be imported.
     bool importFile(const QString &path);
@@ -76,15 +73,8 @@ public slots:
     void reject() override;
 
 private:
-    void read();
     void fillList();
     void setRow(int row, const HoroscopeRecord &record);
-    void write();
-    // Keeps the damaged working copy beside itself and tells the user what was read.
-    void reportDamage(const FileDamage &damage);
-    // Copies the list shown to the handheld, written to a fresh file when the working
-    // copy cannot take it; says so and leaves the handheld alone when neither can.
-    void store();
     HoroscopeRecord newRecord() const;
     // The PC's place database, with the last-used-country file beside the program.
     PlaceDatabase placeDatabase() const;
@@ -95,16 +85,12 @@ private:
     void updateButtons();
 
     QString m_programFolder;
-    DeviceWorkingCopy m_workingCopy;
+    HoroscopeFileSync m_sync;
     MessageSink &m_sink;
     const FileWriter &m_writer;
     DateTime m_now;
     Editor m_editor;
     std::vector<HoroscopeRecord> m_records;
-    bool m_fetchFailed = false;
-    bool m_deviceDamaged = false; // the fetched file lost records when it was read
-    int m_recordsRead = 0;
-    bool m_unsaved = false; // the working copy does not hold the list shown
     QTreeWidget *m_list;
     QPushButton *m_edit;
     QPushButton *m_delete;

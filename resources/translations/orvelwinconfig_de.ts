@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AafReport</name>
+    <message numerus="yes">
+        <source>%n horoscopes imported.</source>
+        <translation>
+            <numerusform>%n Horoskop importiert.</numerusform>
+            <numerusform>%n Horoskope importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported with notes:</source>
+        <translation>Mit Hinweisen importiert:</translation>
+    </message>
+    <message>
+        <source>Skipped:</source>
+        <translation>Übersprungen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n horoscopes exported.</source>
+        <translation>
+            <numerusform>%n Horoskop exportiert.</numerusform>
+            <numerusform>%n Horoskope exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>With notes:</source>
+        <translation>Mit Hinweisen:</translation>
+    </message>
+    <message>
+        <source>Record %1 (no name)</source>
+        <translation>Datensatz %1 (ohne Namen)</translation>
+    </message>
+    <message>
+        <source>%1 (record %2)</source>
+        <translation>%1 (Datensatz %2)</translation>
+    </message>
+</context>
+<context>
     <name>CountryChoice</name>
     <message>
         <source>The country code &quot;%1&quot; cannot name a place file.</source>
@@ -79,6 +116,28 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HoroscopeFileSync</name>
+    <message>
+        <source>The horoscopes could not be read from the device when this window opened. Replace the device&apos;s horoscope file with this list?</source>
+        <translation>Die Horoskope konnten beim Öffnen dieses Fensters nicht vom Gerät gelesen werden. Die Horoskopdatei des Geräts durch diese Liste ersetzen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The device&apos;s horoscope file was damaged; %n horoscopes could be read. Replace it with this list?</source>
+        <translation>
+            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskop konnte gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
+            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskope konnten gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The horoscope file fetched from the device is damaged.</source>
+        <translation>Die vom Gerät geholte Horoskopdatei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The changes could not be stored, so the device&apos;s horoscope file was left as it was.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden; die Horoskopdatei des Geräts bleibt, wie sie war.</translation>
     </message>
 </context>
 <context>
@@ -191,17 +250,6 @@
         <translation>(Neues Horoskop)</translation>
     </message>
     <message>
-        <source>The horoscopes could not be read from the device when this window opened. Replace the device&apos;s horoscope file with this list?</source>
-        <translation>Die Horoskope konnten beim Öffnen dieses Fensters nicht vom Gerät gelesen werden. Die Horoskopdatei des Geräts durch diese Liste ersetzen?</translation>
-    </message>
-    <message numerus="yes">
-        <source>The device&apos;s horoscope file was damaged; %n horoscopes could be read. Replace it with this list?</source>
-        <translation>
-            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskop konnte gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
-            <numerusform>Die Horoskopdatei des Geräts war beschädigt; %n Horoskope konnten gelesen werden. Die Datei durch diese Liste ersetzen?</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Horoscopes manager</source>
         <translation>Horoskopverwaltung</translation>
     </message>
@@ -238,46 +286,8 @@
         <translation>B&amp;eenden</translation>
     </message>
     <message>
-        <source>The horoscope file fetched from the device is damaged.</source>
-        <translation>Die vom Gerät geholte Horoskopdatei ist beschädigt.</translation>
-    </message>
-    <message>
         <source>Delete?</source>
         <translation>Löschen?</translation>
-    </message>
-    <message>
-        <source>Record %1 (no name)</source>
-        <translation>Datensatz %1 (ohne Namen)</translation>
-    </message>
-    <message>
-        <source>%1 (record %2)</source>
-        <translation>%1 (Datensatz %2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n horoscopes imported.</source>
-        <translation>
-            <numerusform>%n Horoskop importiert.</numerusform>
-            <numerusform>%n Horoskope importiert.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Imported with notes:</source>
-        <translation>Mit Hinweisen importiert:</translation>
-    </message>
-    <message>
-        <source>Skipped:</source>
-        <translation>Übersprungen:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n horoscopes exported.</source>
-        <translation>
-            <numerusform>%n Horoskop exportiert.</numerusform>
-            <numerusform>%n Horoskope exportiert.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>With notes:</source>
-        <translation>Mit Hinweisen:</translation>
     </message>
     <message>
         <source>AAF files (*.aaf);;All files (*)</source>
@@ -290,10 +300,6 @@
     <message>
         <source>Export</source>
         <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>The changes could not be stored, so the device&apos;s horoscope file was left as it was.</source>
-        <translation>Die Änderungen konnten nicht gespeichert werden; die Horoskopdatei des Geräts bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Horoscopes</source>

@@ -1,0 +1,123 @@
+#include "desktop/horoscopes/HoroscopeFileSync.h"
+
+#include "platform/MessageSink.h"
+#include "platform/WaitCursor.h"
+#include "storage/DamagedFileCopy.h"
+#include "storage/HoroscopeFile.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace orvel {
+
+namespace {
+
+// Keeps the last message instead of showing it, for attempts whose failure is told once.
+class LastMessage : public MessageSink {
+public:
+    void showMessage(const QString &text) override { last = text; }
+    bool askYesNo(const QString &) override { return false; }
+    void setBusy(bool) override {}
+    QString last;
+};
+
+} // namespace
+
+QString HoroscopeFileSync::staleQuestion()
+{
+    return tr("The horoscopes could not be read from the device when this window opened. Replace the device's "
+              "horoscope file with this list?");
+}
+
+QString HoroscopeFileSync::damagedQuestion(int recordsRead)
+{
+    return tr("The device's horoscope file was damaged; %n horoscopes could be read. Replace it with this list?",
+              nullptr, recordsRead);
+}
+
+HoroscopeFileSync::HoroscopeFileSync(const QString &programFolder, DeviceLink &device, MessageSink &sink,
+                                     const FileWriter &writer)
+    : m_workingCopy(device, DeviceFileName, programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName)),
+      m_sink(sink), m_writer(writer)
+{
+}
+
+std::vector<HoroscopeRecord> HoroscopeFileSync::open(const DateTime &now)
+{
+    // A handheld without a horoscope file has nothing that Exit could overwrite.
+    m_fetchFailed = m_workingCopy.fetch() == DeviceWorkingCopy::Fetched::Failed;
+    const HoroscopeFile::Reading reading = HoroscopeFile::read(workingCopy(), now);
+    m_sink.showDiagnostics(reading.diagnostics);
+    if (!reading.exists)
+        return {};
+    // A bad record is skipped and the rest read on: ending at it would let the next
+    // write and Exit drop every horoscope after it.
+    std::vector<HoroscopeRecord> records = reading.records();
+    if (reading.damage.isDamaged())
+        reportDamage(reading.damage);
+    return records;
+}
+
+void HoroscopeFileSync::reportDamage(const FileDamage &damage)
+{
+    m_deviceDamaged = !m_fetchFailed; // after a failed fetch Exit asks anyway
+    m_recordsRead = damage.read;
+    m_unsaved = true;
+    // Every change rewrites the working copy, so the damaged file is kept first.
+    const QString report = DamagedFileCopy::keepAndDescribe(damage, FileDamage::Items::Horoscopes, m_writer);
+    const QString fromDevice = tr("The horoscope file fetched from the device is damaged.") + u'\n';
+    m_sink.showMessage(m_fetchFailed ? report : fromDevice + report);
+}
+
+void HoroscopeFileSync::write(const std::vector<HoroscopeRecord> &records)
+{
+    m_unsaved = !save(workingCopy(), records, m_sink);
+}
+
+void HoroscopeFileSync::storeAtExit(const std::vector<HoroscopeRecord> &records)
+{
+    if (storeWanted())
+        store(records);
+}
+
+bool HoroscopeFileSync::storeWanted()
+{
+    // After a failed fetch the working copy may lack what was added on the handheld since.
+    return m_fetchFailed ? m_sink.askYesNo(staleQuestion())
+                         : !m_deviceDamaged || m_sink.askYesNo(damagedQuestion(m_recordsRead));
+}
+
+void HoroscopeFileSync::store(const std::vector<HoroscopeRecord> &records)
+{
+    WaitCursor busy(m_sink);
+    QString listFile = workingCopy();
+    std::optional<QTemporaryDir> fresh;
+    if (m_unsaved) {
+        LastMessage failure;
+        m_unsaved = !save(listFile, records, failure);
+        if (m_unsaved) {
+            fresh.emplace();
+            listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
+            if (!fresh->isValid() || !save(listFile, records, failure)) {
+                m_sink.showMessage(tr("The changes could not be stored, so the device's horoscope file was left as "
+                                      "it was.")
+                                   + u'\n' + (fresh->isValid() ? failure.last : fresh->errorString()));
+                return;
+            }
+        }
+    }
+    // Nothing to store when no horoscope was ever fetched or written.
+    if (!QFileInfo::exists(listFile))
+        return;
+    m_workingCopy.store(listFile);
+}
+
+bool HoroscopeFileSync::save(const QString &path, const std::vector<HoroscopeRecord> &records,
+                             MessageSink &sink) const
+{
+    return HoroscopeFile::save(path, records, sink, m_writer);
+}
+
+} // namespace orvel

@@ -42,15 +42,15 @@ QString COrvelWinDoc::ephemerisFolder() const
 void COrvelWinDoc::OnNewDocument()
 {
     Ephemeris::setDataFolder(ephemerisFolder());
-    m_settings = ChartSettings::defaults();
-    const SettingsFile::Reading settings = SettingsFile::read(settingsFile(), m_settings);
-    m_ui.showDiagnostics(settings.diagnostics);
-    m_settingsDamaged = damagedFrom(settings.damage, FileDamage::Items::Settings);
-    const HoroscopeFile::Reading horoscopes = HoroscopeFile::read(horoscopeFile(), m_clock.now());
-    m_ui.showDiagnostics(horoscopes.diagnostics);
-    if (horoscopes.exists)
-        m_horoscopes = horoscopes.records();
-    m_horoscopesDamaged = damagedFrom(horoscopes.damage, FileDamage::Items::Horoscopes);
+    const Result<SettingsFile::Reading> settings = SettingsFile::read(settingsFile(), ChartSettings::defaults());
+    m_ui.showDiagnostics(settings.diagnostics());
+    m_settings = settings->settings;
+    m_settingsDamaged = damagedFrom(settings->damage, FileDamage::Items::Settings);
+    const Result<HoroscopeFile::Reading> horoscopes = HoroscopeFile::read(horoscopeFile(), m_clock.now());
+    m_ui.showDiagnostics(horoscopes.diagnostics());
+    if (horoscopes.status() != ResultStatus::Missing)
+        m_horoscopes = horoscopes->records();
+    m_horoscopesDamaged = damagedFrom(horoscopes->damage, FileDamage::Items::Horoscopes);
     HoroscopeList(m_horoscopes).fill(QString::fromLatin1(DefaultHoroscopeName), m_clock.now());
 }
 
@@ -94,13 +94,19 @@ bool COrvelWinDoc::keepDamaged(Damaged &damaged, const QString &path)
 bool COrvelWinDoc::saveHoroscopes()
 {
     return keepDamaged(m_horoscopesDamaged, horoscopeFile())
-        && HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_ui, m_writer);
+        && told(HoroscopeFile::save(horoscopeFile(), m_horoscopes, m_writer));
 }
 
 bool COrvelWinDoc::saveSettings()
 {
-    return keepDamaged(m_settingsDamaged, settingsFile())
-        && SettingsFile::save(settingsFile(), m_settings, m_ui, m_writer);
+    return keepDamaged(m_settingsDamaged, settingsFile()) && told(SettingsFile::save(settingsFile(), m_settings, m_writer));
+}
+
+bool COrvelWinDoc::told(const Result<> &saved)
+{
+    if (!saved)
+        m_ui.showMessage(saved.message());
+    return saved.ok();
 }
 
 } // namespace orvel

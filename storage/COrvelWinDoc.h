@@ -60,6 +60,8 @@ private:
     };
     // Keeps the damaged file's copy once, before its first replacement; false after a message.
     bool keepDamaged(Damaged &damaged, const QString &path);
+    // Shows why a save failed; whether it succeeded.
+    bool told(const Result<> &saved);
     static Damaged damagedFrom(const FileDamage &damage, FileDamage::Items items);
 
     const Clock &m_clock;

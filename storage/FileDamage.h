@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -24,9 +26,29 @@ public:
     int read = 0;                   // records (or values) read
 
     bool isDamaged() const { return brokenAt.has_value() || !skipped.isEmpty(); }
+    // For the user: the file and the place of the damage and its reason, or that it
+    // holds entries that cannot be read.
+    QString where() const;
     // For the user: the file, the place of the damage, what was skipped and how many
     // `items` could be read.
     QString describe(Items items) const;
+
+    // What a reader answers whose `reading` (a value with a `damage` member) came from the
+    // file that `file` read: Missing passed on, Damaged with the damage's description
+    // when the file stops parsing or held entries that were skipped, else ok; with
+    // `diagnostics`.
+    template <typename Reading>
+    static Result<Reading> answer(const Result<FileDamage> &file, Items items, Reading reading,
+                                  const QStringList &diagnostics)
+    {
+        const QString description = reading.damage.describe(items);
+        Result<Reading> result = file.status() == ResultStatus::Missing ? Result<Reading>::passOn(file, std::move(reading))
+                                 : reading.damage.isDamaged()
+                                     ? Result<Reading>::failed(ResultStatus::Damaged, description, std::move(reading))
+                                     : Result<Reading>(std::move(reading));
+        result.addDiagnostics(diagnostics);
+        return result;
+    }
 };
 
 } // namespace orvel

@@ -1,6 +1,5 @@
 #include "storage/HoroscopeFile.h"
 
-#include "platform/MessageSink.h"
 #include "storage/XmlDocument.h"
 
 #include <charconv>
@@ -94,14 +93,12 @@ std::vector<HoroscopeRecord> HoroscopeFile::Reading::records() const
     return records;
 }
 
-HoroscopeFile::Reading HoroscopeFile::read(const QString &path, const DateTime &now)
+Result<HoroscopeFile::Reading> HoroscopeFile::read(const QString &path, const DateTime &now)
 {
     XmlDocument document;
-    const XmlDocument::Reading file = document.read(path);
+    const Result<FileDamage> file = document.read(path);
     Reading reading;
-    reading.exists = file.status != XmlDocument::Reading::Status::Missing;
-    reading.damage = file.damage(path);
-    reading.diagnostics = file.diagnostics;
+    reading.damage = file.value();
     document.walk([&](const QDomElement &element) {
         if (element.tagName() != RecordTag)
             return true;
@@ -118,28 +115,27 @@ HoroscopeFile::Reading HoroscopeFile::read(const QString &path, const DateTime &
         }
         return false;
     });
-    return reading;
+    return FileDamage::answer(file, FileDamage::Items::Horoscopes, std::move(reading), file.diagnostics());
 }
 
-bool HoroscopeFile::loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now)
+Result<std::vector<HoroscopeFile::Element>> HoroscopeFile::loadElements(const QString &path, const DateTime &now)
 {
-    Reading reading = read(path, now);
-    if (!reading.exists || reading.damage.brokenAt)
-        return false;
-    elements = std::move(reading.elements);
-    return true;
+    Result<Reading> reading = read(path, now);
+    // Records the loader drops do not fail the load; a file that does not parse does.
+    if (reading.status() == ResultStatus::Missing || reading->damage.brokenAt)
+        return Result<std::vector<Element>>::passOn(reading);
+    return std::move(reading->elements);
 }
 
-bool HoroscopeFile::load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now)
+Result<std::vector<HoroscopeRecord>> HoroscopeFile::load(const QString &path, const DateTime &now)
 {
-    const Reading reading = read(path, now);
-    if (!reading.exists || reading.damage.brokenAt)
-        return false;
-    records = reading.records();
-    return true;
+    const Result<std::vector<Element>> elements = loadElements(path, now);
+    if (!elements)
+        return Result<std::vector<HoroscopeRecord>>::passOn(elements);
+    return Reading{elements.value(), {}}.records();
 }
 
-bool HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink, const FileWriter &writer)
+Result<> HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord> &records, const FileWriter &writer)
 {
     XmlDocument document;
     QDomElement root = document.createRoot(RootTag);
@@ -155,10 +151,7 @@ bool HoroscopeFile::save(const QString &path, const std::vector<HoroscopeRecord>
         document.appendTextElement(element, DeltaGmtTag, QString::asprintf("%.4f", r.deltaGmt));
         XmlDocument::setIntAttribute(element, QStringLiteral("ID"), static_cast<int>(i));
     }
-    const Result<> written = document.save(path, writer);
-    if (!written)
-        sink.showMessage(written.message());
-    return written.ok();
+    return document.save(path, writer);
 }
 
 } // namespace orvel

@@ -12,8 +12,6 @@
 
 namespace orvel {
 
-class MessageSink;
-
 // horoskop.xml: the horoscope list between runs, one Horoskop element per record in
 // list order under the root Orvel_Horoskop.
 class HoroscopeFile {
@@ -30,34 +28,33 @@ public:
 
     static constexpr const char *FileName = "horoskop.xml";
 
-    // What read() found: the records it could read and, for a file that exists but is
-    // damaged or holds records the loader drops, what is wrong with it.
+    // What read() found: the records it could read and, for a file that is damaged or
+    // holds records the loader drops, what is wrong with it.
     struct Reading {
-        bool exists = false;
         std::vector<Element> elements; // the complete Horoskop elements, those dropped included
         FileDamage damage;
-        QStringList diagnostics;       // the XML load's, for standard error
 
         std::vector<HoroscopeRecord> records() const;
     };
 
-    // Replaces `records` with the horoscopes of the file, in document order. Records
-    // without a Date take `now`; elements with a short or impossible Date are skipped.
-    // False when the file cannot be read or parsed; `records` is then untouched.
-    static bool load(const QString &path, std::vector<HoroscopeRecord> &records, const DateTime &now);
-    // Every Horoskop element of the file in document order, those load drops included.
-    // False when the file cannot be read or parsed; `elements` is then untouched.
-    static bool loadElements(const QString &path, std::vector<Element> &elements, const DateTime &now);
+    // The horoscopes of the file, in document order. Records without a Date take `now`;
+    // elements with a short or impossible Date are skipped. Fails when the file cannot
+    // be read or parsed to its end.
+    static Result<std::vector<HoroscopeRecord>> load(const QString &path, const DateTime &now);
+    // Every Horoskop element of the file in document order, those load drops included;
+    // fails as load() does.
+    static Result<std::vector<Element>> loadElements(const QString &path, const DateTime &now);
     // What the loader takes from one child of a Horoskop element, whose text is `text`:
     // a field of `record`, or into `error` why the element is dropped. A later child
     // overrides an earlier one.
     static void readChild(const QString &tag, const QString &text, HoroscopeRecord &record, QString &error);
-    // Every complete Horoskop element before the damage, if any; never fails.
-    static Reading read(const QString &path, const DateTime &now);
-    // Writes the whole list through `writer`. On failure tells `sink` why (naming the file), keeps the
-    // old file intact and returns false.
-    static bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink,
-                     const FileWriter &writer = AtomicFileWriter::standard());
+    // Every complete Horoskop element before the damage, if any: Missing for a file that
+    // does not exist, Damaged (the message being the damage's description) for one that
+    // stops parsing or holds records the loader drops; the value holds what was read.
+    static Result<Reading> read(const QString &path, const DateTime &now);
+    // Writes the whole list through `writer`. A failure keeps the old file intact.
+    static Result<> save(const QString &path, const std::vector<HoroscopeRecord> &records,
+                         const FileWriter &writer = AtomicFileWriter::standard());
 };
 
 } // namespace orvel

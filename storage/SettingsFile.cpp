@@ -1,7 +1,6 @@
 #include "storage/SettingsFile.h"
 
 #include "platform/DateTime.h"
-#include "platform/MessageSink.h"
 #include "storage/XmlDocument.h"
 
 #include <algorithm>
@@ -140,37 +139,33 @@ void applyElement(const Key &key, const QDomElement &element, ChartSettings &set
 
 } // namespace
 
-SettingsFile::Reading SettingsFile::read(const QString &path, ChartSettings &settings)
+Result<SettingsFile::Reading> SettingsFile::read(const QString &path, const ChartSettings &base)
 {
     XmlDocument document;
-    const XmlDocument::Reading file = document.read(path);
-    Reading reading;
-    reading.exists = file.status != XmlDocument::Reading::Status::Missing;
-    reading.damage = file.damage(path);
-    reading.diagnostics = file.diagnostics;
+    const Result<FileDamage> file = document.read(path);
+    Reading reading{base, file.value()};
+    QStringList diagnostics = file.diagnostics();
     document.walk([&](const QDomElement &element) {
         const Key *key = findKey(element.tagName());
         // A key the damage cut off may hold only the start of its value.
         if (key && document.isComplete(element)) {
-            applyElement(*key, element, settings, reading.diagnostics);
+            applyElement(*key, element, reading.settings, diagnostics);
             ++reading.damage.read;
         }
         return key == nullptr;
     });
-    return reading;
+    return FileDamage::answer(file, FileDamage::Items::Settings, std::move(reading), diagnostics);
 }
 
-bool SettingsFile::load(const QString &path, ChartSettings &settings)
+Result<ChartSettings> SettingsFile::load(const QString &path, const ChartSettings &base)
 {
-    ChartSettings loaded = settings;
-    const Reading reading = read(path, loaded);
-    if (!reading.exists || reading.damage.isDamaged())
-        return false;
-    settings = loaded;
-    return true;
+    Result<Reading> reading = read(path, base);
+    if (!reading)
+        return Result<ChartSettings>::passOn(reading, base);
+    return std::move(reading->settings);
 }
 
-bool SettingsFile::save(const QString &path, const ChartSettings &settings, MessageSink &sink, const FileWriter &writer)
+Result<> SettingsFile::save(const QString &path, const ChartSettings &settings, const FileWriter &writer)
 {
     ChartSettings values = settings; // reached through the accessors, which are writable
     XmlDocument document;
@@ -189,10 +184,7 @@ bool SettingsFile::save(const QString &path, const ChartSettings &settings, Mess
             }
         }
     }
-    const Result<> written = document.save(path, writer);
-    if (!written)
-        sink.showMessage(written.message());
-    return written.ok();
+    return document.save(path, writer);
 }
 
 void SettingsFile::visitKeys(const ChartSettings &settings, const KeyVisitor &visit)

@@ -11,8 +11,6 @@
 
 namespace orvel {
 
-class MessageSink;
-
 // orvel.xml: the settings block as value elements under the root Orvel_Config. The
 // element name is the key, its text the value; array entries carry their position in
 // the attributes Index, or Index1 and Index2.
@@ -20,24 +18,23 @@ class SettingsFile {
 public:
     static constexpr const char *FileName = "orvel.xml";
 
-    // Applies the file's values over `settings`: keys at any depth and in any order, a
-    // later element overwriting an earlier one, entries with an index out of range
-    // ignored, values the file lacks kept. False when the file cannot be read or
-    // parsed; `settings` is then untouched.
-    static bool load(const QString &path, ChartSettings &settings);
+    // The file's values applied over `base`: keys at any depth and in any order, a later
+    // element overwriting an earlier one, entries with an index out of range ignored,
+    // values the file lacks kept. Fails when the file cannot be read or parsed to its end.
+    static Result<ChartSettings> load(const QString &path, const ChartSettings &base);
     // As load(), but a damaged file still gives the values of its complete elements
-    // before the damage. The result tells whether the file exists and, when it is
-    // damaged, where (its `read` counts the values applied).
+    // before the damage: Missing for a file that does not exist, Damaged (the message
+    // being the damage's description) with where it is damaged (its `read` counts the
+    // values applied). The diagnostics hold the XML load's lines, then values out of range.
     struct Reading {
-        bool exists = false;
+        ChartSettings settings;
         FileDamage damage;
-        QStringList diagnostics; // for standard error: the XML load's, then values out of range
     };
-    static Reading read(const QString &path, ChartSettings &settings);
+    static Result<Reading> read(const QString &path, const ChartSettings &base);
     // Writes every value through `writer`, keys in canonical order and arrays in index
-    // order. On failure tells `sink` why (naming the file), keeps the old file intact and returns false.
-    static bool save(const QString &path, const ChartSettings &settings, MessageSink &sink,
-                     const FileWriter &writer = AtomicFileWriter::standard());
+    // order. A failure keeps the old file intact.
+    static Result<> save(const QString &path, const ChartSettings &settings,
+                         const FileWriter &writer = AtomicFileWriter::standard());
 
     // Hands every key to `visit` in canonical order with its shape and values: rows
     // is 0 for a single value, columns is 0 unless the key has two indices; values are

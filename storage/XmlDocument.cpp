@@ -13,17 +13,6 @@
 
 namespace orvel {
 
-FileDamage XmlDocument::Reading::damage(const QString &path) const
-{
-    FileDamage damage;
-    damage.path = path;
-    if (status == Status::Damaged) {
-        damage.brokenAt = offset;
-        damage.reason = reason;
-    }
-    return damage;
-}
-
 namespace {
 
 // Visits `top` and the nodes below it depth first without recursion, so that deep
@@ -164,17 +153,21 @@ QString xmlSafe(const QString &text)
 
 } // namespace
 
-XmlDocument::Reading XmlDocument::read(const QString &path)
+Result<FileDamage> XmlDocument::read(const QString &path)
 {
-    using Status = Reading::Status;
-    const auto damaged = [&path](const QString &reason) {
-        return Reading{Status::Damaged, 0, reason, failure(path, reason)};
+    const auto damaged = [&path](const QString &reason, qint64 offset = 0, qint64 line = 0, qint64 column = 0) {
+        const FileDamage damage{path, offset, reason, {}, 0};
+        Result<FileDamage> result = Result<FileDamage>::failed(ResultStatus::Damaged, damage.where(), damage);
+        result.addDiagnostics(failure(path, reason, line, column));
+        return result;
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const QString reason = FileError::message(path, file.error(), file.errorString());
         if (FileError::isMissing(path)) {
-            return Reading{Status::Missing, 0, reason, failure(path, reason)};
+            Result<FileDamage> missing = Result<FileDamage>::failed(ResultStatus::Missing, reason, FileDamage{path, {}, {}, {}, 0});
+            missing.addDiagnostics(failure(path, reason));
+            return missing;
         }
         return damaged(reason);
     }
@@ -194,19 +187,20 @@ XmlDocument::Reading XmlDocument::read(const QString &path)
     m_offsets = std::move(parsed.offsets);
     if (parsed.error) {
         const ParseError &error = *parsed.error;
-        return Reading{Status::Damaged, error.offset, error.reason,
-                       failure(path, error.reason, error.line, error.column)};
+        return damaged(error.reason, error.offset, error.line, error.column);
     }
-    return Reading{Status::Complete, 0, QString(), {QStringLiteral("XML document loaded successfully")}};
+    Result<FileDamage> complete = FileDamage{path, {}, {}, {}, 0};
+    complete.addDiagnostics({QStringLiteral("XML document loaded successfully")});
+    return complete;
 }
 
-bool XmlDocument::load(const QString &path)
+Result<> XmlDocument::load(const QString &path)
 {
     XmlDocument before = *this;
-    if (read(path).status == Reading::Status::Complete)
-        return true;
-    *this = before;
-    return false;
+    const Result<FileDamage> reading = read(path);
+    if (!reading)
+        *this = before;
+    return Result<>::passOn(reading);
 }
 
 bool XmlDocument::isComplete(const QDomElement &element) const

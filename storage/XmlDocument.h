@@ -27,27 +27,15 @@ public:
     // Deeper nesting is refused: the DOM's parser slows down with the square of the depth.
     static constexpr int MaxDepth = 1000;
 
-    // What read() found.
-    struct Reading {
-        enum class Status { Complete, Missing, Damaged };
-        Status status = Status::Missing;
-        qint64 offset = 0; // characters from the start of the file to the damage
-        QString reason;    // why the file is damaged
-        // The lines the programs write to standard error: that the file loaded, or why
-        // and where it did not.
-        QStringList diagnostics;
-
-        // What the user is told of `path` read this way: where it stops parsing and why;
-        // nothing read yet.
-        FileDamage damage(const QString &path) const;
-    };
-
     // Reads and parses `path` (any encoding the DOM accepts, a byte-order mark included).
     // On failure the document stays as it was.
-    bool load(const QString &path);
+    Result<> load(const QString &path);
     // Reads `path` as far as it parses. A damaged file leaves the document with what
-    // came before the damage; the elements still open there count as incomplete.
-    Reading read(const QString &path);
+    // came before the damage; the elements still open there count as incomplete. An
+    // existing file that cannot be read counts as damaged at its start. The value tells
+    // where the file stops parsing and why (nothing read yet); the diagnostics, for
+    // standard error, that the file loaded, or why and where it did not.
+    Result<FileDamage> read(const QString &path);
     // False for an element that the damage cut off before its end tag.
     bool isComplete(const QDomElement &element) const;
     // The character offset at which the element's start tag begins in the file read.

@@ -86,10 +86,9 @@ int main()
     QTemporaryDir dir;
     const QString full = dir.filePath(QStringLiteral("full"));
     const QString bare = dir.filePath(QStringLiteral("bare"));
-    StderrMessageSink sink;
     if (!dir.isValid() || !bench::makeProgramFolder(full, QStringLiteral(ORVEL_EPHE_DIR))
         || !bench::makeProgramFolder(bare, QStringLiteral(ORVEL_EPHE_DIR))
-        || !HoroscopeFile::save(full + u'/' + QLatin1String(HoroscopeFile::FileName), horoscopes(), sink)) {
+        || !HoroscopeFile::save(full + u'/' + QLatin1String(HoroscopeFile::FileName), horoscopes())) {
         std::fprintf(stderr, "cannot lay out the program folders in %s\n", qPrintable(dir.path()));
         return 1;
     }

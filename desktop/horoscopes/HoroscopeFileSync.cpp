@@ -12,19 +12,6 @@
 
 namespace orvel {
 
-namespace {
-
-// Keeps the last message instead of showing it, for attempts whose failure is told once.
-class LastMessage : public MessageSink {
-public:
-    void showMessage(const QString &text) override { last = text; }
-    bool askYesNo(const QString &) override { return false; }
-    void setBusy(bool) override {}
-    QString last;
-};
-
-} // namespace
-
 QString HoroscopeFileSync::staleQuestion()
 {
     return tr("The horoscopes could not be read from the device when this window opened. Replace the device's "
@@ -48,15 +35,15 @@ std::vector<HoroscopeRecord> HoroscopeFileSync::open(const DateTime &now)
 {
     // A handheld without a horoscope file has nothing that Exit could overwrite.
     m_fetchFailed = m_workingCopy.fetch() == DeviceWorkingCopy::Fetched::Failed;
-    const HoroscopeFile::Reading reading = HoroscopeFile::read(workingCopy(), now);
-    m_sink.showDiagnostics(reading.diagnostics);
-    if (!reading.exists)
+    const Result<HoroscopeFile::Reading> reading = HoroscopeFile::read(workingCopy(), now);
+    m_sink.showDiagnostics(reading.diagnostics());
+    if (reading.status() == ResultStatus::Missing)
         return {};
     // A bad record is skipped and the rest read on: ending at it would let the next
     // write and Exit drop every horoscope after it.
-    std::vector<HoroscopeRecord> records = reading.records();
-    if (reading.damage.isDamaged())
-        reportDamage(reading.damage);
+    std::vector<HoroscopeRecord> records = reading->records();
+    if (reading.status() == ResultStatus::Damaged)
+        reportDamage(reading->damage);
     return records;
 }
 
@@ -73,7 +60,10 @@ void HoroscopeFileSync::reportDamage(const FileDamage &damage)
 
 void HoroscopeFileSync::write(const std::vector<HoroscopeRecord> &records)
 {
-    m_unsaved = !save(workingCopy(), records, m_sink);
+    const Result<> saved = save(workingCopy(), records);
+    if (!saved)
+        m_sink.showMessage(saved.message());
+    m_unsaved = !saved.ok();
 }
 
 void HoroscopeFileSync::storeAtExit(const std::vector<HoroscopeRecord> &records)
@@ -95,15 +85,16 @@ void HoroscopeFileSync::store(const std::vector<HoroscopeRecord> &records)
     QString listFile = workingCopy();
     std::optional<QTemporaryDir> fresh;
     if (m_unsaved) {
-        LastMessage failure;
-        m_unsaved = !save(listFile, records, failure);
+        // The failure is told once, for the last attempt.
+        Result<> saved = save(listFile, records);
+        m_unsaved = !saved.ok();
         if (m_unsaved) {
             fresh.emplace();
             listFile = fresh->filePath(QLatin1StringView(HoroscopeFile::FileName));
-            if (!fresh->isValid() || !save(listFile, records, failure)) {
+            if (!fresh->isValid() || !(saved = save(listFile, records))) {
                 m_sink.showMessage(tr("The changes could not be stored, so the device's horoscope file was left as "
                                       "it was.")
-                                   + u'\n' + (fresh->isValid() ? failure.last : fresh->errorString()));
+                                   + u'\n' + (fresh->isValid() ? saved.message() : fresh->errorString()));
                 return;
             }
         }
@@ -114,10 +105,9 @@ void HoroscopeFileSync::store(const std::vector<HoroscopeRecord> &records)
     m_workingCopy.store(listFile);
 }
 
-bool HoroscopeFileSync::save(const QString &path, const std::vector<HoroscopeRecord> &records,
-                             MessageSink &sink) const
+Result<> HoroscopeFileSync::save(const QString &path, const std::vector<HoroscopeRecord> &records) const
 {
-    return HoroscopeFile::save(path, records, sink, m_writer);
+    return HoroscopeFile::save(path, records, m_writer);
 }
 
 } // namespace orvel

@@ -53,8 +53,8 @@ private:
     // Copies `records` to the handheld, written to a fresh file when the working copy
     // cannot take them; says so and leaves the handheld alone when neither can.
     void store(const std::vector<HoroscopeRecord> &records);
-    // Writes `records` to `path`; false after telling `sink` why.
-    bool save(const QString &path, const std::vector<HoroscopeRecord> &records, MessageSink &sink) const;
+    // Writes `records` to `path` through the sync's writer.
+    Result<> save(const QString &path, const std::vector<HoroscopeRecord> &records) const;
 
     DeviceWorkingCopy m_workingCopy;
     MessageSink &m_sink;

@@ -61,13 +61,13 @@ void CPSheetConfig::fetch()
 {
     WaitCursor wait(m_sink);
     m_workingCopy.fetch();
-    m_settings = ChartSettings::defaults();
     // A missing copy leaves the defaults; of a damaged one the values before the damage
     // are taken, and the file is kept before OK replaces it.
-    const SettingsFile::Reading reading = SettingsFile::read(workingCopy(), m_settings);
-    m_sink.showDiagnostics(reading.diagnostics);
-    if (reading.damage.isDamaged())
-        m_sink.showMessage(DamagedFileCopy::keepAndDescribe(reading.damage, FileDamage::Items::Settings));
+    const Result<SettingsFile::Reading> reading = SettingsFile::read(workingCopy(), ChartSettings::defaults());
+    m_sink.showDiagnostics(reading.diagnostics());
+    m_settings = reading->settings;
+    if (reading.status() == ResultStatus::Damaged)
+        m_sink.showMessage(DamagedFileCopy::keepAndDescribe(reading->damage, FileDamage::Items::Settings));
 }
 
 void CPSheetConfig::accept()
@@ -81,8 +81,10 @@ void CPSheetConfig::accept()
     }
     // A working copy that cannot be written keeps the sheet open: storing the old copy
     // on the handheld would pass it off as the new settings.
-    if (!SettingsFile::save(workingCopy(), m_settings, m_sink))
+    if (const Result<> saved = SettingsFile::save(workingCopy(), m_settings); !saved) {
+        m_sink.showMessage(saved.message());
         return;
+    }
     m_workingCopy.store(workingCopy());
     QDialog::accept();
 }

@@ -47,7 +47,7 @@ HoroscopeRecord named(const QString &name, const QString &city = {})
 
 void storeOnDevice(DesktopFolders &folders, const std::vector<HoroscopeRecord> &records)
 {
-    QVERIFY(HoroscopeFile::save(deviceFile(folders), records, folders.sink));
+    QVERIFY(HoroscopeFile::save(deviceFile(folders), records).ok());
 }
 
 QStringList rows(const CHoroscopeManagerDlg &dialog)
@@ -68,10 +68,10 @@ QStringList namesIn(const std::vector<HoroscopeRecord> &records)
 
 QStringList namesInFile(const QString &path)
 {
-    std::vector<HoroscopeRecord> records;
-    if (!HoroscopeFile::load(path, records, Now))
+    const Result<std::vector<HoroscopeRecord>> records = HoroscopeFile::load(path, Now);
+    if (!records)
         return {QStringLiteral("<unreadable>")};
-    return namesIn(records);
+    return namesIn(records.value());
 }
 
 // An editor that renames the record and sets its place, as OK in the edit dialog would.
@@ -351,8 +351,7 @@ void HoroscopeManagerTest::failedFetchAsksBeforeExitReplacesTheDeviceFile()
     QFETCH(QStringList, onDevice);
     DesktopFolders folders;
     storeOnDevice(folders, {named(QStringLiteral("Handheld"))});
-    QVERIFY(HoroscopeFile::save(folders.program() + QStringLiteral("/horoskop.xml"), {named(QStringLiteral("Old"))},
-                                folders.sink));
+    QVERIFY(HoroscopeFile::save(folders.program() + QStringLiteral("/horoskop.xml"), {named(QStringLiteral("Old"))}).ok());
     const QString registry = folders.device() + QStringLiteral("/registry.reg");
     QVERIFY(QFile::rename(registry, registry + QStringLiteral(".away")));
 

@@ -64,9 +64,7 @@ struct SheetFixture {
     void ok() { sheet->buttons()->button(QDialogButtonBox::Ok)->click(); }
     ChartSettings written() const
     {
-        ChartSettings settings = ChartSettings::defaults();
-        SettingsFile::load(sheet->workingCopy(), settings);
-        return settings;
+        return SettingsFile::load(sheet->workingCopy(), ChartSettings::defaults()).value();
     }
 
     DesktopFolders folders;
@@ -82,9 +80,9 @@ struct SheetFixture {
 QByteArray canonical(const ChartSettings &settings)
 {
     QTemporaryDir dir;
-    RecordingMessageSink sink;
     const QString path = dir.path() + QStringLiteral("/orvel.xml");
-    SettingsFile::save(path, settings, sink);
+    if (!SettingsFile::save(path, settings))
+        return {};
     return DesktopFolders::readFile(path);
 }
 

@@ -90,9 +90,7 @@ struct Program {
 
     std::vector<HoroscopeRecord> savedHoroscopes() const
     {
-        std::vector<HoroscopeRecord> records;
-        HoroscopeFile::load(folder.file(QStringLiteral("horoskop.xml")), records, Now);
-        return records;
+        return HoroscopeFile::load(folder.file(QStringLiteral("horoskop.xml")), Now).value();
     }
 
     TestProgramFolder folder;

@@ -190,9 +190,9 @@ private slots:
         for (const int expected : {1, 0}) {
             t.frame->action(CommandId(command))->trigger();
             QCOMPARE(t.session->document.settings().*flag, expected);
-            ChartSettings saved = ChartSettings::defaults();
-            QVERIFY(SettingsFile::load(t.dataFile("orvel.xml"), saved));
-            QCOMPARE(saved.*flag, expected);
+            const Result<ChartSettings> saved = SettingsFile::load(t.dataFile("orvel.xml"), ChartSettings::defaults());
+            QVERIFY(saved.ok());
+            QCOMPARE(saved.value().*flag, expected);
         }
         QVERIFY(t.ui.messages.isEmpty());
     }

@@ -4,7 +4,6 @@
 #include "i18n/GermanInterface.h"
 
 #include "engine/HoroscopeRecord.h"
-#include "platform/RecordingMessageSink.h"
 #include "render/ChartNames.h"
 #include "desktop/horoscopes/CHoroscopeManagerDlg.h"
 #include "gui/HoroscopeDialogVariant.h"
@@ -55,10 +54,9 @@ ChartSettings settings()
 QList<QByteArray> writtenFiles()
 {
     QTemporaryDir folder;
-    RecordingMessageSink sink;
     const QString horoscopes = folder.filePath(QLatin1String(HoroscopeFile::FileName));
     const QString config = folder.filePath(QLatin1String(SettingsFile::FileName));
-    if (!HoroscopeFile::save(horoscopes, records(), sink) || !SettingsFile::save(config, settings(), sink))
+    if (!HoroscopeFile::save(horoscopes, records()) || !SettingsFile::save(config, settings()))
         return {};
     QList<QByteArray> contents;
     for (const QString &path : {horoscopes, config}) {
@@ -148,17 +146,16 @@ void GermanInterfaceTest::filesAreTheSameInGerman()
 
     // And read back under German as written.
     QTemporaryDir folder;
-    RecordingMessageSink sink;
     const QString horoscopes = folder.filePath(QLatin1String(HoroscopeFile::FileName));
     const QString config = folder.filePath(QLatin1String(SettingsFile::FileName));
-    QVERIFY(HoroscopeFile::save(horoscopes, records(), sink));
-    QVERIFY(SettingsFile::save(config, settings(), sink));
-    std::vector<HoroscopeRecord> read;
-    QVERIFY(HoroscopeFile::load(horoscopes, read, DateTime(2000, 1, 1, 0, 0, 0)));
-    QVERIFY(read == records());
-    ChartSettings readSettings;
-    QVERIFY(SettingsFile::load(config, readSettings));
-    QVERIFY(readSettings == settings());
+    QVERIFY(HoroscopeFile::save(horoscopes, records()).ok());
+    QVERIFY(SettingsFile::save(config, settings()).ok());
+    const Result<std::vector<HoroscopeRecord>> read = HoroscopeFile::load(horoscopes, DateTime(2000, 1, 1, 0, 0, 0));
+    QVERIFY(read.ok());
+    QVERIFY(read.value() == records());
+    const Result<ChartSettings> readSettings = SettingsFile::load(config, ChartSettings());
+    QVERIFY(readSettings.ok());
+    QVERIFY(readSettings.value() == settings());
 }
 
 // What the programs say about their files comes from the core libraries, in the user's
@@ -174,9 +171,9 @@ void GermanInterfaceTest::fileMessagesAreGerman()
     file.close();
     const QString missing = folder.filePath(QStringLiteral("nowhere.xml"));
     const auto messages = [&] {
-        const HoroscopeFile::Reading reading = HoroscopeFile::read(path, DateTime(2000, 1, 1, 0, 0, 0));
-        return QStringList{reading.damage.describe(FileDamage::Items::Horoscopes),
-                           DamagedFileCopy::keepAndDescribe(reading.damage, FileDamage::Items::Horoscopes),
+        const Result<HoroscopeFile::Reading> reading = HoroscopeFile::read(path, DateTime(2000, 1, 1, 0, 0, 0));
+        return QStringList{reading.message(),
+                           DamagedFileCopy::keepAndDescribe(reading->damage, FileDamage::Items::Horoscopes),
                            FileError::message(missing, QFileDevice::OpenError, QString())};
     };
     {

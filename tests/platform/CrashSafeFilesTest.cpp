@@ -31,13 +31,16 @@ struct FileKind {
 const FileKind Horoscopes{
     "horoskop.xml",
     [](const QString &path, int version, MessageSink &sink) {
-        HoroscopeFile::save(path, std::vector(version, HoroscopeRecord::createDefault(DateTime(2000, 1, 1))), sink);
+        const Result<> saved =
+            HoroscopeFile::save(path, std::vector(version, HoroscopeRecord::createDefault(DateTime(2000, 1, 1))));
+        if (!saved)
+            sink.showMessage(saved.message());
     },
     [](const QString &path) -> std::optional<int> {
-        std::vector<HoroscopeRecord> list;
-        if (!HoroscopeFile::load(path, list, DateTime(2000, 1, 1)))
+        const Result<std::vector<HoroscopeRecord>> list = HoroscopeFile::load(path, DateTime(2000, 1, 1));
+        if (!list)
             return std::nullopt;
-        return static_cast<int>(list.size());
+        return static_cast<int>(list->size());
     }};
 
 const FileKind Settings{
@@ -45,13 +48,14 @@ const FileKind Settings{
     [](const QString &path, int version, MessageSink &sink) {
         ChartSettings settings = ChartSettings::defaults();
         settings.houseSystem = version;
-        SettingsFile::save(path, settings, sink);
+        if (const Result<> saved = SettingsFile::save(path, settings); !saved)
+            sink.showMessage(saved.message());
     },
     [](const QString &path) -> std::optional<int> {
-        ChartSettings settings = ChartSettings::defaults();
-        if (!SettingsFile::load(path, settings))
+        const Result<ChartSettings> settings = SettingsFile::load(path, ChartSettings::defaults());
+        if (!settings)
             return std::nullopt;
-        return settings.houseSystem;
+        return settings->houseSystem;
     }};
 
 const FileKind LastCountry{

@@ -75,11 +75,11 @@ private:
 TEST_P(HoroscopeFileStreamTest, GivesTheElementsTheLoaderReads)
 {
     const QString path = write(GetParam().file);
-    std::vector<HoroscopeFile::Element> loaded;
-    ASSERT_TRUE(HoroscopeFile::loadElements(path, loaded, Now));
+    const Result<std::vector<HoroscopeFile::Element>> loaded = HoroscopeFile::loadElements(path, Now);
+    ASSERT_TRUE(loaded.ok());
     HoroscopeFileStream stream(Now);
     ASSERT_TRUE(stream.open(path));
-    expectSame(streamed(stream), loaded);
+    expectSame(streamed(stream), loaded.value());
     EXPECT_TRUE(stream.error().isEmpty()) << stream.error().toStdString();
 }
 
@@ -96,10 +96,11 @@ TEST_F(HoroscopeFileStreamTest, ADamagedFileGivesTheCompleteElementsBeforeTheDam
     ASSERT_EQ(elements.size(), 2u);
     EXPECT_EQ(elements[1].name, QStringLiteral("B"));
     // The loader names the same place and keeps the same elements.
-    const HoroscopeFile::Reading loaded = HoroscopeFile::read(cutPath, Now);
-    EXPECT_EQ(cut.brokenAt(), loaded.damage.brokenAt);
-    EXPECT_EQ(cut.error(), loaded.damage.reason);
-    expectSame(elements, loaded.elements);
+    const Result<HoroscopeFile::Reading> loaded = HoroscopeFile::read(cutPath, Now);
+    EXPECT_EQ(loaded.status(), ResultStatus::Damaged);
+    EXPECT_EQ(cut.brokenAt(), loaded->damage.brokenAt);
+    EXPECT_EQ(cut.error(), loaded->damage.reason);
+    expectSame(elements, loaded->elements);
 
     HoroscopeFileStream broken(Now);
     ASSERT_TRUE(broken.open(write(whole + "<Horoskop><Name>C</Nom></Horoskop></Orvel_Horoskop>")));

@@ -1,6 +1,5 @@
 #include "storage/HoroscopeFile.h"
 
-#include "platform/RecordingMessageSink.h"
 #include "support/FailingFileWriter.h"
 
 #include "StorageTestFiles.h"
@@ -32,9 +31,9 @@ protected:
     // Saves `records`, failing the test when that fails.
     void save(const std::vector<HoroscopeRecord> &records)
     {
-        RecordingMessageSink sink;
-        ASSERT_TRUE(HoroscopeFile::save(path(), records, sink));
-        EXPECT_TRUE(sink.messages.isEmpty());
+        const Result<> saved = HoroscopeFile::save(path(), records);
+        ASSERT_TRUE(saved.ok());
+        EXPECT_TRUE(saved.message().isEmpty());
     }
 
     // The records of the file at path(), or of `xml` written there first (UTF-8).
@@ -42,12 +41,11 @@ protected:
     {
         if (!xml.isEmpty())
             writeBytes(path(), xml);
-        std::vector<HoroscopeRecord> records;
         testing::internal::CaptureStderr();
-        const bool ok = HoroscopeFile::load(path(), records, Now);
+        Result<std::vector<HoroscopeRecord>> records = HoroscopeFile::load(path(), Now);
         testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(ok);
-        return records;
+        EXPECT_TRUE(records.ok());
+        return std::move(records).value();
     }
 
     QTemporaryDir m_dir;
@@ -96,10 +94,11 @@ TEST_F(HoroscopeFileTest, EmptyListWritesAnEmptyRootAndLoadsAsEmpty)
 // a comma in Delta_GMT, children in another order and an unknown child.
 TEST_F(HoroscopeFileTest, ReadsRecordsAtAnyDepthInDocumentOrder)
 {
-    std::vector<HoroscopeRecord> records;
     testing::internal::CaptureStderr();
-    ASSERT_TRUE(HoroscopeFile::load(dataFile("horoskop_wrapped_utf16.xml"), records, Now));
+    const Result<std::vector<HoroscopeRecord>> loaded = HoroscopeFile::load(dataFile("horoskop_wrapped_utf16.xml"), Now);
     testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(loaded.ok());
+    const std::vector<HoroscopeRecord> &records = loaded.value();
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].name, QStringLiteral("Zoë Łukasiewicz"));
     EXPECT_EQ(records[0].birth, DateTime(2000, 2, 29, 23, 59, 59));
@@ -200,43 +199,45 @@ INSTANTIATE_TEST_SUITE_P(
                     DeltaCase{"OutOfRange", "1e999", 0.0}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(HoroscopeFileTest, FailedLoadLeavesTheListUntouched)
+// A file that does not parse gives no records, not those before the damage, and says
+// where it is damaged.
+TEST_F(HoroscopeFileTest, FailedLoadGivesNoRecords)
 {
-    const std::vector<HoroscopeRecord> before = {record("keep", Now, 1.0)};
-    for (const QByteArray &bad : {QByteArray(), QByteArray("<Orvel_Horoskop><Horoskop>"), QByteArray("\x00\xFF\x13", 3)}) {
+    for (const QByteArray &bad : {QByteArray(), QByteArray("<Orvel_Horoskop><Horoskop><Name>A</Name></Horoskop><Horoskop>"),
+                                  QByteArray("\x00\xFF\x13", 3)}) {
         writeBytes(path(), bad);
-        std::vector<HoroscopeRecord> records = before;
         testing::internal::CaptureStderr();
-        EXPECT_FALSE(HoroscopeFile::load(path(), records, Now));
+        const Result<std::vector<HoroscopeRecord>> records = HoroscopeFile::load(path(), Now);
         testing::internal::GetCapturedStderr();
-        EXPECT_EQ(records, before);
+        EXPECT_EQ(records.status(), ResultStatus::Damaged) << bad.toStdString();
+        EXPECT_TRUE(records->empty()) << bad.toStdString();
+        EXPECT_TRUE(records.message().contains(QStringLiteral("horoskop.xml is damaged at character")))
+            << qPrintable(records.message());
     }
-    std::vector<HoroscopeRecord> records = before;
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(HoroscopeFile::load(m_dir.filePath(QStringLiteral("missing.xml")), records, Now));
+    const Result<std::vector<HoroscopeRecord>> missing = HoroscopeFile::load(m_dir.filePath(QStringLiteral("missing.xml")), Now);
     testing::internal::GetCapturedStderr();
-    EXPECT_EQ(records, before);
+    EXPECT_EQ(missing.status(), ResultStatus::Missing);
+    EXPECT_TRUE(missing->empty());
+    EXPECT_TRUE(missing.message().contains(QStringLiteral("missing.xml"))) << qPrintable(missing.message());
 }
 
 TEST_F(HoroscopeFileTest, FailedSaveKeepsTheOldFileAndNamesIt)
 {
     save({record("old", Now, 0.0)});
     const QByteArray old = readBytes(path());
-    RecordingMessageSink sink;
-    const bool ok = HoroscopeFile::save(path(), {record("new", Now, 1.0)}, sink, FailingFileWriter());
-    EXPECT_FALSE(ok);
+    const Result<> saved = HoroscopeFile::save(path(), {record("new", Now, 1.0)}, FailingFileWriter());
+    EXPECT_EQ(saved.status(), ResultStatus::Failed);
     EXPECT_EQ(readBytes(path()), old);
-    ASSERT_EQ(sink.messages.size(), 1);
-    EXPECT_TRUE(sink.messages[0].contains(QStringLiteral("horoskop.xml"))) << sink.messages[0].toStdString();
+    EXPECT_TRUE(saved.message().contains(QStringLiteral("horoskop.xml"))) << saved.message().toStdString();
 }
 
 TEST_F(HoroscopeFileTest, SaveUnderARegularFileFailsWithAMessage)
 {
     writeBytes(m_dir.filePath(QStringLiteral("plain")), "x");
-    RecordingMessageSink sink;
-    EXPECT_FALSE(HoroscopeFile::save(m_dir.filePath(QStringLiteral("plain/horoskop.xml")), {}, sink));
-    ASSERT_EQ(sink.messages.size(), 1);
-    EXPECT_TRUE(sink.messages[0].contains(QStringLiteral("horoskop.xml"))) << sink.messages[0].toStdString();
+    const Result<> saved = HoroscopeFile::save(m_dir.filePath(QStringLiteral("plain/horoskop.xml")), {});
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(saved.message().contains(QStringLiteral("horoskop.xml"))) << saved.message().toStdString();
 }
 
 TEST_F(HoroscopeFileTest, ElementsIncludeThoseTheLoaderDropsWithTheReason)
@@ -244,10 +245,11 @@ TEST_F(HoroscopeFileTest, ElementsIncludeThoseTheLoaderDropsWithTheReason)
     writeBytes(path(), "<Orvel_Horoskop><Horoskop><Name>A</Name><Date>01.02.1990 10:00:00</Date></Horoskop>"
                        "<Horoskop><Name>B</Name><Date>31.02.2000 10:00:00</Date><Date>01.01.2000 10:00:00</Date></Horoskop>"
                        "<Horoskop><Date>1.1.2000</Date></Horoskop><Horoskop/></Orvel_Horoskop>");
-    std::vector<HoroscopeFile::Element> elements;
     testing::internal::CaptureStderr();
-    ASSERT_TRUE(HoroscopeFile::loadElements(path(), elements, Now));
+    const Result<std::vector<HoroscopeFile::Element>> loaded = HoroscopeFile::loadElements(path(), Now);
     testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(loaded.ok());
+    const std::vector<HoroscopeFile::Element> &elements = loaded.value();
     ASSERT_EQ(elements.size(), 4u);
     EXPECT_EQ(elements[0].name, QStringLiteral("A"));
     EXPECT_TRUE(elements[0].record && elements[0].error.isEmpty());

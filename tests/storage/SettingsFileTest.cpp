@@ -1,6 +1,5 @@
 #include "storage/SettingsFile.h"
 
-#include "platform/RecordingMessageSink.h"
 #include "support/FailingFileWriter.h"
 
 #include "StorageTestFiles.h"
@@ -21,18 +20,19 @@ protected:
 
     void save(const ChartSettings &settings)
     {
-        RecordingMessageSink sink;
-        ASSERT_TRUE(SettingsFile::save(path(), settings, sink));
-        EXPECT_TRUE(sink.messages.isEmpty());
+        const Result<> saved = SettingsFile::save(path(), settings);
+        ASSERT_TRUE(saved.ok());
+        EXPECT_TRUE(saved.message().isEmpty());
     }
 
     // Loads `file` over `settings` and returns whether that worked.
     static bool load(const QString &file, ChartSettings &settings)
     {
         testing::internal::CaptureStderr();
-        const bool ok = SettingsFile::load(file, settings);
+        const Result<ChartSettings> loaded = SettingsFile::load(file, settings);
         testing::internal::GetCapturedStderr();
-        return ok;
+        settings = loaded.value();
+        return loaded.ok();
     }
 
     // The defaults with `xml` (UTF-8) applied over them.
@@ -103,10 +103,10 @@ TEST_F(SettingsFileTest, TuningValuesOutsideTheRangeGiveTheDefaultAndALine)
     save(settings);
     ChartSettings loaded = ChartSettings::defaults();
     loaded.orbs[Sun][0] = 1; // a damaged key gives the default, not what the block held
-    ChartSettings read = loaded;
-    const std::string diagnostics = SettingsFile::read(path(), read).diagnostics.join(u'\n').toStdString();
-    ASSERT_TRUE(SettingsFile::load(path(), loaded));
-    EXPECT_EQ(read, loaded);
+    const Result<SettingsFile::Reading> reading = SettingsFile::read(path(), loaded);
+    const std::string diagnostics = reading.diagnostics().join(u'\n').toStdString();
+    ASSERT_TRUE(load(path(), loaded));
+    EXPECT_EQ(reading->settings, loaded);
     ChartSettings expected = ChartSettings::defaults();
     expected.planetValues[Mars] = -99;
     EXPECT_EQ(loaded, expected);
@@ -220,10 +220,8 @@ TEST_F(SettingsFileTest, FailedSaveKeepsTheOldFileAndNamesIt)
     const QByteArray old = readBytes(path());
     ChartSettings changed = ChartSettings::defaults();
     changed.hideHouses = 1;
-    RecordingMessageSink sink;
-    const bool ok = SettingsFile::save(path(), changed, sink, FailingFileWriter());
-    EXPECT_FALSE(ok);
+    const Result<> saved = SettingsFile::save(path(), changed, FailingFileWriter());
+    EXPECT_EQ(saved.status(), ResultStatus::Failed);
     EXPECT_EQ(readBytes(path()), old);
-    ASSERT_EQ(sink.messages.size(), 1);
-    EXPECT_TRUE(sink.messages[0].contains(QStringLiteral("orvel.xml"))) << sink.messages[0].toStdString();
+    EXPECT_TRUE(saved.message().contains(QStringLiteral("orvel.xml"))) << saved.message().toStdString();
 }

@@ -20,11 +20,11 @@ bool loadBytes(const QByteArray &bytes, XmlDocument &document, std::string *log 
     const QString path = dir.filePath(QStringLiteral("in.xml"));
     writeBytes(path, bytes);
     testing::internal::CaptureStderr();
-    const bool ok = document.load(path);
-    const XmlDocument::Reading reading = XmlDocument().read(path);
+    const bool ok = document.load(path).ok();
+    const Result<FileDamage> reading = XmlDocument().read(path);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the reader never prints";
     if (log)
-        *log = (reading.diagnostics.join(u'\n') + u'\n').toStdString();
+        *log = (reading.diagnostics().join(u'\n') + u'\n').toStdString();
     return ok;
 }
 
@@ -67,9 +67,10 @@ TEST(XmlDocumentLoad, MissingFileFailsNamingTheFileOnStderr)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("absent.xml"));
     XmlDocument document;
-    const XmlDocument::Reading reading = document.read(path);
-    EXPECT_EQ(reading.status, XmlDocument::Reading::Status::Missing);
-    const std::string log = reading.diagnostics.join(u'\n').toStdString();
+    const Result<FileDamage> reading = document.read(path);
+    EXPECT_EQ(reading.status(), ResultStatus::Missing);
+    EXPECT_TRUE(reading.message().contains(QStringLiteral("absent.xml"))) << qPrintable(reading.message());
+    const std::string log = reading.diagnostics().join(u'\n').toStdString();
     EXPECT_NE(log.find("absent.xml"), std::string::npos) << log;
     EXPECT_EQ(log.find("successfully"), std::string::npos) << log;
 }
@@ -162,9 +163,11 @@ TEST(XmlDocumentLoad, FileOverTheSizeLimitIsRefusedUnread)
     file.close();
     XmlDocument document;
     EXPECT_FALSE(document.load(path));
-    const XmlDocument::Reading reading = document.read(path);
-    EXPECT_EQ(reading.status, XmlDocument::Reading::Status::Damaged);
-    EXPECT_TRUE(reading.diagnostics.join(u'\n').contains(QStringLiteral("larger than"))) << qPrintable(reading.diagnostics.join(u'\n'));
+    const Result<FileDamage> reading = document.read(path);
+    EXPECT_EQ(reading.status(), ResultStatus::Damaged);
+    EXPECT_EQ(reading->brokenAt, 0);
+    EXPECT_TRUE(reading.message().contains(QStringLiteral("larger than"))) << qPrintable(reading.message());
+    EXPECT_TRUE(reading.diagnostics().join(u'\n').contains(QStringLiteral("larger than"))) << qPrintable(reading.diagnostics().join(u'\n'));
 }
 
 TEST(XmlDocumentSave, WritesByteOrderMarkAndUtf16LeWithoutDeclaration)
@@ -192,7 +195,7 @@ TEST(XmlDocumentSave, RoundTripsTextAndIntegerAttributes)
 
     XmlDocument read;
     testing::internal::CaptureStderr();
-    ASSERT_TRUE(read.load(path));
+    ASSERT_TRUE(read.load(path).ok());
     testing::internal::GetCapturedStderr();
     QDomElement loaded;
     read.walk([&loaded](const QDomElement &e) {

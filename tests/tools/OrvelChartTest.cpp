@@ -78,9 +78,7 @@ protected:
     ChartEngine &computeHere(bool (ChartCommands::*show)())
     {
         Ephemeris::setDataFolder(QStringLiteral(ORVEL_EPHE_DIR));
-        std::vector<HoroscopeRecord> list;
-        HoroscopeFile::load(db.root() + QStringLiteral("/horoskop.xml"), list, clock.now());
-        horoscopes = list;
+        horoscopes = HoroscopeFile::load(db.root() + QStringLiteral("/horoskop.xml"), clock.now()).value();
         PlaceDatabase places = db.open();
         PlaceOffsetLookup lookup(places);
         ChartCommands commands(engine, horoscopes, settings, clock, lookup, sink);

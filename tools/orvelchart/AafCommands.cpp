@@ -40,9 +40,9 @@ HoroscopeFile::Reading storedHoroscopes(const QString &path, const DateTime &now
 {
     if (!QFileInfo::exists(path))
         return {};
-    HoroscopeFile::Reading reading = HoroscopeFile::read(path, now);
-    StderrMessageSink().showDiagnostics(reading.diagnostics);
-    return reading;
+    Result<HoroscopeFile::Reading> reading = HoroscopeFile::read(path, now);
+    StderrMessageSink().showDiagnostics(reading.diagnostics());
+    return std::move(reading).value();
 }
 
 } // namespace
@@ -72,9 +72,8 @@ int AafCommands::importFile(const QString &horoscopeFile, PlaceDirectory &places
         std::fprintf(stderr, "orvelchart: %s: the damaged %s is kept as %s\n", command.toLocal8Bit().constData(),
                      horoscopeFile.toLocal8Bit().constData(), kept.value().toLocal8Bit().constData());
     }
-    StderrMessageSink sink;
-    if (!HoroscopeFile::save(horoscopeFile, horoscopes, sink))
-        return failure(command, QStringLiteral("nothing imported"));
+    if (const Result<> saved = HoroscopeFile::save(horoscopeFile, horoscopes); !saved)
+        return failure(command, QStringLiteral("%1; nothing imported").arg(saved.message()));
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/CoordinateText.h"
 #include "engine/PlaceDirectory.h"
+#include "platform/FileError.h"
 #include "platform/Windows1252.h"
 #include "storage/AafCalendar.h"
 #include "storage/AafChunks.h"
@@ -11,6 +12,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvel {
@@ -35,12 +37,9 @@ QString julianDayText(double value)
 
 } // namespace
 
-int AafFile::Loaded::imported() const
+int AafFile::imported(const std::vector<AafEntry> &entries)
 {
-    int count = 0;
-    for (const AafEntry &e : entries)
-        count += e.horoscope ? 1 : 0;
-    return count;
+    return int(std::count_if(entries.begin(), entries.end(), [](const AafEntry &e) { return e.horoscope.has_value(); }));
 }
 
 std::vector<AafEntry> AafFile::read(const QByteArray &bytes, PlaceDirectory &places)
@@ -56,19 +55,19 @@ std::vector<AafEntry> AafFile::read(const QByteArray &bytes, PlaceDirectory &pla
     return entries;
 }
 
-AafFile::Loaded AafFile::load(const QString &path, PlaceDirectory &places)
+Result<std::vector<AafEntry>> AafFile::load(const QString &path, PlaceDirectory &places)
 {
-    Loaded loaded;
+    std::vector<AafEntry> entries;
     AafFileStream stream(places, MaxFileSize);
     if (stream.open(path)) {
         for (AafEntry entry; stream.next(entry);)
-            loaded.entries.push_back(std::move(entry));
+            entries.push_back(std::move(entry));
     }
-    loaded.error = stream.error();
-    loaded.ok = loaded.error.isEmpty();
-    if (!loaded.ok)
-        loaded.entries.clear();
-    return loaded;
+    if (!stream.error().isEmpty()) {
+        return Result<std::vector<AafEntry>>::failed(
+            FileError::isMissing(path) ? ResultStatus::Missing : ResultStatus::Failed, stream.error());
+    }
+    return entries;
 }
 
 QByteArray AafFile::write(const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places, Encoding encoding,
@@ -142,12 +141,12 @@ QByteArray AafFile::write(const std::vector<HoroscopeRecord> &horoscopes, PlaceD
     return bytes;
 }
 
-AafFile::Saved AafFile::save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes,
-                             PlaceDirectory &places, Encoding encoding)
+Result<std::vector<AafEntry>> AafFile::save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes,
+                                            PlaceDirectory &places, Encoding encoding)
 {
-    Saved saved;
-    saved.file = AtomicFileWriter::standard().write(path, write(horoscopes, places, encoding, saved.entries));
-    return saved;
+    std::vector<AafEntry> entries;
+    const Result<> written = AtomicFileWriter::standard().write(path, write(horoscopes, places, encoding, entries));
+    return Result<std::vector<AafEntry>>::passOn(written, std::move(entries));
 }
 
 } // namespace orvel

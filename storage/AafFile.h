@@ -42,24 +42,16 @@ class AafFile {
 public:
     enum class Encoding { Windows1252, Utf8 };
 
-    struct Loaded {
-        bool ok = false;    // false when the file could not be read
-        QString error;      // why, naming the file
-        std::vector<AafEntry> entries;
-        int imported() const;
-    };
-
-    struct Saved {
-        Result<> file;
-        std::vector<AafEntry> entries; // one per horoscope, with what could not travel
-    };
-
-    // Reads `path`; `places` must stay valid during the call.
-    static Loaded load(const QString &path, PlaceDirectory &places);
+    // The entries of `path`, or none when it cannot be read or holds no record (Missing
+    // when it does not exist); `places` must stay valid during the call.
+    static Result<std::vector<AafEntry>> load(const QString &path, PlaceDirectory &places);
     static std::vector<AafEntry> read(const QByteArray &bytes, PlaceDirectory &places);
+    // How many of `entries` give a horoscope.
+    static int imported(const std::vector<AafEntry> &entries);
 
     // Replaces the file at `path` with all of `horoscopes`; a failure keeps the old file.
-    static Saved save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places,
+    // The value has one entry per horoscope, with what could not travel.
+    static Result<std::vector<AafEntry>> save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places,
                       Encoding encoding = Encoding::Windows1252);
     static QByteArray write(const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places, Encoding encoding,
                             std::vector<AafEntry> &entries);

@@ -11,11 +11,10 @@ AafReport::AafReport(int horoscopes, QString text) : m_horoscopes(horoscopes), m
 AafReport AafReport::ofImport(const std::vector<AafEntry> &entries)
 {
     // Every record that came in with a problem is named, whether it was taken or not.
-    int imported = 0;
+    const int imported = AafFile::imported(entries);
     QStringList noted;
     QStringList skipped;
     for (const AafEntry &entry : entries) {
-        imported += entry.horoscope ? 1 : 0;
         if (!entry.reason.isEmpty())
             (entry.horoscope ? noted : skipped).append(line(entry));
     }

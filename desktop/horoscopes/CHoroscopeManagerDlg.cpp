@@ -181,17 +181,17 @@ bool CHoroscopeManagerDlg::importFile(const QString &path)
 {
     PlaceDatabase database = placeDatabase();
     PlaceOffsetLookup places(database);
-    const AafFile::Loaded loaded = AafFile::load(path, places);
-    if (!loaded.ok) {
-        m_sink.showMessage(loaded.error);
+    const Result<std::vector<AafEntry>> loaded = AafFile::load(path, places);
+    if (!loaded) {
+        m_sink.showMessage(loaded.message());
         return false;
     }
-    const AafReport report = AafReport::ofImport(loaded.entries);
+    const AafReport report = AafReport::ofImport(loaded.value());
     if (report.horoscopes() == 0) {
         m_sink.showMessage(report.text());
         return false;
     }
-    for (const AafEntry &entry : loaded.entries) {
+    for (const AafEntry &entry : loaded.value()) {
         if (entry.horoscope)
             m_records.push_back(*entry.horoscope);
     }
@@ -205,12 +205,12 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
 {
     PlaceDatabase database = placeDatabase();
     PlaceOffsetLookup places(database);
-    const AafFile::Saved saved = AafFile::save(path, m_records, places);
-    if (!saved.file) {
-        m_sink.showMessage(saved.file.message());
+    const Result<std::vector<AafEntry>> saved = AafFile::save(path, m_records, places);
+    if (!saved) {
+        m_sink.showMessage(saved.message());
         return false;
     }
-    m_sink.showInformation(AafReport::ofExport(saved.entries).text());
+    m_sink.showInformation(AafReport::ofExport(saved.value()).text());
     return true;
 }
 

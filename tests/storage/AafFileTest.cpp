@@ -503,11 +503,13 @@ TEST(AafFileTest, FilesWithoutRecords)
         EXPECT_TRUE(AafFile::read(bytes, places).empty());
 
     QTemporaryDir dir;
-    const AafFile::Loaded missing = AafFile::load(dir.filePath(QStringLiteral("none.aaf")), places);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(missing.error.contains(QStringLiteral("none.aaf")));
+    const Result<std::vector<AafEntry>> missing = AafFile::load(dir.filePath(QStringLiteral("none.aaf")), places);
+    EXPECT_EQ(missing.status(), ResultStatus::Missing);
+    EXPECT_TRUE(missing.message().contains(QStringLiteral("none.aaf")));
     writeBytes(dir.filePath(QStringLiteral("empty.aaf")), QByteArray());
-    EXPECT_FALSE(AafFile::load(dir.filePath(QStringLiteral("empty.aaf")), places).ok);
+    const Result<std::vector<AafEntry>> empty = AafFile::load(dir.filePath(QStringLiteral("empty.aaf")), places);
+    EXPECT_EQ(empty.status(), ResultStatus::Failed);
+    EXPECT_TRUE(empty.message().contains(QStringLiteral("empty.aaf")));
 }
 
 TEST(AafFileTest, SaveReplacesTheFileWhole)
@@ -518,12 +520,15 @@ TEST(AafFileTest, SaveReplacesTheFileWhole)
     const std::vector<HoroscopeRecord> ours = {
         horoscope("Max Muster", DateTime(1980, 7, 1, 12, 0, 0), "Berlin", "Deutschland", "52\u00B031'00''N",
                   "13\u00B024'00''E", 2.0)};
-    const AafFile::Saved saved = AafFile::save(path, ours, places);
-    ASSERT_TRUE(saved.file.ok());
+    const Result<std::vector<AafEntry>> saved = AafFile::save(path, ours, places);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved->size(), 1u);
     EXPECT_EQ(readBytes(path), "#A93:Muster,Max,*,1.7.1980,12:00,Berlin,D\r\n"
                                "#B93:2444421.916667,52n31,13e24,2he00,0\r\n");
-    const AafFile::Loaded loaded = AafFile::load(path, places);
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.imported(), 1);
-    EXPECT_FALSE(AafFile::save(dir.filePath(QStringLiteral("no/such/folder/out.aaf")), ours, places).file.ok());
+    const Result<std::vector<AafEntry>> loaded = AafFile::load(path, places);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(AafFile::imported(loaded.value()), 1);
+    const Result<std::vector<AafEntry>> unsaved = AafFile::save(dir.filePath(QStringLiteral("no/such/folder/out.aaf")), ours, places);
+    EXPECT_EQ(unsaved.status(), ResultStatus::Missing);
+    EXPECT_TRUE(unsaved.message().contains(QStringLiteral("out.aaf")));
 }

@@ -53,15 +53,15 @@ int AafCommands::importFile(const QString &horoscopeFile, PlaceDirectory &places
     const QString command = QStringLiteral("import");
     const HoroscopeFile::Reading stored = storedHoroscopes(horoscopeFile, now);
     std::vector<HoroscopeRecord> horoscopes = stored.records();
-    const AafFile::Loaded loaded = AafFile::load(arguments[0], places);
-    if (!loaded.ok)
-        return failure(command, loaded.error);
-    for (const AafEntry &entry : loaded.entries) {
+    const Result<std::vector<AafEntry>> loaded = AafFile::load(arguments[0], places);
+    if (!loaded)
+        return failure(command, loaded.message());
+    for (const AafEntry &entry : loaded.value()) {
         printEntry(entry, entry.horoscope ? "imported" : "skipped");
         if (entry.horoscope)
             horoscopes.push_back(*entry.horoscope);
     }
-    if (loaded.imported() == 0)
+    if (AafFile::imported(loaded.value()) == 0)
         return failure(command, QStringLiteral("no record of %1 could be imported").arg(arguments[0]));
     // A damaged file is kept beside itself before the list read from it replaces it.
     if (stored.damage.isDamaged()) {
@@ -90,10 +90,10 @@ int AafCommands::exportFile(const QString &horoscopeFile, PlaceDirectory &places
     const QString command = QStringLiteral("export");
     const std::vector<HoroscopeRecord> horoscopes = storedHoroscopes(horoscopeFile, now).records();
     const auto encoding = arguments.size() == 2 ? AafFile::Encoding::Utf8 : AafFile::Encoding::Windows1252;
-    const AafFile::Saved saved = AafFile::save(arguments[0], horoscopes, places, encoding);
-    if (!saved.file)
-        return failure(command, saved.file.message());
-    for (const AafEntry &entry : saved.entries)
+    const Result<std::vector<AafEntry>> saved = AafFile::save(arguments[0], horoscopes, places, encoding);
+    if (!saved)
+        return failure(command, saved.message());
+    for (const AafEntry &entry : saved.value())
         printEntry(entry, "exported");
     return 0;
 }

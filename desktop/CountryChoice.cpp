@@ -24,18 +24,18 @@ const QString TablePrefix = QStringLiteral("Ttable_");
 // database can name zones that an older zone file lacks.
 const QStringList SharedFiles = {QStringLiteral("Country.txt"), QStringLiteral("Zones.txt")};
 
-// The regular files of `folder`, by name; nothing (with `error` set) when it cannot
-// be listed.
-std::optional<QStringList> filesIn(const QString &folder, std::error_code &error)
+// The regular files of `folder`, by name.
+Result<QStringList> filesIn(const QString &folder)
 {
     QStringList names;
+    std::error_code error;
     for (fs::directory_iterator it(FileCopy::native(folder), error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (name.front() != '.' && !it->is_directory(error) && !error)
             names.append(QFile::decodeName(name.c_str()));
     }
     if (error)
-        return std::nullopt;
+        return Result<QStringList>::passOn(DeviceLink::failure(error, DeviceLink::FileAction::List, folder));
     return names;
 }
 
@@ -76,13 +76,12 @@ bool CountryChoice::loadCountries(std::vector<CountryRecord> &countries)
 
 std::optional<QSet<QString>> CountryChoice::mirroredCodes()
 {
-    std::error_code error;
-    const std::optional<QStringList> names = filesIn(mirrorFolder(), error);
+    const Result<QStringList> names = filesIn(mirrorFolder());
     if (!names) {
-        m_device.ReportSystemError(error, DeviceLink::FileAction::List, mirrorFolder());
+        m_sink.showFailure(names);
         return std::nullopt;
     }
-    return placeCodes(*names);
+    return placeCodes(names.value());
 }
 
 std::optional<QSet<QString>> CountryChoice::chosenCodes()
@@ -93,17 +92,17 @@ std::optional<QSet<QString>> CountryChoice::chosenCodes()
 std::optional<QSet<QString>> CountryChoice::deviceCodes()
 {
     // An unreachable handheld has already said why; the lists then open with nothing chosen.
-    const QString handheldFolder = m_device.programPath(PlaceDatabase::FolderName);
-    const QString folder = handheldFolder.isEmpty() ? QString() : m_device.localPath(handheldFolder);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+    const Result<QString> handheldFolder = m_device.programPath(PlaceDatabase::FolderName);
+    const Result<QString> folder = handheldFolder ? m_device.localPath(handheldFolder.value()) : handheldFolder;
+    m_sink.showFailure(folder);
+    if (!folder || !QFileInfo(folder.value()).isDir())
         return QSet<QString>();
-    std::error_code error;
-    const std::optional<QStringList> names = filesIn(folder, error);
+    const Result<QStringList> names = filesIn(folder.value());
     if (!names) {
-        m_device.ReportSystemError(error, DeviceLink::FileAction::List, folder);
+        m_sink.showFailure(names);
         return std::nullopt;
     }
-    return placeCodes(*names);
+    return placeCodes(names.value());
 }
 
 QSet<QString> CountryChoice::placeCodes(const QStringList &names)
@@ -154,16 +153,16 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
             return false;
         }
     const QString mirror = mirrorFolder();
-    std::error_code error;
-    const std::optional<QStringList> old = filesIn(mirror, error);
+    const Result<QStringList> old = filesIn(mirror);
     if (!old) {
-        m_device.ReportSystemError(error, DeviceLink::FileAction::List, mirror);
+        m_sink.showFailure(old);
         return false;
     }
-    for (const QString &name : *old) {
+    for (const QString &name : old.value()) {
+        std::error_code error;
         fs::remove(FileCopy::native(mirror + u'/' + name), error);
         if (error) {
-            m_device.ReportSystemError(error, DeviceLink::FileAction::Delete, mirror + u'/' + name);
+            m_sink.showFailure(DeviceLink::failure(error, DeviceLink::FileAction::Delete, mirror + u'/' + name));
             return false;
         }
     }
@@ -172,9 +171,8 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
         names += filesOf(code);
     names.removeDuplicates(); // the US states share their extra tables
     for (const QString &name : names) {
-        error = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name);
-        if (error) {
-            m_device.ReportSystemError(error, DeviceLink::FileAction::Copy, databaseFolder() + u'/' + name);
+        if (const Result<> mirrored = FileCopy::mirror(databaseFolder() + u'/' + name, mirror + u'/' + name); !mirrored) {
+            m_sink.showFailure(mirrored);
             return false;
         }
     }
@@ -183,24 +181,30 @@ bool CountryChoice::rebuildMirror(const QStringList &codes)
 
 bool CountryChoice::storeOnDevice()
 {
-    const QString deviceFolder = m_device.programPath(PlaceDatabase::FolderName);
-    if (deviceFolder.isEmpty())
-        return false;
-    if (!m_device.DeletePlaceFiles(deviceFolder))
-        return false;
-
-    const QString mirror = mirrorFolder();
-    std::error_code error;
-    const std::optional<QStringList> chosen = filesIn(mirror, error);
-    if (!chosen) {
-        m_device.ReportSystemError(error, DeviceLink::FileAction::List, mirror);
+    const Result<QString> deviceFolder = m_device.programPath(PlaceDatabase::FolderName);
+    if (!deviceFolder) {
+        m_sink.showFailure(deviceFolder);
         return false;
     }
-    for (const QString &name : *chosen)
-        if (!m_device.CopyFileToDevice(mirror + u'/' + name, deviceFolder + u'\\' + name))
+    if (const Result<> deleted = m_device.DeletePlaceFiles(deviceFolder.value()); !deleted) {
+        m_sink.showFailure(deleted);
+        return false;
+    }
+    const Result<QStringList> chosen = filesIn(mirrorFolder());
+    if (!chosen) {
+        m_sink.showFailure(chosen);
+        return false;
+    }
+    const auto store = [&](const QString &folder, const QString &name) {
+        const Result<> copied = m_device.CopyFileToDevice(folder + u'/' + name, deviceFolder.value() + u'\\' + name);
+        m_sink.showFailure(copied);
+        return copied.ok();
+    };
+    for (const QString &name : chosen.value())
+        if (!store(mirrorFolder(), name))
             return false;
     for (const QString &name : SharedFiles)
-        if (!m_device.CopyFileToDevice(databaseFolder() + u'/' + name, deviceFolder + u'\\' + name))
+        if (!store(databaseFolder(), name))
             return false;
     return true;
 }

@@ -44,133 +44,116 @@ bool DeviceLink::ConnectDevice()
     }
 }
 
-QString DeviceLink::GetDeviceInstallDir()
+Result<QString> DeviceLink::GetDeviceInstallDir()
 {
+    // The registry's failures give the system's text alone, as the handheld's tools did.
+    const auto systemText = [](std::errc error) {
+        return Result<QString>::failed(ResultStatus::Failed, QString::fromLocal8Bit(std::make_error_code(error).message()));
+    };
     QFile file(m_root + u'/' + RegistryFileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportSystemError(std::make_error_code(FileError::isMissing(file.fileName()) ? std::errc::no_such_file_or_directory
-                                                                                    : std::errc::permission_denied));
-        return {};
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return systemText(FileError::isMissing(file.fileName()) ? std::errc::no_such_file_or_directory
+                                                                 : std::errc::permission_denied);
     const std::optional<RegistryFile> registry = RegistryFile::parse(file.readAll());
     const std::optional<QString> dir = registry ? registry->value(InstallKey, InstallValue) : std::nullopt;
-    if (!dir) {
-        ReportSystemError(std::make_error_code(std::errc::no_such_file_or_directory));
-        return {};
-    }
+    if (!dir)
+        return systemText(std::errc::no_such_file_or_directory);
     // Only a folder the handheld program was installed into may receive its files.
     const std::optional<QString> local = DevicePath::resolve(m_root, *dir);
     if (!local || !QFileInfo(*local).isDir()) {
-        m_sink.showMessage(
-            tr("The install folder %1 named in the device's registry does not exist.").arg(*dir));
-        return {};
+        return Result<QString>::failed(ResultStatus::Missing,
+                                       tr("The install folder %1 named in the device's registry does not exist.").arg(*dir));
     }
     return *dir;
 }
 
-QString DeviceLink::installFolder()
+Result<QString> DeviceLink::installFolder()
 {
-    const QString installDir = GetDeviceInstallDir();
-    return installDir.isEmpty() ? QString() : localPath(installDir);
+    const Result<QString> installDir = GetDeviceInstallDir();
+    return installDir ? localPath(installDir.value()) : installDir;
 }
 
-QString DeviceLink::programPath(const QString &name)
+Result<QString> DeviceLink::programPath(const QString &name)
 {
     if (!ConnectDevice())
-        return {};
-    const QString installDir = GetDeviceInstallDir();
-    return installDir.isEmpty() ? QString() : installDir + u'\\' + name;
+        return Result<QString>::failed(ResultStatus::Failed, QString()); // the user said No: nothing more to tell
+    const Result<QString> installDir = GetDeviceInstallDir();
+    return installDir ? installDir.value() + u'\\' + name : installDir;
 }
 
-QString DeviceLink::localPath(const QString &handheldPath)
+Result<QString> DeviceLink::localPath(const QString &handheldPath)
 {
     if (const std::optional<QString> path = DevicePath::resolve(m_root, handheldPath))
         return *path;
-    m_sink.showMessage(tr("%1 lies outside the device folder %2.").arg(handheldPath, QDir::toNativeSeparators(m_root)));
-    return {};
+    return Result<QString>::failed(
+        ResultStatus::Failed,
+        tr("%1 lies outside the device folder %2.").arg(handheldPath, QDir::toNativeSeparators(m_root)));
 }
 
-bool DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheldPath)
+Result<> DeviceLink::CopyFileToDevice(const QString &pcPath, const QString &handheldPath)
 {
-    if (!QFileInfo(pcPath).isFile()) {
-        m_sink.showMessage(FileError::message(pcPath, QFileDevice::OpenError, tr("not a file")));
-        return false;
-    }
-    const QString target = localPath(handheldPath);
-    if (target.isEmpty())
-        return false;
+    if (!QFileInfo(pcPath).isFile())
+        return FileError::failure(pcPath, QFileDevice::OpenError, tr("not a file"));
+    const Result<QString> target = localPath(handheldPath);
+    if (!target)
+        return Result<>::passOn(target);
     // Missing folders are made only inside the install folder (its OrvelDB), never the
     // install folder itself or a tree elsewhere on the handheld.
-    const QString folder = QFileInfo(target).path();
-    std::error_code error;
+    const QString folder = QFileInfo(target.value()).path();
     if (!QFileInfo(folder).isDir()) {
-        const QString install = installFolder();
-        if (install.isEmpty())
-            return false;
-        if (!folder.startsWith(install + u'/')) {
-            m_sink.showMessage(tr("The folder of %1 does not exist on the device.").arg(handheldPath));
-            return false;
+        const Result<QString> install = installFolder();
+        if (!install)
+            return Result<>::passOn(install);
+        if (!folder.startsWith(install.value() + u'/')) {
+            return Result<>::failed(ResultStatus::Missing,
+                                    tr("The folder of %1 does not exist on the device.").arg(handheldPath));
         }
+        std::error_code error;
         fs::create_directories(FileCopy::native(folder), error);
+        if (error)
+            return failure(error, FileAction::Write, target.value());
     }
-    if (!error)
-        error = FileCopy::replace(pcPath, target);
-    if (error) {
-        ReportSystemError(error, FileAction::Write, target);
-        return false;
-    }
-    return true;
+    return FileCopy::replace(pcPath, target.value());
 }
 
-bool DeviceLink::CopyFileFromDevice(const QString &handheldPath, const QString &pcPath)
+Result<> DeviceLink::CopyFileFromDevice(const QString &handheldPath, const QString &pcPath)
 {
-    const std::optional<QString> source = DevicePath::resolve(m_root, handheldPath);
-    if (!source || !QFileInfo(*source).isFile())
-        return false;
-    if (const std::error_code error = FileCopy::replace(*source, pcPath)) {
-        ReportSystemError(error, FileAction::Write, pcPath);
-        return false;
-    }
-    return true;
+    const Result<QString> source = localPath(handheldPath);
+    if (!source)
+        return Result<>::passOn(source);
+    // The handheld's file fails without a message: the caller knows what its absence means.
+    if (!QFileInfo::exists(source.value()))
+        return Result<>::failed(ResultStatus::Missing, QString());
+    if (!QFileInfo(source.value()).isFile() || !QFileInfo(source.value()).isReadable())
+        return Result<>::failed(ResultStatus::Failed, QString());
+    return FileCopy::replace(source.value(), pcPath);
 }
 
-bool DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
+Result<> DeviceLink::DeletePlaceFiles(const QString &handheldFolder)
 {
-    const QString folder = localPath(handheldFolder);
-    if (folder.isEmpty())
-        return false;
-    if (!QFileInfo(folder).isDir())
-        return true;
+    const Result<QString> folder = localPath(handheldFolder);
+    if (!folder)
+        return Result<>::passOn(folder);
+    if (!QFileInfo(folder.value()).isDir())
+        return {};
     std::error_code error;
-    // What failed: the listing of the folder, or the deletion of one of its files.
-    FileAction action = FileAction::List;
-    QString failed = folder;
-    for (fs::directory_iterator it(FileCopy::native(folder), error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(FileCopy::native(folder.value()), error), end; !error && it != end;
+         it.increment(error)) {
         const std::string name = it->path().filename().string();
         const auto underscore = name.find('_');
         if (underscore == std::string::npos || name.find('.', underscore) == std::string::npos
             || it->is_directory(error))
             continue;
         fs::remove(it->path(), error);
-        if (error) {
-            action = FileAction::Delete;
-            failed = QFile::decodeName(it->path().c_str());
-            break;
-        }
+        if (error)
+            return failure(error, FileAction::Delete, QFile::decodeName(it->path().c_str()));
     }
-    if (error) {
-        ReportSystemError(error, action, failed);
-        return false;
-    }
-    return true;
+    if (error)
+        return failure(error, FileAction::List, folder.value());
+    return {};
 }
 
-void DeviceLink::ReportSystemError(const std::error_code &error)
-{
-    m_sink.showMessage(QString::fromLocal8Bit(error.message()));
-}
-
-void DeviceLink::ReportSystemError(const std::error_code &error, FileAction action, const QString &path)
+Result<> DeviceLink::failure(const std::error_code &error, FileAction action, const QString &path)
 {
     // One whole sentence per action, so that a language can place the verb where it belongs.
     const QString sentence = [action] {
@@ -179,14 +162,15 @@ void DeviceLink::ReportSystemError(const std::error_code &error, FileAction acti
             return tr("Cannot list %1: %2");
         case FileAction::Delete:
             return tr("Cannot delete %1: %2");
-        case FileAction::Copy:
-            return tr("Cannot copy %1: %2");
         case FileAction::Write:
             return tr("Cannot write %1: %2");
         }
         return QString();
     }();
-    m_sink.showMessage(sentence.arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error.message())));
+    const ResultStatus status =
+        error == std::errc::no_such_file_or_directory ? ResultStatus::Missing : ResultStatus::Failed;
+    return Result<>::failed(status,
+                            sentence.arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error.message())));
 }
 
 } // namespace orvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -11,7 +13,8 @@ class MessageSink;
 
 // The link to the handheld, reached as a folder that stands for its file system (a
 // mounted device, a memory card, a network mount): the "device root". Holds no
-// connection between calls; every call looks at the folder anew.
+// connection between calls; every call looks at the folder anew. Only the connection
+// test talks to the user; the other calls answer with a result for the caller to show.
 class DeviceLink {
     Q_DECLARE_TR_FUNCTIONS(DeviceLink)
 public:
@@ -32,46 +35,46 @@ public:
     // again after each Yes; false after No, with no further message.
     bool ConnectDevice();
 
-    // The handheld program's install folder as a handheld path; the empty string after
-    // a message when the registry file, its key or its value is missing, or when the
-    // folder it names does not exist on the handheld.
-    QString GetDeviceInstallDir();
+    // The handheld program's install folder as a handheld path; fails when the registry
+    // file, its key or its value is missing, or when the folder it names does not exist
+    // on the handheld.
+    Result<QString> GetDeviceInstallDir();
 
     // Connects, then the handheld path of `name` inside the install folder
-    // ("<InstallDir>\name"); the empty string when either step fails.
-    QString programPath(const QString &name);
+    // ("<InstallDir>\name"). Fails when either step fails, without a message when the
+    // user declined to connect.
+    Result<QString> programPath(const QString &name);
 
     // Copies a PC file to the handheld, replacing the handheld file only once the new
     // one is complete. Missing folders are created only inside an existing install
-    // folder. False, with a message, when either side fails.
-    bool CopyFileToDevice(const QString &pcPath, const QString &handheldPath);
+    // folder. Fails when either side fails.
+    Result<> CopyFileToDevice(const QString &pcPath, const QString &handheldPath);
 
-    // Copies a handheld file to the PC the same way. False without a message when the
-    // handheld file does not exist or cannot be read (the PC file is left as it was);
-    // false with a message when the PC file cannot be written.
-    bool CopyFileFromDevice(const QString &handheldPath, const QString &pcPath);
+    // Copies a handheld file to the PC the same way. Missing, without a message, when
+    // the handheld file does not exist; Failed without a message when it cannot be
+    // read (the PC file is left as it was), with one when the PC file cannot be written
+    // or the path leaves the device root.
+    Result<> CopyFileFromDevice(const QString &handheldPath, const QString &pcPath);
 
     // Deletes the files of handheld folder `handheldFolder` whose names hold an
     // underscore and a dot (place files and time tables); a missing folder has none.
-    // False after a message at the first failure.
-    bool DeletePlaceFiles(const QString &handheldFolder);
+    // Stops at the first failure.
+    Result<> DeletePlaceFiles(const QString &handheldFolder);
 
-    // The local path of a handheld path, or the empty string (after a message) when it
-    // would leave the device root.
-    QString localPath(const QString &handheldPath);
+    // The local path of a handheld path; fails when it would leave the device root.
+    Result<QString> localPath(const QString &handheldPath);
 
     // What was done to a file when it failed, as the failure's message names it.
-    enum class FileAction { List, Delete, Copy, Write };
+    enum class FileAction { List, Delete, Write };
 
-    // Shows the system's text for a failure on the PC's or on the handheld's files.
-    void ReportSystemError(const std::error_code &error);
-    // The same as "Cannot <action> <path>: <the system's text>".
-    void ReportSystemError(const std::error_code &error, FileAction action, const QString &path);
+    // A failure on the PC's or on the handheld's files: "Cannot <action> <path>: <the
+    // system's text>".
+    static Result<> failure(const std::error_code &error, FileAction action, const QString &path);
 
 private:
     bool present() const;
-    // The install folder's local path; the empty string after a message.
-    QString installFolder();
+    // The install folder's local path.
+    Result<QString> installFolder();
 
     QString m_root;
     MessageSink &m_sink;

@@ -1,64 +1,45 @@
 #include "desktop/FileCopy.h"
 
+#include "platform/FileError.h"
+
 #include <QFile>
 
 namespace orvel {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The new file's name beside the target; a dot in front hides it from listings.
-fs::path partPath(const fs::path &target)
-{
-    return target.parent_path() / ("." + target.filename().string() + ".part");
-}
-
-// Puts the complete new file in the target's place, or removes it after `error`.
-std::error_code finish(const fs::path &part, const fs::path &target, std::error_code error)
-{
-    if (!error)
-        fs::rename(part, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(part, ignored);
-    }
-    return error;
-}
-
-} // namespace
-
 fs::path FileCopy::native(const QString &path)
 {
     return fs::path(QFile::encodeName(path).toStdString());
 }
 
-std::error_code FileCopy::replace(const QString &source, const QString &target)
+Result<> FileCopy::replace(const QString &source, const QString &target, const FileWriter &writer)
 {
-    const fs::path from = native(source);
-    const fs::path to = native(target);
-    const fs::path part = partPath(to);
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(from, error);
-    if (error)
-        return error;
-    fs::copy_file(from, part, fs::copy_options::overwrite_existing, error);
-    if (!error && fs::file_size(part, error) != size && !error)
-        error = std::make_error_code(std::errc::io_error); // a short write
-    return finish(part, to, error);
+    QFile file(source);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        return FileError::failure(source, file.error(), file.errorString());
+    return writer.write(target, bytes);
 }
 
-std::error_code FileCopy::mirror(const QString &source, const QString &target)
+Result<> FileCopy::mirror(const QString &source, const QString &target)
 {
-    const fs::path from = native(source);
+    // The link is made under a hidden name beside the target, then renamed over it.
     const fs::path to = native(target);
-    const fs::path part = partPath(to);
+    const fs::path part = to.parent_path() / ("." + to.filename().string() + ".part");
     std::error_code error;
     fs::remove(part, error);
-    fs::create_hard_link(from, part, error);
+    fs::create_hard_link(native(source), part, error);
     if (error)
         return replace(source, target); // another file system, or links not supported
-    return finish(part, to, error);
+    fs::rename(part, to, error);
+    if (!error)
+        return {};
+    std::error_code ignored;
+    fs::remove(part, ignored);
+    return FileError::failure(target, QFileDevice::RenameError, QString::fromLocal8Bit(error.message()));
 }
 
 } // namespace orvel

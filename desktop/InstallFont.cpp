@@ -51,9 +51,8 @@ int main(int argc, char *argv[])
         complain(QCoreApplication::translate("InstallFont", "can't create %1").arg(folder));
         return 1;
     }
-    if (const std::error_code error = FileCopy::replace(source, folder + u'/' + ChartFonts::SymbolFile)) {
-        complain(QCoreApplication::translate("InstallFont", "can't copy %1: %2")
-                     .arg(source, QString::fromLocal8Bit(error.message())));
+    if (const Result<> copied = FileCopy::replace(source, folder + u'/' + ChartFonts::SymbolFile); !copied) {
+        complain(QCoreApplication::translate("InstallFont", "can't copy %1: %2").arg(source, copied.message()));
         return 1;
     }
     QProcess::execute(QStringLiteral("fc-cache"), {folder}); // without fontconfig the copy alone serves

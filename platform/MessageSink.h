@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,9 @@ public:
     virtual bool askYesNo(const QString &text) = 0;
     // Shows or hides the wait cursor; prefer WaitCursor, which pairs the calls.
     virtual void setBusy(bool busy) = 0;
+    // Shows why `result` failed: nothing for a success, or for a failure without a
+    // message (the user declined what it needed, or was told already).
+    void showFailure(const ResultState &result);
     // One line of diagnostics, such as where a data file stops parsing; a sink that
     // keeps no diagnostics drops it.
     virtual void showDiagnostic(const QString &line);

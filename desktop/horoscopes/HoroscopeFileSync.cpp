@@ -26,7 +26,7 @@ QString HoroscopeFileSync::damagedQuestion(int recordsRead)
 
 HoroscopeFileSync::HoroscopeFileSync(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                                      const FileWriter &writer)
-    : m_workingCopy(device, DeviceFileName, programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName)),
+    : m_workingCopy(device, sink, DeviceFileName, programFolder + u'/' + QLatin1StringView(HoroscopeFile::FileName)),
       m_sink(sink), m_writer(writer)
 {
 }

@@ -22,7 +22,7 @@ namespace orvel {
 CPSheetConfig::CPSheetConfig(const QString &programFolder, DeviceLink &device, MessageSink &sink,
                              SymbolFontInstaller &font, const ValueChoosers &choosers, QWidget *parent)
     : QDialog(parent),
-      m_workingCopy(device, QLatin1StringView(SettingsFile::FileName),
+      m_workingCopy(device, sink, QLatin1StringView(SettingsFile::FileName),
                     programFolder + u'/' + QLatin1StringView(SettingsFile::FileName)),
       m_sink(sink), m_choosers(choosers),
       m_settings(ChartSettings::defaults()), m_tabs(new QTabWidget(this)),

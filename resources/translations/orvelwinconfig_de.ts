@@ -110,10 +110,6 @@
         <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <source>Cannot copy %1: %2</source>
-        <translation>%1 kann nicht kopiert werden: %2</translation>
-    </message>
-    <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>

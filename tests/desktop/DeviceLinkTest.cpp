@@ -122,8 +122,11 @@ void DeviceLinkTest::installFolderFromTheRegistry()
         QVERIFY(QDir().mkpath(root.path() + QString(installDir).replace(u'\\', u'/')));
     RecordingMessageSink sink;
     DeviceLink device(root.path(), sink);
-    QCOMPARE(device.GetDeviceInstallDir(), installDir);
-    QCOMPARE(sink.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    const Result<QString> found = device.GetDeviceInstallDir();
+    QCOMPARE(found.value(), installDir);
+    QCOMPARE(found.message(), message);
+    QCOMPARE(found.ok(), message.isEmpty());
+    QVERIFY(sink.messages.isEmpty());
 }
 
 void DeviceLinkTest::foldersAreMadeOnlyInsideAnExistingInstallFolder()
@@ -133,24 +136,23 @@ void DeviceLinkTest::foldersAreMadeOnlyInsideAnExistingInstallFolder()
     const QString pcFile = folders.program() + QStringLiteral("/Orte_D.txt");
     DesktopFolders::writeFile(pcFile, "places");
     QVERIFY(QDir(folders.deviceDatabase()).removeRecursively());
-    QVERIFY(device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB\\Orte_D.txt")));
+    QVERIFY(device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB\\Orte_D.txt")).ok());
     QCOMPARE(DesktopFolders::readFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")), QByteArray("places"));
-    QVERIFY(folders.sink.messages.isEmpty());
 
-    QVERIFY(!device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\Elsewhere\\Orte_D.txt")));
-    QCOMPARE(folders.sink.messages.size(), 1);
+    const Result<> elsewhere = device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\Elsewhere\\Orte_D.txt"));
+    QCOMPARE(elsewhere.message(), QStringLiteral("The folder of \\Program Files\\Elsewhere\\Orte_D.txt does not exist on the device."));
     QVERIFY(!QFileInfo::exists(folders.device() + QStringLiteral("/Program Files/Elsewhere")));
 
     // A registry naming a folder that is not there: every tool is told, nothing is written.
-    folders.sink.messages.clear();
     DesktopFolders::writeFile(folders.device() + QStringLiteral("/registry.reg"),
                               "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Apps\\Tamrex Solution + Jorin Falk OrvelWin CE]\r\n"
                               "\"InstallDir\"=\"\\\\Program Files\\\\NoSuchFolder\"\r\n");
     const QString named = QStringLiteral("The install folder \\Program Files\\NoSuchFolder named in the device's registry "
                                          "does not exist.");
-    QVERIFY(device.programPath(QStringLiteral("OrvelDB")).isEmpty());
-    QVERIFY(!device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\NoSuchFolder\\OrvelDB\\Orte_D.txt")));
-    QCOMPARE(folders.sink.messages, QStringList(2, named));
+    QCOMPARE(device.programPath(QStringLiteral("OrvelDB")).message(), named);
+    QCOMPARE(device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\NoSuchFolder\\OrvelDB\\Orte_D.txt")).message(),
+             named);
+    QVERIFY(folders.sink.messages.isEmpty());
     QVERIFY(!QFileInfo::exists(folders.device() + QStringLiteral("/Program Files/NoSuchFolder")));
 }
 
@@ -201,9 +203,10 @@ void DeviceLinkTest::pathsLeavingTheDeviceAreRefused()
     DesktopFolders::writeFile(root.path() + QStringLiteral("/registry.reg"), "REGEDIT4\n");
     RecordingMessageSink sink;
     DeviceLink device(root.path(), sink);
-    QVERIFY(!device.CopyFileToDevice(root.path() + QStringLiteral("/registry.reg"), handheldPath));
+    const Result<> copied = device.CopyFileToDevice(root.path() + QStringLiteral("/registry.reg"), handheldPath);
     QCOMPARE(DesktopFolders::readFile(outside.path() + QStringLiteral("/outside.txt")), QByteArray("secret"));
-    QCOMPARE(sink.messages.size(), 1);
+    QVERIFY(!copied);
+    QVERIFY2(copied.message().contains(handheldPath), qPrintable(copied.message()));
 }
 
 void DeviceLinkTest::largeFilesCopyByteForByte()
@@ -213,12 +216,12 @@ void DeviceLinkTest::largeFilesCopyByteForByte()
     const QByteArray bytes = pattern(200 * 1024 + 13);
     const QString pcFile = folders.program() + QStringLiteral("/horoskop.xml");
     DesktopFolders::writeFile(pcFile, bytes);
-    QVERIFY(device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\Horoskop.xml")));
+    QVERIFY(device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\Horoskop.xml")).ok());
     const QString deviceFile = folders.device() + QStringLiteral("/Program Files/OrvelWin/horoskop.xml");
     QCOMPARE(DesktopFolders::readFile(deviceFile), bytes);
 
     DesktopFolders::writeFile(pcFile, "older working copy");
-    QVERIFY(device.CopyFileFromDevice(QStringLiteral("\\program files\\orvelwin\\HOROSKOP.xml"), pcFile));
+    QVERIFY(device.CopyFileFromDevice(QStringLiteral("\\program files\\orvelwin\\HOROSKOP.xml"), pcFile).ok());
     QCOMPARE(DesktopFolders::readFile(pcFile), bytes);
     QVERIFY(folders.sink.messages.isEmpty());
     QCOMPARE(DesktopFolders::filesIn(QFileInfo(deviceFile).path()), QStringList{QStringLiteral("horoskop.xml")});
@@ -230,9 +233,10 @@ void DeviceLinkTest::missingDeviceFileLeavesThePcCopy()
     DeviceLink device(folders.device(), folders.sink);
     const QString pcFile = folders.program() + QStringLiteral("/orvel.xml");
     DesktopFolders::writeFile(pcFile, "working copy");
-    QVERIFY(!device.CopyFileFromDevice(QStringLiteral("\\Program Files\\OrvelWin\\orvel.xml"), pcFile));
+    const Result<> fetched = device.CopyFileFromDevice(QStringLiteral("\\Program Files\\OrvelWin\\orvel.xml"), pcFile);
+    QCOMPARE(fetched.status(), ResultStatus::Missing);
     QCOMPARE(DesktopFolders::readFile(pcFile), QByteArray("working copy"));
-    QVERIFY(folders.sink.messages.isEmpty());
+    QVERIFY(fetched.message().isEmpty());
 }
 
 void DeviceLinkTest::failingWriteKeepsTheOldFile()
@@ -242,15 +246,15 @@ void DeviceLinkTest::failingWriteKeepsTheOldFile()
     const QString pcFile = folders.program() + QStringLiteral("/big.txt");
     DesktopFolders::writeFile(pcFile, pattern(256 * 1024));
     DesktopFolders::writeFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt"), "old places");
+    Result<> copied;
     {
         FileSizeLimit limit(64 * 1024);
-        QVERIFY(!device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB\\Orte_D.txt")));
+        copied = device.CopyFileToDevice(pcFile, QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB\\Orte_D.txt"));
     }
     QCOMPARE(DesktopFolders::readFile(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")), QByteArray("old places"));
     QCOMPARE(DesktopFolders::filesIn(folders.deviceDatabase()), QStringList{QStringLiteral("Orte_D.txt")});
-    // The copy stops short without an error of its own; the size check catches it.
-    QCOMPARE(folders.sink.messages, QStringList{QStringLiteral("Cannot write %1: Input/output error")
-                                                    .arg(QDir::toNativeSeparators(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt")))});
+    QCOMPARE(copied.message(), QStringLiteral("An error occurred while accessing %1: File too large.")
+                                   .arg(QDir::toNativeSeparators(folders.deviceDatabase() + QStringLiteral("/Orte_D.txt"))));
 }
 
 void DeviceLinkTest::workingCopyFetchesAndStoresBack_data()
@@ -278,7 +282,7 @@ void DeviceLinkTest::workingCopyFetchesAndStoresBack()
     const QString pcFile = folders.program() + QStringLiteral("/orvel.xml");
     DesktopFolders::writeFile(pcFile, "on the PC");
     DeviceLink device(folders.device(), folders.sink, 0);
-    DeviceWorkingCopy copy(device, QStringLiteral("orvel.xml"), pcFile);
+    DeviceWorkingCopy copy(device, folders.sink, QStringLiteral("orvel.xml"), pcFile);
     QCOMPARE(copy.path(), pcFile);
 
     QCOMPARE(int(copy.fetch()), fetched);
@@ -302,11 +306,11 @@ void DeviceLinkTest::deletesOnlyPlaceFilesAndTables()
     for (const char *name : {"Orte_D.txt", "Ttable_USTX.txt", "Country.txt", "Zones.txt", "notes_txt"})
         DesktopFolders::writeFile(folders.deviceDatabase() + u'/' + QLatin1String(name), "x");
     QVERIFY(QDir().mkpath(folders.deviceDatabase() + QStringLiteral("/Old_Files.d")));
-    QVERIFY(device.DeletePlaceFiles(QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB")));
+    QVERIFY(device.DeletePlaceFiles(QStringLiteral("\\Program Files\\OrvelWin\\OrvelDB")).ok());
     QCOMPARE(DesktopFolders::filesIn(folders.deviceDatabase()),
              (QStringList{QStringLiteral("Country.txt"), QStringLiteral("Zones.txt"), QStringLiteral("notes_txt")}));
     QVERIFY(QFileInfo(folders.deviceDatabase() + QStringLiteral("/Old_Files.d")).isDir());
-    QVERIFY(device.DeletePlaceFiles(QStringLiteral("\\Program Files\\Elsewhere\\OrvelDB")));
+    QVERIFY(device.DeletePlaceFiles(QStringLiteral("\\Program Files\\Elsewhere\\OrvelDB")).ok());
     QVERIFY(folders.sink.messages.isEmpty());
 }
 

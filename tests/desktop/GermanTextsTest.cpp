@@ -220,12 +220,11 @@ void GermanTextsTest::deviceMessages()
     QVERIFY(!absent.ConnectDevice());
     QCOMPARE(folders.sink.questions, QStringList{QStringLiteral("Bitte verbinden Sie Ihren PDA mit ActiveSync.")});
 
-    DeviceLink device(folders.device(), folders.sink, 0);
-    device.ReportSystemError(std::make_error_code(std::errc::permission_denied), DeviceLink::FileAction::Delete,
-                             QStringLiteral("/pc/OrvelDB/Orte_D.txt"));
-    QVERIFY2(folders.sink.messages.value(0).startsWith(QStringLiteral("/pc/OrvelDB/Orte_D.txt kann nicht gelöscht "
-                                                                      "werden: ")),
-             qPrintable(folders.sink.messages.value(0)));
+    const QString message = DeviceLink::failure(std::make_error_code(std::errc::permission_denied),
+                                                DeviceLink::FileAction::Delete, QStringLiteral("/pc/OrvelDB/Orte_D.txt"))
+                                .message();
+    QVERIFY2(message.startsWith(QStringLiteral("/pc/OrvelDB/Orte_D.txt kann nicht gelöscht werden: ")),
+             qPrintable(message));
 }
 
 QTEST_MAIN(GermanTextsTest)

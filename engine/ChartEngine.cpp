@@ -46,11 +46,12 @@ bool ChartEngine::computePositions(const DateTime &local, double deltaGmt)
     std::array<Ephemeris::BodyPosition, BodyCount> positions;
     bool builtIn = false;
     for (int body = 0; body < BodyCount; ++body) {
-        QString error;
-        if (!Ephemeris::body(julianDay, body, positions[body], error)) {
-            m_errors.showMessage(error);
+        const Result<Ephemeris::BodyPosition> position = Ephemeris::body(julianDay, body);
+        if (!position) {
+            m_errors.showMessage(position.message());
             return false;
         }
+        positions[body] = position.value();
         builtIn = builtIn || positions[body].builtIn;
     }
     ChartSlot &slot = m_tables.chartSlots[m_tables.currentSlot];

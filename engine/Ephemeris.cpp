@@ -31,7 +31,7 @@ double Ephemeris::julianDay(int year, int month, int day, double hours)
     return swe_julday(year, month, day, hours, SE_GREG_CAL);
 }
 
-bool Ephemeris::body(double julianDayUt, int body, BodyPosition &position, QString &error)
+Result<Ephemeris::BodyPosition> Ephemeris::body(double julianDayUt, int body)
 {
     double result[6] = {};
     // The library writes a message here on an error only; clearing all of it for each
@@ -39,14 +39,9 @@ bool Ephemeris::body(double julianDayUt, int body, BodyPosition &position, QStri
     char errorText[AS_MAXCH];
     errorText[0] = '\0';
     const int flags = swe_calc_ut(julianDayUt, body, SEFLG_SPEED, result, errorText);
-    if (flags < 0) {
-        error = QString::fromLocal8Bit(errorText);
-        return false;
-    }
-    position.longitude = result[0];
-    position.speed = result[3];
-    position.builtIn = (flags & SEFLG_MOSEPH) != 0;
-    return true;
+    if (flags < 0)
+        return Result<BodyPosition>::failed(ResultStatus::Failed, QString::fromLocal8Bit(errorText));
+    return BodyPosition{result[0], result[3], (flags & SEFLG_MOSEPH) != 0};
 }
 
 char Ephemeris::houseSystemLetter(int houseSystem)

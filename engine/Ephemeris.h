@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 
 #include <array>
@@ -33,11 +35,11 @@ public:
     static void closeThread();
     // Julian day (UT) of a Gregorian date; hours outside 0..24 run into the neighbouring days.
     static double julianDay(int year, int month, int day, double hours);
-    // Position and daily motion of body 0 (Sun) .. 10 (mean node) at a Julian day in UT.
-    // On failure returns false and fills `error` with the library's text. Where the data
-    // files are missing or do not cover the day the library computes the position with
-    // its less exact built-in ephemeris and says so only in `builtIn`.
-    static bool body(double julianDayUt, int body, BodyPosition &position, QString &error);
+    // Position and daily motion of body 0 (Sun) .. 10 (mean node) at a Julian day in UT;
+    // a failure carries the library's text. Where the data files are missing or do not
+    // cover the day the library computes the position with its less exact built-in
+    // ephemeris and says so only in `builtIn`.
+    static Result<BodyPosition> body(double julianDayUt, int body);
     // Cusps, Ascendant and Midheaven in house system 0 (Koch) .. 7 (Campanus); any other
     // number computes Placidus.
     static Houses houses(double julianDayUt, double latitude, double longitude, int houseSystem);

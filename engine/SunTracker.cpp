@@ -46,14 +46,15 @@ std::optional<bool> SunTracker::certainSide(double julianDayUt) const
 bool SunTracker::ask(double julianDayUt, Ephemeris::BodyPosition &sun, bool showError)
 {
     ++m_calls;
-    QString error;
-    if (Ephemeris::body(julianDayUt, Sun, sun, error)) {
+    const Result<Ephemeris::BodyPosition> asked = Ephemeris::body(julianDayUt, Sun);
+    if (asked) {
+        sun = asked.value();
         m_answeredFrom = std::min(m_answeredFrom, julianDayUt);
         m_answeredTo = std::max(m_answeredTo, julianDayUt);
         return true;
     }
     if (showError)
-        m_errors.showMessage(error);
+        m_errors.showMessage(asked.message());
     return false;
 }
 

@@ -22,10 +22,8 @@ public:
     explicit AskingEveryTime(double natalSun) : m_natalSun(natalSun), m_sun(natalSun) {}
     bool natalSunAhead(double julianDay)
     {
-        Ephemeris::BodyPosition position;
-        QString error;
-        if (Ephemeris::body(julianDay, Sun, position, error))
-            m_sun = position.longitude;
+        if (const Result<Ephemeris::BodyPosition> position = Ephemeris::body(julianDay, Sun))
+            m_sun = position->longitude;
         double diff = m_natalSun - m_sun;
         diff += diff > 180 ? -360 : diff < -180 ? 360 : 0;
         return diff > 0;
@@ -58,11 +56,9 @@ Bisection runBisections(const Era &era, int searches, RecordingMessageSink &erro
     Bisection result;
     for (int i = 0; i < searches; ++i) {
         const double start = day(random);
-        Ephemeris::BodyPosition atStart;
-        QString error;
         double natalSun = natalOffset(random);
-        if (Ephemeris::body(start, Sun, atStart, error))
-            natalSun = std::fmod(atStart.longitude + natalSun + 360, 360);
+        if (const Result<Ephemeris::BodyPosition> atStart = Ephemeris::body(start, Sun))
+            natalSun = std::fmod(atStart->longitude + natalSun + 360, 360);
         SunTracker tracker(errors, natalSun);
         AskingEveryTime reference(natalSun);
         double t = start;
@@ -116,9 +112,9 @@ TEST_F(SunTrackerTest, DecidesEverySideAsAskingTheEphemerisWould)
 // last moment where the ephemeris answers, as before, and each failed call is shown.
 TEST_F(SunTrackerTest, FailedCallsAtTheEndOfTheEphemerisKeepTheSidesOfAskingEveryTime)
 {
-    Ephemeris::BodyPosition sun;
-    QString error;
-    ASSERT_FALSE(Ephemeris::body(2818001.0, Sun, sun, error)) << "the ephemeris now reaches further";
+    const Result<Ephemeris::BodyPosition> sun = Ephemeris::body(2818001.0, Sun);
+    ASSERT_FALSE(sun) << "the ephemeris now reaches further";
+    EXPECT_FALSE(sun.message().isEmpty());
     RecordingMessageSink errors;
     const Bisection run = runBisections({"around the end", 2818000.5 - 6, 2818000.5 + 2}, 300, errors);
     EXPECT_EQ(run.sidesDiffering, 0);

@@ -11,10 +11,9 @@ const QString IsoCodes = u"/usr/share/iso-codes/json"_qs;
 
 CountryScheme loadScheme()
 {
-    QString error;
-    std::optional<CountryScheme> scheme = CountryScheme::load(IsoCodes, error);
-    EXPECT_TRUE(scheme) << qPrintable(error);
-    return scheme ? *scheme : CountryScheme();
+    Result<CountryScheme> scheme = CountryScheme::load(IsoCodes);
+    EXPECT_TRUE(scheme) << qPrintable(scheme.message());
+    return std::move(scheme).value();
 }
 
 } // namespace
@@ -57,7 +56,7 @@ TEST(CountryScheme, ReadableLatin1Names)
 
 TEST(CountryScheme, MissingListsFailTheLoad)
 {
-    QString error;
-    EXPECT_FALSE(CountryScheme::load(u"/nonexistent"_qs, error));
-    EXPECT_TRUE(error.contains(u"iso_3166-1.json"_qs));
+    const Result<CountryScheme> scheme = CountryScheme::load(u"/nonexistent"_qs);
+    EXPECT_EQ(scheme.status(), ResultStatus::Missing);
+    EXPECT_TRUE(scheme.message().contains(u"iso_3166-1.json"_qs));
 }

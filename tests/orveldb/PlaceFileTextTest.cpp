@@ -48,8 +48,7 @@ TEST(PlaceFileText, EveryLetterReadsBackThroughTheReader)
     const PlaceFileText text(u"D"_qs, places);
 
     QTemporaryDir dir;
-    QString error;
-    ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Orte_D.txt"_qs, text.bytes(), error)) << qPrintable(error);
+    ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Orte_D.txt"_qs, text.bytes()).ok());
     RecordingMessageSink sink;
     PlaceDatabase database(dir.path(), dir.path() + u"/LstCntry.dat"_qs, sink);
 

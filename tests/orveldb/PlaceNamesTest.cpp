@@ -180,13 +180,11 @@ TEST(DuplicateNames, NeverNestsBracketsOrRepeatsAName)
 
 TEST(AdminNames, JoinsOnCountryAndAdminCodes)
 {
-    QString error;
-    const std::optional<AdminNames> names = AdminNames::fromJson(
+    const Result<AdminNames> names = AdminNames::fromJson(
         R"json([{"code":"AU.04","name":"Queensland"},{"code":"PL.74","name":"Łódź Voivodeship"},
             {"code":"RU.93","name":"Zabaykalskiy (Transbaikal) Kray"}])json",
-        R"json([{"code":"AU.02.11500","name":"Campbelltown (NSW)"},{"code":"AU.04.32270","name":"Central Highlands"}])json",
-        error);
-    ASSERT_TRUE(names) << qPrintable(error);
+        R"json([{"code":"AU.02.11500","name":"Campbelltown (NSW)"},{"code":"AU.04.32270","name":"Central Highlands"}])json");
+    ASSERT_TRUE(names) << qPrintable(names.message());
     EXPECT_EQ(names->region(u"AU"_qs, u"04"_qs), u"Queensland"_qs);
     EXPECT_EQ(names->region(u"PL"_qs, u"74"_qs), u"Lódz Voivodeship"_qs);
     EXPECT_EQ(names->region(u"RU"_qs, u"93"_qs), u"Zabaykalskiy Kray"_qs);
@@ -194,8 +192,9 @@ TEST(AdminNames, JoinsOnCountryAndAdminCodes)
     EXPECT_EQ(names->region(u"NZ"_qs, u"04"_qs), u""_qs);
     EXPECT_EQ(names->district(u"AU"_qs, u"02"_qs, u"11500"_qs), u"Campbelltown"_qs);
     EXPECT_EQ(names->district(u"AU"_qs, u"04"_qs, u""_qs), u""_qs);
-    EXPECT_FALSE(AdminNames::fromJson("{}", "[]", error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<AdminNames> broken = AdminNames::fromJson("{}", "[]");
+    EXPECT_EQ(broken.status(), ResultStatus::Damaged);
+    EXPECT_TRUE(broken.message().contains(u"admin1.json"_qs)) << qPrintable(broken.message());
 }
 
 TEST(NameChanges, ListsRenamedPlacesByCodeAndNumber)
@@ -219,10 +218,9 @@ TEST(NameChanges, ListsRenamedPlacesByCodeAndNumber)
 TEST(NameChanges, ReadsEveryRecordOfEveryPlaceFile)
 {
     QTemporaryDir dir;
-    QString error;
     const PlaceFileText text(u"PL"_qs, {{3093133, u"Lódz"_qs, 1, 51.8, 19.5, 10, {}, {}},
                                         {5, u"Ávila"_qs, 1, 40.7, -4.7, 1, {}, {}}});
-    ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Orte_PL.txt"_qs, text.bytes(), error)) << qPrintable(error);
+    ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Orte_PL.txt"_qs, text.bytes()).ok());
     const NameChanges::Names names = NameChanges::read(dir.path());
     ASSERT_EQ(names.size(), 1u);
     EXPECT_EQ(names.at(u"PL"_qs), (QHash<int, QString>{{3093133, u"Lódz"_qs}, {5, u"Ávila"_qs}}));

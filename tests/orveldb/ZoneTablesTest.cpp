@@ -45,9 +45,8 @@ protected:
             for (const ZoneHistory::Row &row : rows)
                 out.push_back({row.start, keys.keyFor(row.offset.abbreviation, row.offset.seconds)});
         }
-        QString error;
-        ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Ttable_T.txt"_qs, TimeTableText(u"T"_qs, tableZones).bytes(), error));
-        ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Zones.txt"_qs, keys.zoneFileText(), error));
+        ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Ttable_T.txt"_qs, TimeTableText(u"T"_qs, tableZones).bytes()).ok());
+        ASSERT_TRUE(MaskedFile::write(dir.path() + u"/Zones.txt"_qs, keys.zoneFileText()).ok());
     }
 
     // Offset in seconds at a local moment, through the program's lookup.

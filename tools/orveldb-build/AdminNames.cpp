@@ -3,6 +3,8 @@
 #include "LatinTransliteration.h"
 #include "PlaceNameCleaner.h"
 
+#include "platform/FileError.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,13 +15,13 @@ namespace orvel {
 
 namespace {
 
-bool addTable(QHash<QString, QString> &names, const QByteArray &json, const QString &file, QString &error)
+Result<> addTable(QHash<QString, QString> &names, const QByteArray &json, const QString &file)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isArray()) {
-        error = QStringLiteral("%1 is not a JSON array of {\"code\", \"name\"}: %2").arg(file, parseError.errorString());
-        return false;
+        return Result<>::failed(ResultStatus::Damaged, QStringLiteral("%1 is not a JSON array of {\"code\", \"name\"}: %2")
+                                                             .arg(file, parseError.errorString()));
     }
     for (const QJsonValue &entry : document.array()) {
         const QString code = entry[QStringLiteral("code")].toString();
@@ -27,7 +29,7 @@ bool addTable(QHash<QString, QString> &names, const QByteArray &json, const QStr
         if (!code.isEmpty() && !name.isEmpty())
             names.insert(code, name);
     }
-    return true;
+    return {};
 }
 
 } // namespace
@@ -40,28 +42,27 @@ QString AdminNames::label(const QString &name)
     return LatinTransliteration::toWindows1252(PlaceNameCleaner::tidy(text)).value_or(QString());
 }
 
-std::optional<AdminNames> AdminNames::fromJson(const QByteArray &admin1, const QByteArray &admin2, QString &error)
+Result<AdminNames> AdminNames::fromJson(const QByteArray &admin1, const QByteArray &admin2)
 {
     AdminNames names;
-    if (!addTable(names.m_names, admin1, QStringLiteral("admin1.json"), error) ||
-        !addTable(names.m_names, admin2, QStringLiteral("admin2.json"), error))
-        return std::nullopt;
+    for (const auto &[json, file] : {std::pair(admin1, "admin1.json"), std::pair(admin2, "admin2.json")}) {
+        if (const Result<> added = addTable(names.m_names, json, QLatin1String(file)); !added)
+            return Result<AdminNames>::passOn(added);
+    }
     return names;
 }
 
-std::optional<AdminNames> AdminNames::load(const QString &folder, QString &error)
+Result<AdminNames> AdminNames::load(const QString &folder)
 {
     QByteArray contents[2];
     const QString files[2] = {folder + QStringLiteral("/admin1.json"), folder + QStringLiteral("/admin2.json")};
     for (int i = 0; i < 2; ++i) {
         QFile file(files[i]);
-        if (!file.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("cannot read %1: %2").arg(files[i], file.errorString());
-            return std::nullopt;
-        }
+        if (!file.open(QIODevice::ReadOnly))
+            return Result<AdminNames>::passOn(FileError::failure(files[i], file.error(), file.errorString()));
         contents[i] = file.readAll();
     }
-    return fromJson(contents[0], contents[1], error);
+    return fromJson(contents[0], contents[1]);
 }
 
 QString AdminNames::region(const QString &country, const QString &admin1) const

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QHash>
 #include <QString>
-
-#include <optional>
 
 namespace orvel {
 
@@ -15,11 +15,11 @@ namespace orvel {
 class AdminNames {
 public:
     // Reads admin1.json and admin2.json (arrays of {"code", "name"}) from `folder`.
-    // Fails, with `error` set, when a file is missing or not such an array.
-    static std::optional<AdminNames> load(const QString &folder, QString &error);
+    // Fails when a file is missing or not such an array.
+    static Result<AdminNames> load(const QString &folder);
 
     // Builds the tables from the two files' contents.
-    static std::optional<AdminNames> fromJson(const QByteArray &admin1, const QByteArray &admin2, QString &error);
+    static Result<AdminNames> fromJson(const QByteArray &admin1, const QByteArray &admin2);
 
     // Empty when the table has no usable name.
     QString region(const QString &country, const QString &admin1) const;

@@ -1,5 +1,7 @@
 #include "CountryScheme.h"
 
+#include "platform/FileError.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -67,18 +69,14 @@ struct UkPart {
 constexpr UkPart UkParts[] = {
     {"ENG", "GBE", "England"}, {"NIR", "NIR", "Northern Ireland"}, {"SCT", "SCO", "Scotland"}, {"WLS", "WL", "Wales"}};
 
-std::optional<QJsonArray> readArray(const QString &path, const QString &key, QString &error)
+Result<QJsonArray> readArray(const QString &path, const QString &key)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QJsonArray>::passOn(FileError::failure(path, file.error(), file.errorString()));
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    if (!document.isObject() || !document.object().value(key).isArray()) {
-        error = QStringLiteral("%1 holds no list \"%2\"").arg(path, key);
-        return std::nullopt;
-    }
+    if (!document.isObject() || !document.object().value(key).isArray())
+        return Result<QJsonArray>::failed(ResultStatus::Damaged, QStringLiteral("%1 holds no list \"%2\"").arg(path, key));
     return document.object().value(key).toArray();
 }
 
@@ -109,19 +107,18 @@ QString CountryScheme::toLatin1Text(const QString &text)
     return out;
 }
 
-std::optional<CountryScheme> CountryScheme::load(const QString &isoCodesFolder, QString &error)
+Result<CountryScheme> CountryScheme::load(const QString &isoCodesFolder)
 {
-    const std::optional<QJsonArray> countries =
-        readArray(isoCodesFolder + QStringLiteral("/iso_3166-1.json"), QStringLiteral("3166-1"), error);
+    const Result<QJsonArray> countries = readArray(isoCodesFolder + QStringLiteral("/iso_3166-1.json"), QStringLiteral("3166-1"));
     if (!countries)
-        return std::nullopt;
-    const std::optional<QJsonArray> subdivisions =
-        readArray(isoCodesFolder + QStringLiteral("/iso_3166-2.json"), QStringLiteral("3166-2"), error);
+        return Result<CountryScheme>::passOn(countries);
+    const Result<QJsonArray> subdivisions =
+        readArray(isoCodesFolder + QStringLiteral("/iso_3166-2.json"), QStringLiteral("3166-2"));
     if (!subdivisions)
-        return std::nullopt;
+        return Result<CountryScheme>::passOn(subdivisions);
 
     CountryScheme scheme;
-    for (const QJsonValue &value : *countries) {
+    for (const QJsonValue &value : countries.value()) {
         const QJsonObject o = value.toObject();
         const QString name = o.value(QStringLiteral("common_name")).toString(o.value(QStringLiteral("name")).toString());
         scheme.m_countries.insert(o.value(QStringLiteral("alpha_2")).toString(),
@@ -132,7 +129,7 @@ std::optional<CountryScheme> CountryScheme::load(const QString &isoCodesFolder, 
             scheme.m_countries.insert(QString::fromLatin1(extra.alpha2),
                                       {QString::fromLatin1(extra.name), QString::fromLatin1(extra.alpha3)});
     }
-    for (const QJsonValue &value : *subdivisions) {
+    for (const QJsonValue &value : subdivisions.value()) {
         const QJsonObject o = value.toObject();
         scheme.m_subdivisionNames.insert(o.value(QStringLiteral("code")).toString(),
                                          toLatin1Text(o.value(QStringLiteral("name")).toString()));
@@ -148,8 +145,9 @@ std::optional<CountryScheme> CountryScheme::load(const QString &isoCodesFolder, 
             continue;
         const QString code = scheme.wholeCountry(it.key(), it.value()).code;
         if (code.isEmpty() || taken.contains(code) || code.startsWith(u"US")) {
-            error = QStringLiteral("country code %1 of %2 is empty, taken twice or reserved").arg(code, it.key());
-            return std::nullopt;
+            return Result<CountryScheme>::failed(
+                ResultStatus::Damaged,
+                QStringLiteral("country code %1 of %2 is empty, taken twice or reserved").arg(code, it.key()));
         }
         taken.insert(code);
     }

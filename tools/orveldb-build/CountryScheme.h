@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QHash>
 #include <QString>
 
@@ -25,9 +27,9 @@ struct CountryEntry {
 // Names are the ISO 3166 common names ("Taiwan", "South Korea"), else the short names.
 class CountryScheme {
 public:
-    // Reads iso_3166-1.json and iso_3166-2.json from Debian's iso-codes folder. Fails,
-    // with `error` set, when a file is missing or two countries would share a code.
-    static std::optional<CountryScheme> load(const QString &isoCodesFolder, QString &error);
+    // Reads iso_3166-1.json and iso_3166-2.json from Debian's iso-codes folder. Fails
+    // when a file is missing or two countries would share a code.
+    static Result<CountryScheme> load(const QString &isoCodesFolder);
 
     // The entry for a place of ISO country `alpha2` in GeoNames region `admin1`;
     // nullopt for an unknown country, or an unknown part of a split country.

@@ -28,6 +28,14 @@ void fail(const QString &message)
     std::fprintf(stderr, "orveldb-build: %s\n", qPrintable(message));
 }
 
+// Whether `result` succeeded; says why not.
+bool succeeded(const ResultState &result)
+{
+    if (!result)
+        fail(result.message());
+    return result.ok();
+}
+
 QString outcomeReason(PlaceNameCleaner::Outcome outcome)
 {
     switch (outcome) {
@@ -138,7 +146,6 @@ void DatabaseBuilder::readZoneHistories()
 
 bool DatabaseBuilder::writeAll(const QString &folder)
 {
-    QString error;
     DatabaseCheck check(folder);
     std::vector<CountryRecord> countries;
     for (const auto &[code, country] : m_countries) {
@@ -150,11 +157,9 @@ bool DatabaseBuilder::writeAll(const QString &folder)
                 rows.push_back({row.start, m_keys.keyFor(row.offset.abbreviation, row.offset.seconds)});
         }
         const TimeTableText table(code, zones);
-        if (!MaskedFile::write(folder + QStringLiteral("/Orte_%1.txt").arg(code), places.bytes(), error) ||
-            !MaskedFile::write(folder + QStringLiteral("/Ttable_%1.txt").arg(code), table.bytes(), error)) {
-            fail(error);
+        if (!succeeded(MaskedFile::write(folder + QStringLiteral("/Orte_%1.txt").arg(code), places.bytes()))
+            || !succeeded(MaskedFile::write(folder + QStringLiteral("/Ttable_%1.txt").arg(code), table.bytes())))
             return false;
-        }
         check.places(code, places.records());
         check.timeTable(code, table.sections());
         const CountryEntry &e = country.entry;
@@ -167,11 +172,9 @@ bool DatabaseBuilder::writeAll(const QString &folder)
     for (const CountryRecord &c : countries)
         countryText += QStringList{c.code, c.name}.join(u'\t') + u'\t' + QStringList(c.extra.begin(), c.extra.end()).join(u'\t') +
                        QStringLiteral("\r\n");
-    if (!MaskedFile::write(folder + QStringLiteral("/Country.txt"), countryText.toLatin1(), error) ||
-        !MaskedFile::write(folder + QStringLiteral("/Zones.txt"), m_keys.zoneFileText(), error)) {
-        fail(error);
+    if (!succeeded(MaskedFile::write(folder + QStringLiteral("/Country.txt"), countryText.toLatin1()))
+        || !succeeded(MaskedFile::write(folder + QStringLiteral("/Zones.txt"), m_keys.zoneFileText())))
         return false;
-    }
     check.countries(countries);
     check.zoneFile(m_keys.keys());
     for (const QString &problem : check.problems())
@@ -188,12 +191,7 @@ bool DatabaseBuilder::writeZoneNames() const
         for (qsizetype i = 0; i < country.zoneNames.size(); ++i)
             text += QStringLiteral("%1\t%2\t%3\n").arg(code).arg(i + 1).arg(country.zoneNames[i]);
     }
-    QFile file(m_options.zoneNamesFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0) {
-        fail(QStringLiteral("cannot write %1: %2").arg(m_options.zoneNamesFile, file.errorString()));
-        return false;
-    }
-    return true;
+    return succeeded(AtomicFileWriter::standard().write(m_options.zoneNamesFile, text.toUtf8()));
 }
 
 bool DatabaseBuilder::install(const QString &folder) const
@@ -227,29 +225,20 @@ bool DatabaseBuilder::writeNameChanges(const NameChanges::Names &previous) const
             names.insert(place.number, place.name);
     }
     const QString path = renamedFileFor(m_options.outputFolder);
-    const Result<> written =
-        AtomicFileWriter::standard().write(path, NameChanges::list(previous, current));
-    if (!written)
-        fail(QStringLiteral("cannot write %1: %2").arg(path, written.message()));
-    return written.ok();
+    return succeeded(AtomicFileWriter::standard().write(path, NameChanges::list(previous, current)));
 }
 
 bool DatabaseBuilder::run()
 {
     QElapsedTimer timer;
     timer.start();
-    QString error;
-    const std::optional<CountryScheme> scheme = CountryScheme::load(m_options.isoCodesFolder, error);
-    if (!scheme) {
-        fail(error);
+    const Result<CountryScheme> scheme = CountryScheme::load(m_options.isoCodesFolder);
+    if (!succeeded(scheme))
         return false;
-    }
-    const std::optional<AdminNames> admin = AdminNames::load(m_options.adminFolder, error);
-    if (!admin) {
-        fail(error);
+    const Result<AdminNames> admin = AdminNames::load(m_options.adminFolder);
+    if (!succeeded(admin))
         return false;
-    }
-    if (!readPlaces(*scheme, *admin))
+    if (!readPlaces(scheme.value(), admin.value()))
         return false;
     numberZonesAndNames();
     readZoneHistories();

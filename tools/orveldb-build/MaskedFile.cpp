@@ -1,21 +1,14 @@
 #include "MaskedFile.h"
 
 #include "placedb/FieldReader.h"
-
-#include <QFile>
+#include "platform/AtomicFileWriter.h"
 
 namespace orvel {
 
-bool MaskedFile::write(const QString &path, QByteArray plain, QString &error)
+Result<> MaskedFile::write(const QString &path, QByteArray plain)
 {
     FieldReader::UnmaskBuffer(plain.data(), plain.size());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(plain) != plain.size() ||
-        !file.flush()) {
-        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return AtomicFileWriter::standard().write(path, plain);
 }
 
 } // namespace orvel

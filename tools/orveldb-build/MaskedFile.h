@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,8 +10,8 @@ namespace orvel {
 // Writes a database file: the plain text masked byte by byte, as the reader unmasks it.
 class MaskedFile {
 public:
-    // False, with `error` set, when the file cannot be written completely.
-    static bool write(const QString &path, QByteArray plain, QString &error);
+    // Replaces the file at `path` whole; a failure keeps the old file.
+    static Result<> write(const QString &path, QByteArray plain);
 };
 
 } // namespace orvel

@@ -1,5 +1,9 @@
 #include "desktop/DevicePath.h"
 
+#include "placedb/PlaceDatabase.h"
+#include "storage/HoroscopeFile.h"
+#include "storage/SettingsFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -30,7 +34,8 @@ bool inside(const QString &path, const QString &root)
 // orvel.xml, OrvelDB), or `name` itself.
 QString handheldSpelling(const QString &name)
 {
-    for (const QString &known : {QStringLiteral("horoskop.xml"), QStringLiteral("orvel.xml"), QStringLiteral("OrvelDB")})
+    for (const QString &known : {QString::fromLatin1(HoroscopeFile::FileName), QString::fromLatin1(SettingsFile::FileName),
+                                 PlaceDatabase::FolderName})
         if (name.compare(known, Qt::CaseInsensitive) == 0)
             return known;
     return name;

@@ -142,10 +142,10 @@ QByteArray AafFile::write(const std::vector<HoroscopeRecord> &horoscopes, PlaceD
 }
 
 Result<std::vector<AafEntry>> AafFile::save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes,
-                                            PlaceDirectory &places, Encoding encoding)
+                                            PlaceDirectory &places, Encoding encoding, const FileWriter &writer)
 {
     std::vector<AafEntry> entries;
-    const Result<> written = AtomicFileWriter::standard().write(path, write(horoscopes, places, encoding, entries));
+    const Result<> written = writer.write(path, write(horoscopes, places, encoding, entries));
     return Result<std::vector<AafEntry>>::passOn(written, std::move(entries));
 }
 

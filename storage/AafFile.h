@@ -49,10 +49,11 @@ public:
     // How many of `entries` give a horoscope.
     static int imported(const std::vector<AafEntry> &entries);
 
-    // Replaces the file at `path` with all of `horoscopes`; a failure keeps the old file.
-    // The value has one entry per horoscope, with what could not travel.
-    static Result<std::vector<AafEntry>> save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places,
-                      Encoding encoding = Encoding::Windows1252);
+    // Replaces the file at `path` with all of `horoscopes` through `writer`; a failure
+    // keeps the old file. The value has one entry per horoscope, with what could not travel.
+    static Result<std::vector<AafEntry>> save(const QString &path, const std::vector<HoroscopeRecord> &horoscopes,
+                                              PlaceDirectory &places, Encoding encoding = Encoding::Windows1252,
+                                              const FileWriter &writer = AtomicFileWriter::standard());
     static QByteArray write(const std::vector<HoroscopeRecord> &horoscopes, PlaceDirectory &places, Encoding encoding,
                             std::vector<AafEntry> &entries);
 

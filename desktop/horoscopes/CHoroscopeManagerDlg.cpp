@@ -205,7 +205,8 @@ bool CHoroscopeManagerDlg::exportFile(const QString &path)
 {
     PlaceDatabase database = placeDatabase();
     PlaceOffsetLookup places(database);
-    const Result<std::vector<AafEntry>> saved = AafFile::save(path, m_records, places);
+    const Result<std::vector<AafEntry>> saved =
+        AafFile::save(path, m_records, places, AafFile::Encoding::Windows1252, m_writer);
     if (!saved) {
         m_sink.showMessage(saved.message());
         return false;

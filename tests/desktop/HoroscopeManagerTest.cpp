@@ -107,6 +107,7 @@ private slots:
     void deviceWithoutHoroscopeFileIsNoFailedFetch();
     void exportThenImportAppendsTheSameHoroscopes();
     void importOfAMissingFileChangesNothing();
+    void failedExportKeepsTheOldFileAndSaysWhy();
     void importReportNamesEveryRecordWithAProblem();
     void importWithNothingTakenIsAFailure();
     void exportPathAddsTheSuffix_data();
@@ -424,6 +425,27 @@ void HoroscopeManagerTest::importOfAMissingFileChangesNothing()
     QVERIFY(folders.sink.messages.first().contains(QStringLiteral("none.aaf")));
     QCOMPARE(rows(dialog), (QStringList{"A", "B"}));
     QCOMPARE(DesktopFolders::readFile(dialog.workingCopy()), before);
+}
+
+// A full disk during Export: the AAF file written before stays whole, and the one
+// message names it.
+void HoroscopeManagerTest::failedExportKeepsTheOldFileAndSaysWhy()
+{
+    DesktopFolders folders;
+    storeOnDevice(folders, {named(QStringLiteral("A")), named(QStringLiteral("B"))});
+    DeviceLink device(folders.device(), folders.sink, 0);
+    FailingFileWriter writer(false);
+    CHoroscopeManagerDlg dialog(folders.program(), device, folders.sink, Now, {}, nullptr, writer);
+    dialog.load();
+    const QString aaf = folders.program() + QStringLiteral("/births.aaf");
+    DesktopFolders::writeFile(aaf, "an earlier export");
+    folders.sink.messages.clear();
+    writer.failing = true;
+    QVERIFY(!dialog.exportFile(aaf));
+    QCOMPARE(DesktopFolders::readFile(aaf), QByteArray("an earlier export"));
+    QCOMPARE(folders.sink.messages.size(), 1);
+    QVERIFY2(folders.sink.messages[0].contains(QDir::toNativeSeparators(aaf)), qPrintable(folders.sink.messages[0]));
+    QCOMPARE(folders.sink.severities.value(0), MessageSink::Severity::Error);
 }
 
 void HoroscopeManagerTest::importReportNamesEveryRecordWithAProblem()

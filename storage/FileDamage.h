@@ -34,18 +34,18 @@ public:
     QString describe(Items items) const;
 
     // What a reader answers whose `reading` (a value with a `damage` member) came from the
-    // file that `file` read: Missing passed on, Damaged with the damage's description
-    // when the file stops parsing or held entries that were skipped, else ok; with
-    // `diagnostics`.
+    // file that `file` read: Missing with the file's message, Damaged with the damage's
+    // description when the file stops parsing or held entries that were skipped, else
+    // ok; with `diagnostics` (the file's and the reader's own) and no others.
     template <typename Reading>
     static Result<Reading> answer(const Result<FileDamage> &file, Items items, Reading reading,
                                   const QStringList &diagnostics)
     {
         const QString description = reading.damage.describe(items);
-        Result<Reading> result = file.status() == ResultStatus::Missing ? Result<Reading>::passOn(file, std::move(reading))
-                                 : reading.damage.isDamaged()
-                                     ? Result<Reading>::failed(ResultStatus::Damaged, description, std::move(reading))
-                                     : Result<Reading>(std::move(reading));
+        Result<Reading> result =
+            file.status() == ResultStatus::Missing ? Result<Reading>::failed(ResultStatus::Missing, file.message(), std::move(reading))
+            : reading.damage.isDamaged()           ? Result<Reading>::failed(ResultStatus::Damaged, description, std::move(reading))
+                                                   : Result<Reading>(std::move(reading));
         result.addDiagnostics(diagnostics);
         return result;
     }

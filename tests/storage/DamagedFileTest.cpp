@@ -229,6 +229,16 @@ protected:
     FailingFileWriter writer{false};
 };
 
+// Missing files are no damage; each gives its one line for standard error.
+TEST_F(DocumentOnDamagedFilesTest, MissingFilesAreToldOnceEach)
+{
+    EXPECT_TRUE(start()->startupReport().isEmpty());
+    EXPECT_EQ(printed, "");
+    const QStringList expected{QStringLiteral("%1 was not found.").arg(QDir::toNativeSeparators(file("orvel.xml"))),
+                               QStringLiteral("%1 was not found.").arg(QDir::toNativeSeparators(file("horoskop.xml")))};
+    EXPECT_EQ(ui.diagnostics, expected) << qPrintable(ui.diagnostics.join(u'\n'));
+}
+
 TEST_F(DocumentOnDamagedFilesTest, SoundFilesGiveNoReport)
 {
     ASSERT_TRUE(HoroscopeFile::save(file("horoskop.xml"), {named("A")}).ok());
